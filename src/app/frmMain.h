@@ -64,6 +64,9 @@ public:
     void UpdateTimeField();
     void UpdateSlider();
     int OpenAudioFile(QString path);
+    // Opens a file the user chose (open dialog or command line): opens it, shows it in
+    // the status bar and makes its folder the open dialog's next starting folder.
+    void OpenChosenFile(const QString& path);
     qint16 LoopRepetitionCount() const;
     void LoadSettings();
     void SaveSettings();

@@ -9,6 +9,7 @@ void frmMain::StopPlayback() {}
 void frmMain::UpdateTimeField() {}
 void frmMain::UpdateSlider() {}
 int frmMain::OpenAudioFile(QString) { return 0; }
+void frmMain::OpenChosenFile(const QString&) {}
 qint16 frmMain::LoopRepetitionCount() const { return 1; }
 void frmMain::LoadSettings() {}
 void frmMain::SaveSettings() {}
