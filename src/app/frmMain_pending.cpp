@@ -4,23 +4,9 @@
 // This file must be empty and deleted before the work is finished.
 #include "app/frmMain.h"
 
-void frmMain::PressPlayButton(int) {}
-void frmMain::StopPlayback() {}
-void frmMain::UpdateTimeField() {}
-void frmMain::UpdateSlider() {}
-int frmMain::OpenAudioFile(QString) { return 0; }
-void frmMain::OpenChosenFile(const QString&) {}
-qint16 frmMain::LoopRepetitionCount() const { return 1; }
 void frmMain::LoadSettings() {}
 void frmMain::SaveSettings() {}
 void frmMain::BuildRecentFileMenu() {}
-void frmMain::cmdPlay_MouseDown(int, Qt::MouseButton, int) {}
-void frmMain::mnuPlay_Click(int) {}
-void frmMain::cmdLoop_Click(int) {}
-void frmMain::mnuLoop_Click(int) {}
-void frmMain::mnuToggleLooping_Click() {}
-void frmMain::mnuLoopItem_Click(int) {}
-void frmMain::mnuOpen_Click() {}
 void frmMain::mnuInfo_Click() {}
 void frmMain::mnuRecentFiles_Click(int) {}
 void frmMain::mnuClearFiles_Click() {}
@@ -39,8 +25,4 @@ void frmMain::txtTime_MouseDown(Qt::MouseButton, int) {}
 bool frmMain::txtTime_KeyPress(int) { return false; }
 void frmMain::txtTime_Validate() {}
 bool frmMain::Form_KeyDown(int, int) { return false; }
-void frmMain::mciWave_StatusUpdate() {}
-void frmMain::mciWave_Done(int) {}
-void frmMain::ContinueWalk() {}
-void frmMain::EndRest() {}
 qint32 frmMain::SliderPositionMs() const { return 0; }
