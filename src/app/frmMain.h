@@ -128,6 +128,7 @@ private:
     void ContinueWalk();
     void EndRest();
     qint32 SliderPositionMs() const;
+    void ShowCommittedTime();
 
     std::unique_ptr<MediaControl> media;
 

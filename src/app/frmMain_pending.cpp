@@ -11,18 +11,7 @@ void frmMain::mnuInfo_Click() {}
 void frmMain::mnuRecentFiles_Click(int) {}
 void frmMain::mnuClearFiles_Click() {}
 void frmMain::mnuOptions_Click() {}
-void frmMain::mnuGoToTime_Click() {}
-void frmMain::mnuUpdateTime_Click() {}
-void frmMain::mnuTimeStamp_Click() {}
 void frmMain::mnuConents_Click() {}
 void frmMain::mnuIndex_Click() {}
 void frmMain::mnuSearch_Click() {}
 void frmMain::mnuAbout_Click() {}
-void frmMain::hsbSlider_MouseDown(Qt::MouseButton, int) {}
-void frmMain::hsbSlider_Scroll() {}
-void frmMain::hsbSlider_MouseUp(Qt::MouseButton, int) {}
-void frmMain::txtTime_MouseDown(Qt::MouseButton, int) {}
-bool frmMain::txtTime_KeyPress(int) { return false; }
-void frmMain::txtTime_Validate() {}
-bool frmMain::Form_KeyDown(int, int) { return false; }
-qint32 frmMain::SliderPositionMs() const { return 0; }
