@@ -1,0 +1,160 @@
+#include "platform/AudioEngine.h"
+
+#include "platform/AudioDecoder.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr qint64 ChunkFrames = 4096;
+// Two seconds of read-ahead outlast any disk stall worth the name; the reader refills
+// when half of it has been played, so it wakes about once a second while playing.
+constexpr int ReadAheadSeconds = 2;
+// Read before startRange() returns: more than the output writes when a range starts.
+constexpr int PrefillDivisor = 10; // a tenth of a second
+
+void wake(std::atomic<unsigned>& wakeup) {
+    wakeup.fetch_add(1, std::memory_order_release);
+    wakeup.notify_one();
+}
+
+} // namespace
+
+PlayRange::PlayRange(int sampleRate, int channels, qint64 frameCount, qint64 capacityFrames)
+    : sampleRate_(sampleRate), channels_(channels), frameCount_(frameCount),
+      capacity_(std::max<qint64>(1, capacityFrames)), ring_(size_t(capacity_) * channels) {}
+
+qint64 PlayRange::freeFrames() const {
+    return capacity_ -
+           (produced_.load(std::memory_order_relaxed) - consumed_.load(std::memory_order_acquire));
+}
+
+qint64 PlayRange::read(float* destination, qint64 maxFrames) {
+    const qint64 consumed = consumed_.load(std::memory_order_relaxed);
+    const qint64 available = produced_.load(std::memory_order_acquire) - consumed;
+    const qint64 count = std::min(available, maxFrames);
+    for (qint64 done = 0; done < count;) {
+        const qint64 at = (consumed + done) % capacity_;
+        const qint64 run = std::min(count - done, capacity_ - at);
+        std::memcpy(destination + done * channels_, ring_.data() + at * channels_,
+                    size_t(run * channels_) * sizeof(float));
+        done += run;
+    }
+    consumed_.store(consumed + count, std::memory_order_release);
+    if (count < maxFrames && consumed + count < frameCount_)
+        starved_.store(true);
+    if (readerWakeup_ && framesStillToFill() > 0 && freeFrames() >= capacity_ / 2)
+        wake(*readerWakeup_);
+    return count;
+}
+
+void PlayRange::write(const float* source, qint64 frames) {
+    const qint64 produced = produced_.load(std::memory_order_relaxed);
+    for (qint64 done = 0; done < frames;) {
+        const qint64 at = (produced + done) % capacity_;
+        const qint64 run = std::min(frames - done, capacity_ - at);
+        float* target = ring_.data() + at * channels_;
+        const size_t bytes = size_t(run * channels_) * sizeof(float);
+        if (source)
+            std::memcpy(target, source + done * channels_, bytes);
+        else
+            std::memset(target, 0, bytes);
+        done += run;
+    }
+    produced_.store(produced + frames, std::memory_order_release);
+}
+
+void PlayRange::setStarvationHandler(std::function<void()> handler) {
+    std::lock_guard lock(handlerMutex_);
+    onStarvation_ = std::move(handler);
+}
+
+void PlayRange::notifyConsumerIfStarved() {
+    if (!starved_.exchange(false))
+        return;
+    std::function<void()> handler;
+    {
+        std::lock_guard lock(handlerMutex_);
+        handler = onStarvation_;
+    }
+    // Called without the mutex: the handler takes the output's own lock, under which
+    // the output may be replacing the handler.
+    if (handler)
+        handler();
+}
+
+AudioEngine::AudioEngine(std::unique_ptr<AudioDecoder> decoder)
+    : decoder_(std::move(decoder)), reader_([this] { readerLoop(); }) {}
+
+AudioEngine::~AudioEngine() {
+    cancelRange();
+    quit_ = true;
+    wakeReader();
+    reader_.join();
+}
+
+std::shared_ptr<PlayRange> AudioEngine::startRange(qint64 from, qint64 to) {
+    const int rate = decoder_->sampleRate();
+    const qint64 count = std::max<qint64>(0, to - from);
+    auto range =
+        std::make_shared<PlayRange>(rate, decoder_->channels(), count,
+                                    std::min<qint64>(count, qint64(rate) * ReadAheadSeconds));
+    range->readerWakeup_ = wakeup_;
+    std::vector<float> buffer(size_t(ChunkFrames) * decoder_->channels());
+    {
+        std::lock_guard lock(decoderMutex_);
+        if (range_)
+            range_->cancelled_ = true;
+        range_ = range;
+        decoder_->seek(from);
+        while (range->produced_ < range->frameCount_ && range->produced_ < rate / PrefillDivisor &&
+               fillOnce(range, buffer)) {
+        }
+    }
+    wakeReader();
+    return range;
+}
+
+void AudioEngine::cancelRange() {
+    std::lock_guard lock(decoderMutex_);
+    if (range_)
+        range_->cancelled_ = true;
+    range_.reset();
+}
+
+void AudioEngine::wakeReader() {
+    wake(*wakeup_);
+}
+
+bool AudioEngine::fillOnce(const std::shared_ptr<PlayRange>& range, std::vector<float>& buffer) {
+    const qint64 count = std::min({ChunkFrames, range->freeFrames(), range->framesStillToFill()});
+    if (count <= 0 || range->cancelled_)
+        return false;
+    const qint64 got = std::max<qint64>(0, decoder_->read(buffer.data(), count));
+    range->write(buffer.data(), got);
+    // A file that ends before its header said (or fails to read) plays silence for the
+    // rest, so that the range keeps its length and ends where it was asked to.
+    if (got < count)
+        range->write(nullptr, count - got);
+    return true;
+}
+
+void AudioEngine::readerLoop() {
+    std::vector<float> buffer(size_t(ChunkFrames) * decoder_->channels());
+    while (!quit_) {
+        const unsigned seen = wakeup_->load(std::memory_order_acquire);
+        std::shared_ptr<PlayRange> range;
+        bool filled = false;
+        {
+            std::lock_guard lock(decoderMutex_);
+            range = range_;
+            if (range)
+                filled = fillOnce(range, buffer);
+        }
+        if (filled)
+            range->notifyConsumerIfStarved();
+        else
+            wakeup_->wait(seen, std::memory_order_acquire);
+    }
+}

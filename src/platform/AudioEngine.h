@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+class AudioDecoder;
+
+// The frames of one play range on their way from the disk to an output. The engine's
+// reader thread fills it ahead of time; one output thread takes the frames out. It is a
+// single-producer, single-consumer ring, so neither side ever blocks the other.
+class PlayRange {
+public:
+    PlayRange(int sampleRate, int channels, qint64 frameCount, qint64 capacityFrames);
+
+    int sampleRate() const { return sampleRate_; }
+    int channels() const { return channels_; }
+    qint64 frameCount() const { return frameCount_; }
+
+    // Consumer side: copies up to `maxFrames` interleaved float frames; fewer when the
+    // reader is behind, 0 at the end of the range.
+    qint64 read(float* destination, qint64 maxFrames);
+    // Every frame of the range has been taken by the consumer.
+    bool fullyRead() const { return consumed_.load(std::memory_order_acquire) == frameCount_; }
+    // Called on the reader thread after it added frames while the consumer found none.
+    void setStarvationHandler(std::function<void()> handler);
+
+private:
+    friend class AudioEngine;
+    qint64 freeFrames() const;
+    qint64 framesStillToFill() const { return frameCount_ - produced_.load(); }
+    // Producer side: appends frames, padding with silence when the file ran short.
+    void write(const float* source, qint64 frames);
+    void notifyConsumerIfStarved();
+
+    const int sampleRate_;
+    const int channels_;
+    const qint64 frameCount_;
+    const qint64 capacity_;
+    std::vector<float> ring_;
+    std::atomic<qint64> produced_{0};
+    std::atomic<qint64> consumed_{0};
+    std::atomic<bool> starved_{false};
+    std::atomic<bool> cancelled_{false};
+    std::function<void()> onStarvation_;
+    std::mutex handlerMutex_;
+    std::shared_ptr<std::atomic<unsigned>> readerWakeup_;
+};
+
+// Reads the open file ahead of the output on its own thread, so that disk reads never
+// happen on the thread that feeds the sound server. The thread sleeps whenever no range
+// needs frames: an idle engine never wakes up.
+class AudioEngine {
+public:
+    explicit AudioEngine(std::unique_ptr<AudioDecoder> decoder);
+    ~AudioEngine();
+
+    const AudioDecoder& decoder() const { return *decoder_; }
+
+    // Starts reading frames [from, to) of the file. The first part is read before it
+    // returns, so an output can start sound at once. Ends reading for the previous range.
+    std::shared_ptr<PlayRange> startRange(qint64 from, qint64 to);
+    // Stops reading for the current range (the output has stopped).
+    void cancelRange();
+
+private:
+    void readerLoop();
+    bool fillOnce(const std::shared_ptr<PlayRange>& range, std::vector<float>& buffer);
+    void wakeReader();
+
+    std::unique_ptr<AudioDecoder> decoder_;
+    std::mutex decoderMutex_; // held while the decoder is used and while `range_` changes
+    std::shared_ptr<PlayRange> range_;
+    std::shared_ptr<std::atomic<unsigned>> wakeup_ = std::make_shared<std::atomic<unsigned>>(0);
+    std::atomic<bool> quit_{false};
+    std::thread reader_;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/AudioOutput.h"
+
+#include <memory>
+
+// Plays through PulseAudio (or PipeWire's PulseAudio service) on libpulse's threaded
+// main loop and asynchronous API. Small server buffers make sound start within a few
+// milliseconds; Stop corks and flushes the stream, so the sound ends at once, and the
+// server's read index gives the exact frame reached. finished() waits for the drain
+// plus the sink's latency, i.e. until the last frame has been heard. When the server
+// goes away the output becomes unavailable and reconnects on its own once it is back.
+class PulseAudioOutput : public AudioOutput {
+    Q_OBJECT
+public:
+    explicit PulseAudioOutput(QObject* parent = nullptr);
+    ~PulseAudioOutput() override;
+
+    bool isAvailable() const override;
+    void prepare(int sampleRate, int channels) override;
+    void start(std::shared_ptr<PlayRange> range, quint64 tag) override;
+    qint64 stop() override;
+    void pause() override;
+    void resume() override;
+    qint64 framesHeard() const override;
+
+    struct Private;
+
+private:
+    void setAvailable(bool available);
+    void finishIfCurrent(quint64 tag);
+
+    std::unique_ptr<Private> d;
+    bool available_ = false;
+};
