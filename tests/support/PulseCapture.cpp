@@ -1,0 +1,123 @@
+#include "support/PulseCapture.h"
+
+#include "support/TestWav.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QThread>
+#include <QtEndian>
+
+#include <optional>
+
+namespace {
+
+constexpr int BytesPerFrame = 4;
+constexpr int StopMarginMs = 50;
+
+struct CapturedFrame {
+    bool silent;
+    std::optional<qint64> index;
+};
+
+CapturedFrame frameAt(const QByteArray& capture, qint64 frame) {
+    const char* bytes = capture.constData() + frame * BytesPerFrame;
+    const auto left = qFromLittleEndian<qint16>(bytes);
+    const auto right = qFromLittleEndian<qint16>(bytes + 2);
+    return {left == 0 && right == 0, frameIndexOf(left, right)};
+}
+
+} // namespace
+
+PulseCapture::PulseCapture() {
+    output.setFileTemplate(QDir::tempPath() + "/parlanda-capture");
+}
+
+PulseCapture::~PulseCapture() {
+    endRecorder();
+}
+
+bool PulseCapture::start() {
+    captured.clear();
+    if (!output.open()) {
+        error = "cannot create the capture file: " + output.errorString();
+        return false;
+    }
+    recorder.setStandardOutputFile(output.fileName(), QIODevice::Truncate);
+    recorder.start("parec", {"-d", "test.monitor", "--raw", "--format=s16le", "--rate=44100",
+                             "--channels=2", "--latency-msec=10"});
+    if (!recorder.waitForStarted(5000)) {
+        error = "cannot run parec: " + recorder.errorString();
+        return false;
+    }
+    return waitForSound();
+}
+
+// The null sink renders silence while nothing plays, so the recorder is really running
+// once the capture file begins to grow.
+bool PulseCapture::waitForSound() {
+    const QDeadlineTimer deadline(5000);
+    while (output.size() < 64 * BytesPerFrame) {
+        if (recorder.state() != QProcess::Running || deadline.hasExpired()) {
+            endRecorder();
+            error = "parec records nothing from test.monitor (is the server of "
+                    "scripts/with-pulse running?): " +
+                    QString::fromLocal8Bit(recorder.readAllStandardError());
+            return false;
+        }
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+void PulseCapture::stop() {
+    endRecorder();
+    output.seek(0);
+    captured = output.readAll();
+    captured.truncate(captured.size() / BytesPerFrame * BytesPerFrame);
+}
+
+void PulseCapture::endRecorder() {
+    if (recorder.state() == QProcess::NotRunning)
+        return;
+    // A margin for sound reported as heard a few milliseconds before it reached the sink.
+    QThread::msleep(StopMarginMs);
+    recorder.terminate();
+    if (!recorder.waitForFinished(3000)) {
+        recorder.kill();
+        recorder.waitForFinished(3000);
+    }
+}
+
+QList<PulseCapture::HeardRun> PulseCapture::heardRuns() const {
+    QList<HeardRun> runs;
+    std::optional<HeardRun> current;
+    for (qint64 frame = 0; frame < capturedFrames(); ++frame) {
+        const std::optional<qint64> index = frameAt(captured, frame).index;
+        if (current && index && *index == current->last + 1) {
+            current->last = *index;
+            continue;
+        }
+        if (current)
+            runs.append(*current);
+        current.reset();
+        if (index)
+            current = HeardRun{*index, *index, frame};
+    }
+    if (current)
+        runs.append(*current);
+    return runs;
+}
+
+qint64 PulseCapture::undecodableFrames() const {
+    qint64 count = 0;
+    for (qint64 frame = 0; frame < capturedFrames(); ++frame) {
+        const CapturedFrame decoded = frameAt(captured, frame);
+        if (!decoded.silent && !decoded.index)
+            ++count;
+    }
+    return count;
+}
+
+double PulseCapture::gapMs(const HeardRun& earlier, const HeardRun& later) {
+    return framesToMs(later.captureOffset - earlier.captureEnd());
+}
