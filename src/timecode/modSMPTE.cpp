@@ -1,0 +1,177 @@
+#include "timecode/modSMPTE.h"
+
+#include "messages/modErrorHandlers.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QtNumeric>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QString ZeroTimeCode = QStringLiteral("00:00:00:00");
+constexpr int OverflowError = 6;
+constexpr qsizetype MaxTypedMinutesAndSeconds = 5;
+
+qint64 hundredthsRoundedToEven(qint64 ms) {
+    qint64 hundredths = ms / 10;
+    const qint64 rest = ms % 10;
+    if (rest > 5 || (rest == 5 && hundredths % 2 == 1))
+        ++hundredths;
+    return hundredths;
+}
+
+QString twoDigitsAtLeast(qint64 value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// A whole number in the user's notation or the C notation, blanks and a sign allowed.
+std::optional<qint64> readWholeNumber(QStringView text) {
+    const QString trimmed = text.trimmed().toString();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    QLocale user;
+    user.setNumberOptions(QLocale::RejectGroupSeparator);
+    for (const QLocale& locale : {user, QLocale::c()}) {
+        bool ok = false;
+        const qint64 value = locale.toLongLong(trimmed, &ok);
+        if (ok)
+            return value;
+    }
+    return std::nullopt;
+}
+
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Hours take characters 1-2, unless the text begins with three or more digits (the
+// time code of 100 hours or more): then all of them are hours and the other fields
+// follow at the same distances.
+qsizetype hourFieldWidth(const QString& text) {
+    qsizetype digits = 0;
+    while (digits < text.size() && isAsciiDigit(text[digits]))
+        ++digits;
+    return std::max<qsizetype>(digits, 2);
+}
+
+// hours * 3,600,000 + minutes * 60,000 + seconds * 1,000 + hundredths * 10 in 32 bits;
+// no value when it does not fit.
+std::optional<qint32> sumOfFields(qint64 hours, qint64 minutes, qint64 seconds, qint64 hundredths) {
+    qint64 total = 0;
+    const qint64 products[] = {hours, 3'600'000, minutes, 60'000, seconds, 1'000, hundredths, 10};
+    for (int i = 0; i < 8; i += 2) {
+        qint64 product = 0;
+        if (qMulOverflow(products[i], products[i + 1], &product) ||
+            qAddOverflow(total, product, &total))
+            return std::nullopt;
+    }
+    if (total < std::numeric_limits<qint32>::min() || total > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return qint32(total);
+}
+
+qint32 reportTimeCodeOverflow(const QString& text) {
+    dialogs().message(QApplication::activeWindow(),
+                      QStringLiteral("Overflow: the time %1 is too large.").arg(text.trimmed()),
+                      QStringLiteral("Error!"), Dialogs::Icon::None);
+    return 0;
+}
+
+// A count of seconds typed with the user's decimal separator or a point; no value when
+// the text is not such a number. Too large a number reads as infinity.
+std::optional<double> readSeconds(const QString& text) {
+    const QString decimal = QRegularExpression::escape(QLocale().decimalPoint());
+    const QRegularExpression number(
+        QStringLiteral(R"(^[+-]?(\d+((\.|%1)\d*)?|(\.|%1)\d+)([eE][+-]?\d+)?$)").arg(decimal));
+    QString trimmed = text.trimmed();
+    if (!number.match(trimmed).hasMatch())
+        return std::nullopt;
+    trimmed.replace(QLocale().decimalPoint(), QStringLiteral("."));
+    return std::strtod(trimmed.toLatin1().constData(), nullptr);
+}
+
+QString reportParseOverflow() {
+    MediaErrorMessage(OverflowError);
+    return ZeroTimeCode;
+}
+
+// Form 1: seconds, rounded to whole milliseconds with halves to even. The range of the
+// 32-bit float the entry was once read into still marks the numbers refused as overflow.
+QString secondsToTimeCode(double seconds) {
+    if (!std::isfinite(seconds) || std::fabs(seconds) > FLT_MAX)
+        return reportParseOverflow();
+    if (seconds < 0)
+        return ZeroTimeCode;
+    const double ms = std::nearbyint(seconds * 1000);
+    if (ms > std::numeric_limits<qint32>::max())
+        return reportParseOverflow();
+    return MsToTimeCode(qint32(ms));
+}
+
+// Form 2: a full time code, kept as typed when it reads as a time after the start.
+QString typedTimeCode(const QString& text) {
+    return TimeCodeToMs(text) > 0 ? text : ZeroTimeCode;
+}
+
+// Form 3: "m:ss" in five characters or fewer; a negative total gives its magnitude.
+QString minutesAndSecondsToTimeCode(const QString& text) {
+    const qsizetype colon = text.indexOf(u':');
+    if (colon < 0)
+        return ZeroTimeCode;
+    const auto minutes = readWholeNumber(QStringView(text).left(colon));
+    const auto seconds = readWholeNumber(QStringView(text).mid(colon + 1));
+    if (!minutes || !seconds)
+        return ZeroTimeCode;
+    return MsToTimeCode(qint32((*minutes * 60 + *seconds) * 1000));
+}
+
+} // namespace
+
+QString MsToTimeCode(qint32 ms) {
+    const qint64 totalHundredths = hundredthsRoundedToEven(qAbs(qint64(ms)));
+    const qint64 totalSeconds = totalHundredths / 100;
+    const qint64 totalMinutes = totalSeconds / 60;
+    return QStringList{twoDigitsAtLeast(totalMinutes / 60), twoDigitsAtLeast(totalMinutes % 60),
+                       twoDigitsAtLeast(totalSeconds % 60), twoDigitsAtLeast(totalHundredths % 100)}
+        .join(u':');
+}
+
+qint32 TimeCodeToMs(const QString& text) {
+    const qsizetype hourWidth = hourFieldWidth(text);
+    const qsizetype shift = hourWidth - 2;
+    const QStringView view(text);
+    const auto field = [&view](qsizetype start, qsizetype width) {
+        return readWholeNumber(view.mid(start, width));
+    };
+    const auto hours = field(0, hourWidth);
+    const auto minutes = field(3 + shift, 2);
+    const auto seconds = field(6 + shift, 2);
+    const auto hundredths = field(9 + shift, 2);
+    if (!minutes || !seconds || !hundredths)
+        return 0;
+    if (!hours) // a field of many digits that no integer holds
+        return hourWidth > 2 ? reportTimeCodeOverflow(text) : 0;
+    const auto ms = sumOfFields(*hours, *minutes, *seconds, *hundredths);
+    return ms ? *ms : reportTimeCodeOverflow(text);
+}
+
+QString ParseTimeEntry(const QString& text) {
+    if (const auto seconds = readSeconds(text))
+        return secondsToTimeCode(*seconds);
+    if (text.size() > MaxTypedMinutesAndSeconds)
+        return typedTimeCode(text);
+    return minutesAndSecondsToTimeCode(text);
+}
+
+QString ClampTimeEntry(const QString& text, qint32 lengthMs) {
+    const QString entry = ParseTimeEntry(text);
+    return TimeCodeToMs(entry) > lengthMs ? MsToTimeCode(lengthMs) : entry;
+}
