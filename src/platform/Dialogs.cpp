@@ -1,11 +1,11 @@
 #include "platform/Dialogs.h"
 
+#include "platform/FileDialogFilter.h"
 #include "platform/HelpViewer.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QRegularExpression>
 
 namespace {
 
@@ -23,33 +23,6 @@ QMessageBox::Icon messageBoxIcon(Dialogs::Icon icon) {
         break;
     }
     return QMessageBox::NoIcon;
-}
-
-// "*.*" means every file on the platform the filter syntax comes from; here it would
-// only match names with a dot, so it becomes "*".
-QString qtPatterns(const QString& patterns) {
-    QStringList converted;
-    for (const QString& pattern : patterns.split(';', Qt::SkipEmptyParts)) {
-        const QString trimmed = pattern.trimmed();
-        converted.append(trimmed == "*.*" ? QStringLiteral("*") : trimmed);
-    }
-    return converted.isEmpty() ? QStringLiteral("*") : converted.join(' ');
-}
-
-// "Wave (*.wav)|*.wav|All files (*.*)|*.*" becomes {"Wave (*.wav)", "All files (*)"}:
-// the description keeps its words, the patterns in parentheses come from the pattern part.
-QStringList qtNameFilters(const QString& filter) {
-    static const QRegularExpression shownPatterns(R"(\s*\([^()]*\)\s*$)");
-    const QStringList parts = filter.split('|');
-    QStringList nameFilters;
-    for (qsizetype i = 0; i < parts.size(); i += 2) {
-        QString description = parts[i];
-        description.remove(shownPatterns);
-        const QString patterns = qtPatterns(i + 1 < parts.size() ? parts[i + 1] : QString());
-        if (!description.isEmpty() || patterns != "*")
-            nameFilters.append(QStringLiteral("%1 (%2)").arg(description, patterns));
-    }
-    return nameFilters;
 }
 
 class RealDialogs : public Dialogs {
@@ -73,7 +46,7 @@ public:
         dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile
                                                  : QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::ReadOnly, request.readOnlyChecked);
-        const QStringList nameFilters = qtNameFilters(request.filter);
+        const QStringList nameFilters = QtNameFilters(request.filter);
         dialog.setNameFilters(nameFilters);
         if (request.selectedFilter >= 1 && request.selectedFilter <= nameFilters.size())
             dialog.selectNameFilter(nameFilters[request.selectedFilter - 1]);
