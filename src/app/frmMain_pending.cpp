@@ -4,12 +4,7 @@
 // This file must be empty and deleted before the work is finished.
 #include "app/frmMain.h"
 
-void frmMain::LoadSettings() {}
-void frmMain::SaveSettings() {}
-void frmMain::BuildRecentFileMenu() {}
 void frmMain::mnuInfo_Click() {}
-void frmMain::mnuRecentFiles_Click(int) {}
-void frmMain::mnuClearFiles_Click() {}
 void frmMain::mnuOptions_Click() {}
 void frmMain::mnuConents_Click() {}
 void frmMain::mnuIndex_Click() {}

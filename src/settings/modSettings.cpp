@@ -1,0 +1,110 @@
+#include "settings/modSettings.h"
+
+#include "platform/SettingsStore.h"
+
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString SettingsSection = QStringLiteral("Settings");
+
+constexpr qint32 LowestStep = 500;
+constexpr qint32 LowestOffset = 100;
+constexpr qint32 LowestPause = 10;
+
+QString stored(const QString& key, const QString& defaultValue) {
+    return GetSetting(AppName, SettingsSection, key, defaultValue);
+}
+
+// Leaves target as it was when the stored text does not convert.
+template <typename Integer>
+void readNumber(Integer& target, const QString& key, const QString& defaultText) {
+    if (const std::optional<Integer> value = WholeNumberOf<Integer>(stored(key, defaultText)))
+        target = *value;
+}
+
+void applyLowerLimits(UserSettings& settings) {
+    settings.step = std::max(settings.step, LowestStep);
+    settings.offset = std::max(settings.offset, LowestOffset);
+    settings.pause = std::max(settings.pause, LowestPause);
+    settings.jump = std::max(settings.jump, settings.step);
+}
+
+void save(const QString& key, const QString& value) {
+    SaveSetting(AppName, SettingsSection, key, value);
+}
+
+} // namespace
+
+template <typename Integer> std::optional<Integer> WholeNumberOf(const QString& text) {
+    static const QRegularExpression decimalNumber(
+        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+    if (!decimalNumber.match(text).hasMatch())
+        return std::nullopt;
+    bool converted = false;
+    const double number = text.trimmed().toDouble(&converted);
+    // rint rounds to nearest in the default rounding mode, halves to the even neighbour.
+    const double rounded = std::rint(number);
+    if (!converted || rounded < std::numeric_limits<Integer>::min() ||
+        rounded > std::numeric_limits<Integer>::max())
+        return std::nullopt;
+    return static_cast<Integer>(rounded);
+}
+
+template std::optional<qint16> WholeNumberOf<qint16>(const QString&);
+template std::optional<qint32> WholeNumberOf<qint32>(const QString&);
+
+LoopRepetitions ParseLoopRepetitions(const QString& text) {
+    const qsizetype comma = text.indexOf(',');
+    LoopRepetitions loop;
+    loop.caption = comma < 0 ? text : text.mid(comma + 1);
+    const qint16 count = comma < 0 ? 0 : WholeNumberOf<qint16>(text.left(comma)).value_or(0);
+    if (loop.caption != "Enable" && loop.caption != "Disable")
+        loop.caption = "Disable";
+    loop.count = count >= 1 && count <= 5 ? count : 1;
+    return loop;
+}
+
+QString StandardAudioFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void ReadUserSettings(UserSettings& settings) {
+    const UserSettings defaults;
+    settings.jump = defaults.jump;
+    settings.step = defaults.step;
+    settings.offset = defaults.offset;
+    settings.pause = defaults.pause;
+    settings.maxFiles = defaults.maxFiles;
+
+    readNumber(settings.step, "Step", "4000");
+    readNumber(settings.offset, "Offset", "1100");
+    readNumber(settings.pause, "Pause", "600");
+    readNumber(settings.jump, "Jump", "4000");
+    applyLowerLimits(settings);
+
+    const LoopRepetitions loop = ParseLoopRepetitions(stored("Loop Repetitions", "1,Disable"));
+    settings.loopCount = loop.count;
+    settings.loopCaption = loop.caption;
+
+    settings.defaultAudioFolder = stored("Default Audio Folder", StandardAudioFolder());
+    readNumber(settings.maxFiles, "Max Files", "9");
+    readNumber(settings.recentFileList, "Recent File List", "1");
+}
+
+void WriteUserSettings(const UserSettings& settings) {
+    const SettingsBatch batch(AppName);
+    save("Step", QString::number(settings.step));
+    save("Offset", QString::number(settings.offset));
+    save("Pause", QString::number(settings.pause));
+    save("Jump", QString::number(settings.jump));
+    save("Default Audio Folder", settings.defaultAudioFolder);
+    save("Max Files", QString::number(settings.maxFiles));
+    save("Recent File List", QString::number(settings.recentFileList));
+    save("Loop Repetitions", QString::number(settings.loopCount) + ',' + settings.loopCaption);
+}

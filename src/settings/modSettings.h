@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The name under which the store keeps everything of this program.
+inline constexpr char AppName[] = "Parlanda";
+
+// The section "Settings" as the program uses it: the durations in milliseconds, the
+// Looping menu, the open dialog's default folder and the recent file list's settings.
+struct UserSettings {
+    qint32 step = 4000;
+    qint32 offset = 1100;
+    qint32 pause = 600;
+    qint32 jump = 4000;
+    // The checked repetition item (1 to 5) and the caption of the toggle item, which
+    // names the action it offers: "Disable" while looping is on, "Enable" while off.
+    qint16 loopCount = 1;
+    QString loopCaption = "Disable";
+    QString defaultAudioFolder;
+    qint16 maxFiles = 9;
+    // Used as a flag: nonzero builds the recent file menu at start-up.
+    qint16 recentFileList = 0;
+};
+
+// A stored number as a whole number: the text is a decimal number (blanks around it,
+// a sign, a fraction and an exponent allowed), rounded to the nearest whole number with
+// a half going to the even neighbour. No value when the text is not a number or the
+// result does not fit Integer. Defined for qint16 and qint32.
+template <typename Integer> std::optional<Integer> WholeNumberOf(const QString& text);
+
+// The Looping menu as stored: "<count>,<caption>" such as "3,Disable".
+struct LoopRepetitions {
+    qint16 count = 1;
+    QString caption = "Disable";
+};
+// Reads the stored text: a count outside 1 to 5 (or none) gives 1, a caption other
+// than exactly "Enable" or "Disable" gives "Disable".
+LoopRepetitions ParseLoopRepetitions(const QString& text);
+
+// The folder the open dialog starts in when the store names none: the user's documents.
+QString StandardAudioFolder();
+
+// Reads the section "Settings" into settings: presets the durations and MaxFiles to
+// their defaults, takes every stored value that converts, keeps the earlier value for
+// one that does not, then raises the durations to their lower limits. Never fails.
+void ReadUserSettings(UserSettings& settings);
+// Writes all eight keys of the section "Settings" in one write of the store. Whether it
+// reached the disk shows in SettingsWriteFailed(AppName).
+void WriteUserSettings(const UserSettings& settings);
