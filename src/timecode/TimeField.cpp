@@ -41,8 +41,8 @@ bool frmMain::txtTime_KeyPress(int keyAscii) {
 // Commits a typed time: seeks there and shows where the device went. Only an unlocked
 // field holds a typed time. A locked field shows the position display, and committing
 // that would seek the device to its own position rounded to hundredths, interrupting
-// playback or a walk step whenever the focus merely passes by (switching to another
-// application, or leaving the field after Enter already committed).
+// playback or a walk step whenever the focus merely passes through the field (tabbing
+// across it, or leaving it after Enter has already committed).
 void frmMain::txtTime_Validate() {
     if (txtTime->isReadOnly())
         return;
