@@ -286,12 +286,15 @@ void frmMain::createControls() {
         button->setFixedSize(rowHeight, rowHeight);
     txtTime->setFixedHeight(rowHeight);
 
+    statusBar()->setSizeGripEnabled(false);
     statusText = new PathLabel(statusBar());
     statusText->setObjectName(QStringLiteral("statusText"));
     statusText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusText->setContentsMargins(6, 0, 6, 0);
     statusBar()->addWidget(statusText, 1);
     outputStatus = new QLabel(tr("No audio output device"), statusBar());
     outputStatus->setObjectName(QStringLiteral("outputStatus"));
+    outputStatus->setContentsMargins(6, 0, 6, 0);
     statusBar()->addPermanentWidget(outputStatus);
     outputStatus->setVisible(!media->outputAvailable());
 }
