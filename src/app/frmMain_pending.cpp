@@ -5,7 +5,6 @@
 #include "app/frmMain.h"
 
 void frmMain::mnuInfo_Click() {}
-void frmMain::mnuOptions_Click() {}
 void frmMain::mnuConents_Click() {}
 void frmMain::mnuIndex_Click() {}
 void frmMain::mnuSearch_Click() {}
