@@ -66,23 +66,20 @@ void frmMain::mnuLoop_Click(int index) {
     cmdLoop_Click(index);
 }
 
-// Runs after a step was heard to its end: count the play and rest. The rest is a
-// single-shot timer, so the window stays idle and responsive; any command given
-// meanwhile stops the timer and so replaces the step the rest would have started.
+// Runs after a step was heard to its end: count the play and rest. The rest is the
+// single-shot timer restTimer, so the window stays idle and responsive; any command
+// given meanwhile stops the timer and so replaces the step the rest would have started.
 void frmMain::ContinueWalk() {
-    if (!isWalking || shuttingDown)
+    if (!isWalking)
         return;
     ++repeatCount;
-    restTimer.setSingleShot(true);
+    // A coarse timer may fire several percent late; the rest should last Pause.
     restTimer.setTimerType(Qt::PreciseTimer);
-    connect(&restTimer, &QTimer::timeout, this, &frmMain::EndRest, Qt::UniqueConnection);
     restTimer.start(std::max(0, pause));
 }
 
 // The rest is over: play the same step again until it has been heard as often as the
 // Looping menu asks, then move on to the next one.
 void frmMain::EndRest() {
-    if (shuttingDown)
-        return;
     cmdLoop_Click(repeatCount < LoopRepetitionCount() ? CurrentStep : NextStep);
 }
