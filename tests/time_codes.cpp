@@ -126,6 +126,7 @@ void TimeCodes::parseTimeEntry_data() {
                                               << "00:00:00:02" << none;
     QTest::newRow("exponent") << "1e3"
                               << "00:16:40:00" << none;
+    QTest::newRow("too small for a double") << "1e-400" << Zero << none;
     QTest::newRow("negative seconds") << "-3" << Zero << none;
     QTest::newRow("largest seconds") << "2147483.647"
                                      << "596:31:23:65" << none;

@@ -6,11 +6,9 @@
 #include <QApplication>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QtNumeric>
 
 #include <cfloat>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -62,17 +60,14 @@ qsizetype hourFieldWidth(const QString& text) {
     return std::max<qsizetype>(digits, 2);
 }
 
-// hours * 3,600,000 + minutes * 60,000 + seconds * 1,000 + hundredths * 10 in 32 bits;
-// no value when it does not fit.
+// hours * 3,600,000 + minutes * 60,000 + seconds * 1,000 + hundredths * 10; no value
+// when it does not fit in 32 bits. Only the hours can be large (the other fields have
+// two characters), so bounding them keeps the 64-bit sum itself from overflowing.
 std::optional<qint32> sumOfFields(qint64 hours, qint64 minutes, qint64 seconds, qint64 hundredths) {
-    qint64 total = 0;
-    const qint64 products[] = {hours, 3'600'000, minutes, 60'000, seconds, 1'000, hundredths, 10};
-    for (int i = 0; i < 8; i += 2) {
-        qint64 product = 0;
-        if (qMulOverflow(products[i], products[i + 1], &product) ||
-            qAddOverflow(total, product, &total))
-            return std::nullopt;
-    }
+    constexpr qint64 msPerHour = 3'600'000;
+    if (hours > std::numeric_limits<qint32>::max() / msPerHour + 1)
+        return std::nullopt;
+    const qint64 total = hours * msPerHour + minutes * 60'000 + seconds * 1'000 + hundredths * 10;
     if (total < std::numeric_limits<qint32>::min() || total > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return qint32(total);
@@ -86,16 +81,19 @@ qint32 reportTimeCodeOverflow(const QString& text) {
 }
 
 // A count of seconds typed with the user's decimal separator or a point; no value when
-// the text is not such a number. Too large a number reads as infinity.
+// the text is not such a number. A number too large for a double reads as infinity.
 std::optional<double> readSeconds(const QString& text) {
     const QString decimal = QRegularExpression::escape(QLocale().decimalPoint());
     const QRegularExpression number(
-        QStringLiteral(R"(^[+-]?(\d+((\.|%1)\d*)?|(\.|%1)\d+)([eE][+-]?\d+)?$)").arg(decimal));
+        QStringLiteral(R"(^[+-]?([0-9]+((\.|%1)[0-9]*)?|(\.|%1)[0-9]+)([eE][+-]?[0-9]+)?$)")
+            .arg(decimal));
     QString trimmed = text.trimmed();
     if (!number.match(trimmed).hasMatch())
         return std::nullopt;
     trimmed.replace(QLocale().decimalPoint(), QStringLiteral("."));
-    return std::strtod(trimmed.toLatin1().constData(), nullptr);
+    // The syntax is checked above: a failed conversion is an overflow (infinity) or an
+    // underflow (0), both the right value here.
+    return QLocale::c().toDouble(trimmed);
 }
 
 QString reportParseOverflow() {
