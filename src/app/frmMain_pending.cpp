@@ -4,7 +4,6 @@
 // This file must be empty and deleted before the work is finished.
 #include "app/frmMain.h"
 
-void frmMain::mnuInfo_Click() {}
 void frmMain::mnuConents_Click() {}
 void frmMain::mnuIndex_Click() {}
 void frmMain::mnuSearch_Click() {}

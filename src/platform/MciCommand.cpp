@@ -1,0 +1,224 @@
+#include "platform/MciCommand.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <sndfile.h>
+
+#include <limits>
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace {
+
+struct SndfileCloser {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+
+struct WaveDevice {
+    std::unique_ptr<SNDFILE, SndfileCloser> file;
+    SF_INFO info{};
+};
+
+struct Reply {
+    int error = MciError::None;
+    QString text;
+};
+
+Reply failure(int error) {
+    return {error, QString()};
+}
+
+// Open devices by alias; aliases ignore case.
+std::map<QString, WaveDevice>& openDevices() {
+    static std::map<QString, WaveDevice> devices;
+    return devices;
+}
+
+QString deviceKey(const QString& alias) {
+    return alias.toLower();
+}
+
+const QRegularExpression& blanks() {
+    static const QRegularExpression pattern(QStringLiteral("\\s+"));
+    return pattern;
+}
+
+// Bits per sample as stored, by the encoding; 0 where the encoding has no fixed sample
+// size (lossy codecs such as Vorbis, Opus, MPEG and GSM, or variable-width DWVW).
+int bitsPerSampleOf(int format) {
+    switch (format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_NMS_ADPCM_16:
+        return 2;
+    case SF_FORMAT_G723_24:
+    case SF_FORMAT_NMS_ADPCM_24:
+        return 3;
+    case SF_FORMAT_IMA_ADPCM:
+    case SF_FORMAT_MS_ADPCM:
+    case SF_FORMAT_VOX_ADPCM:
+    case SF_FORMAT_G721_32:
+    case SF_FORMAT_NMS_ADPCM_32:
+        return 4;
+    case SF_FORMAT_G723_40:
+        return 5;
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_ULAW:
+    case SF_FORMAT_ALAW:
+    case SF_FORMAT_DPCM_8:
+        return 8;
+    case SF_FORMAT_DWVW_12:
+        return 12;
+    case SF_FORMAT_PCM_16:
+    case SF_FORMAT_DWVW_16:
+    case SF_FORMAT_DPCM_16:
+    case SF_FORMAT_ALAC_16:
+        return 16;
+    case SF_FORMAT_ALAC_20:
+        return 20;
+    case SF_FORMAT_PCM_24:
+    case SF_FORMAT_DWVW_24:
+    case SF_FORMAT_ALAC_24:
+        return 24;
+    case SF_FORMAT_PCM_32:
+    case SF_FORMAT_FLOAT:
+    case SF_FORMAT_ALAC_32:
+        return 32;
+    case SF_FORMAT_DOUBLE:
+        return 64;
+    default:
+        return 0;
+    }
+}
+
+Reply lengthInMs(const SF_INFO& info) {
+    // A stream of unknown length reports the largest count, which has no length to give.
+    if (info.frames < 0 || info.frames > std::numeric_limits<sf_count_t>::max() / 1000)
+        return failure(MciError::UnsupportedFunction);
+    const qint64 ms = (info.frames * 1000 + info.samplerate / 2) / info.samplerate;
+    return {MciError::None, QString::number(ms)};
+}
+
+Reply statusItem(const SF_INFO& info, const QString& item) {
+    if (item == QLatin1String("channels"))
+        return {MciError::None, QString::number(info.channels)};
+    if (item == QLatin1String("samplespersec"))
+        return {MciError::None, QString::number(info.samplerate)};
+    if (item == QLatin1String("bitspersample")) {
+        const int bits = bitsPerSampleOf(info.format);
+        return bits > 0 ? Reply{MciError::None, QString::number(bits)}
+                        : failure(MciError::UnsupportedFunction);
+    }
+    if (item == QLatin1String("length"))
+        return lengthInMs(info);
+    return failure(MciError::UnrecognizedKeyword);
+}
+
+// The file part of an open command: taken literally, or between double quotes so that
+// blanks at either end and quote characters inside belong to the name.
+std::optional<QString> unquoted(const QString& element) {
+    if (!element.startsWith(u'"'))
+        return element;
+    if (element.size() < 2 || !element.endsWith(u'"'))
+        return std::nullopt;
+    return element.mid(1, element.size() - 2);
+}
+
+Reply openFile(const QString& path, const QString& alias) {
+    if (!QFileInfo::exists(path))
+        return failure(MciError::FileNotFound);
+    WaveDevice device;
+    device.file.reset(sf_open(QFile::encodeName(path).constData(), SFM_READ, &device.info));
+    if (!device.file)
+        return failure(QFileInfo(path).isReadable() ? MciError::InvalidFile : MciError::FileRead);
+    if (device.info.samplerate <= 0 || device.info.channels <= 0)
+        return failure(MciError::InvalidFile);
+    openDevices().emplace(deviceKey(alias), std::move(device));
+    return {};
+}
+
+Reply openDevice(const QString& arguments) {
+    static const QString waveDevice = QStringLiteral("waveaudio!");
+    static const QRegularExpression aliasKeyword(QStringLiteral("\\s+alias\\s+"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+    if (!arguments.startsWith(waveDevice, Qt::CaseInsensitive))
+        return failure(MciError::DeviceNotOpen); // no device of that type is known
+    // The file name may itself contain " alias ": the last one introduces the alias.
+    QRegularExpressionMatch lastAlias;
+    for (auto it = aliasKeyword.globalMatch(arguments, waveDevice.size()); it.hasNext();)
+        lastAlias = it.next();
+    if (!lastAlias.hasMatch())
+        return failure(MciError::MissingDeviceName);
+    const QString alias = arguments.mid(lastAlias.capturedEnd()).trimmed();
+    if (alias.isEmpty())
+        return failure(MciError::MissingDeviceName);
+    if (alias.contains(blanks()))
+        return failure(MciError::UnrecognizedKeyword);
+    const auto path =
+        unquoted(arguments.mid(waveDevice.size(), lastAlias.capturedStart() - waveDevice.size()));
+    if (!path)
+        return failure(MciError::NoClosingQuote);
+    if (path->isEmpty())
+        return failure(MciError::InvalidFile); // a file name is required
+    if (openDevices().count(deviceKey(alias)))
+        return failure(MciError::DuplicateAlias);
+    return openFile(*path, alias);
+}
+
+Reply statusOfDevice(const QStringList& words) {
+    if (words.isEmpty())
+        return failure(MciError::MissingDeviceName);
+    const auto device = openDevices().find(deviceKey(words[0]));
+    if (device == openDevices().end())
+        return failure(MciError::DeviceNotOpen);
+    if (words.size() < 2)
+        return failure(MciError::ParameterRequired);
+    if (words.size() > 2)
+        return failure(MciError::UnrecognizedKeyword);
+    return statusItem(device->second.info, words[1].toLower());
+}
+
+Reply closeDevice(const QStringList& words) {
+    if (words.isEmpty())
+        return failure(MciError::MissingDeviceName);
+    if (words.size() > 1)
+        return failure(MciError::UnrecognizedKeyword);
+    return openDevices().erase(deviceKey(words[0])) ? Reply{} : failure(MciError::DeviceNotOpen);
+}
+
+Reply runCommand(const QString& verb, const QString& arguments) {
+    if (verb == QLatin1String("open"))
+        return openDevice(arguments);
+    const QStringList words = arguments.split(blanks(), Qt::SkipEmptyParts);
+    if (verb == QLatin1String("status"))
+        return statusOfDevice(words);
+    if (verb == QLatin1String("close"))
+        return closeDevice(words);
+    return failure(MciError::UnrecognizedCommand);
+}
+
+int deliver(const Reply& result, QString* reply, int replyLength) {
+    if (reply)
+        reply->clear();
+    if (result.error != MciError::None)
+        return result.error;
+    if (!reply || result.text.isEmpty())
+        return MciError::None;
+    if (result.text.size() >= replyLength)
+        return MciError::ParameterOverflow;
+    *reply = result.text;
+    return MciError::None;
+}
+
+} // namespace
+
+int mciSendString(const QString& command, QString* reply, int replyLength) {
+    const QString trimmed = command.trimmed();
+    const qsizetype verbEnd = trimmed.indexOf(blanks());
+    const QString verb = trimmed.left(verbEnd).toLower();
+    const QString arguments = verbEnd < 0 ? QString() : trimmed.mid(verbEnd).trimmed();
+    return deliver(runCommand(verb, arguments), reply, replyLength);
+}
