@@ -4,7 +4,3 @@
 // This file must be empty and deleted before the work is finished.
 #include "app/frmMain.h"
 
-void frmMain::mnuConents_Click() {}
-void frmMain::mnuIndex_Click() {}
-void frmMain::mnuSearch_Click() {}
-void frmMain::mnuAbout_Click() {}
