@@ -4,10 +4,11 @@
 #include <QString>
 #include <QTimer>
 
+#include "platform/AudioOutput.h"
+
 #include <memory>
 #include <stdexcept>
 
-class AudioOutput;
 class AudioEngine;
 
 // Error raised by the media control, carrying 30000 plus the underlying device error
