@@ -71,6 +71,23 @@ private slots:
         QVERIFY(!SettingsWriteFailed(App));
     }
 
+    // Texts come back exactly, whatever characters they hold, and keep the file clean.
+    void textsComeBackExactly() {
+        const QStringList texts{
+            "  /home/ann/ spaced  ", "@Variant(0)", "a;b#c=d", "\"quoted\"", "two\nlines",
+            "C:\\Users\\Åsa\\Tapes", "1,Disable",   "%41"};
+        for (int index = 0; index < texts.size(); ++index)
+            QVERIFY(SaveSetting(App, "Odd\\Texts", QString("Key %1").arg(index), texts[index]));
+        for (int index = 0; index < texts.size(); ++index)
+            QCOMPARE(GetSetting(App, "Odd\\Texts", QString("Key %1").arg(index), "-"),
+                     texts[index]);
+        // Only lines a later run reads whole, so it keeps no copy of its own file.
+        for (const QByteArray& line : contentsOf(SettingsFilePath(App)).split('\n'))
+            QVERIFY2(line.isEmpty() || (line.startsWith('[') && line.endsWith(']')) ||
+                         line.contains('='),
+                     line.constData());
+    }
+
     // Another program (or another running copy) writes the file: the next read sees it,
     // also a hand-written list value without quotes.
     void readsWhatOthersWrote() {
