@@ -1,17 +1,21 @@
 // Closing the window leaves no sound and saves the settings, whatever was going on; the
 // mouse, keys and focus reach the handlers as the window routes them, and nothing else.
 #include "app/frmMain.h"
+#include "files/frmChooseFolder.h"
 #include "platform/MediaControl.h"
 #include "platform/NullAudioOutput.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWav.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -95,6 +99,29 @@ private slots:
         QTest::qWait(2 * w->Pause());
         QCOMPARE(device().mode(), int(MediaControl::ModeNotOpen));
         QVERIFY(w->close()); // a second close does no harm
+    }
+
+    // The options dialog kept after OK and the folder chooser go with the window; an About
+    // box left open stays open on its own.
+    void closingUnloadsDialogsButLeavesAboutOpen() {
+        QPointer<QDialog> options;
+        QTimer::singleShot(0, this, [&] {
+            options = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(options);
+            QTest::mouseClick(options->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        });
+        w->mnuOptions_Click();
+        QVERIFY(options);
+        QPointer<QDialog> chooser = new frmChooseFolder(w.get());
+        w->mnuAbout_Click();
+        QPointer<QWidget> about = QApplication::activeWindow();
+        QVERIFY(about && about != w.get() && about->isVisible());
+
+        QVERIFY(w->close());
+        QVERIFY(options.isNull());
+        QVERIFY(chooser.isNull());
+        QVERIFY(about && about->isVisible());
+        about->close();
     }
 
     // Transport buttons act on the left button going down, with the modifier state.

@@ -2,8 +2,10 @@
 // handlers, start-up and shutdown, and the two layouts (file open / no file).
 #include "app/frmMain.h"
 
+#include "files/frmChooseFolder.h"
 #include "platform/AudioOutput.h"
 #include "platform/MediaControl.h"
+#include "settings/frmSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -489,6 +491,10 @@ void frmMain::shutDown() {
         return;
     shuttingDown = true;
     SaveSettings();
+    // The options dialog and the folder chooser kept for it are unloaded. An About box
+    // left open has no parent: it stays, and the program ends when it is closed.
+    delete settingsDialog;
+    qDeleteAll(findChildren<frmChooseFolder*>(QString(), Qt::FindDirectChildrenOnly));
     // Nothing may start playing again: no rest ends, and a late done notification
     // finds no walk to continue.
     restTimer.stop();
