@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 
 Q_DECLARE_METATYPE(Dialogs::HelpCommand)
 
@@ -60,6 +61,7 @@ private slots:
     void helpCommandsOpenTheirPages_data();
     void helpCommandsOpenTheirPages();
     void helpMenuAsksForContentsAndFinder();
+    void helpStaysUsableBesideModalDialog();
     void topicFinderLeadsToPagesWithTheWords();
     void helpLinksLeadToPagesThatExist();
     void aboutBoxShowsIdentity();
@@ -118,6 +120,37 @@ void AboutBoxAndHelp::helpMenuAsksForContentsAndFinder() {
                                                  Dialogs::HelpCommand::Index,
                                                  Dialogs::HelpCommand::Index}));
     QVERIFY(!helpWindow()); // the scripted dialogs showed nothing
+}
+
+// F1 in a modal dialog (the options) must give a help window the user can still use.
+void AboutBoxAndHelp::helpStaysUsableBesideModalDialog() {
+    QWidget owner;
+    owner.show();
+    ShowHelpWindow(&owner, Dialogs::HelpCommand::Contents, 0);
+    QPointer<QWidget> help = helpWindow();
+    QVERIFY(help);
+
+    auto* options = new QDialog(&owner);
+    options->setModal(true);
+    options->show();
+    QVERIFY(QApplication::activeModalWidget() == options);
+    ShowHelpWindow(options, Dialogs::HelpCommand::Context, 1007);
+    QCOMPARE(helpWindow(), help.data()); // still the one window
+    QVERIFY(help->isVisible());
+    QCOMPARE(pageShown(*help), QStringLiteral("options.html"));
+    // A window blocked by the modal dialog would drop the click.
+    QVERIFY(!help->findChild<QWidget*>("topicFinder")->isVisible());
+    // Clicked through the window system, which drops input to blocked windows.
+    const auto* index = help->findChild<QPushButton*>("cmdIndex");
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                      index->mapTo(help, index->rect().center()));
+    QVERIFY(help->findChild<QWidget*>("topicFinder")->isVisible());
+
+    // It goes with the dialog; the next request opens a new one.
+    delete options;
+    QVERIFY(help.isNull());
+    ShowHelpWindow(&owner, Dialogs::HelpCommand::Contents, 0);
+    QVERIFY(helpWindow() && helpWindow()->isVisible());
 }
 
 void AboutBoxAndHelp::topicFinderLeadsToPagesWithTheWords() {
