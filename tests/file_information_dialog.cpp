@@ -45,6 +45,7 @@ private slots:
     void recordingLineDescribesTheFile();
     void unreadableFileKeepsNameAndLength_data();
     void unreadableFileKeepsNameAndLength();
+    void aliasHeldElsewhereDescribesNoOtherFile();
     void infoCommandAsksAfreshEveryTime();
     void fileGoneSinceOpeningStillShowsNameAndLength();
     void commandStringReplies_data();
@@ -138,6 +139,20 @@ void FileInformationDialog::unreadableFileKeepsNameAndLength() {
 
     const frmInfo dialog(path, lengthMs, nullptr);
     QCOMPARE(linesOf(dialog), QStringList({"File: " + path, lengthLine, NoDetails}));
+}
+
+void FileInformationDialog::aliasHeldElsewhereDescribesNoOtherFile() {
+    const QString other = folder + "/other.wav";
+    const QString shown = folder + "/shown.wav";
+    QVERIFY(writeToneFile(other, ToneFile{11025, 1}));
+    QVERIFY(writeToneFile(shown, ToneFile{}));
+    QCOMPARE(mciSendString("open waveaudio!" + other + " alias myWave", nullptr, 0), 0);
+
+    const frmInfo dialog(shown, 1000, nullptr);
+    QCOMPARE(lineOf(dialog, "lblStatus"), NoDetails);
+    // The device the dialog did not open is left open.
+    QCOMPARE(status("myWave", "samplespersec"), QStringLiteral("11025"));
+    QCOMPARE(mciSendString("close myWave", nullptr, 0), 0);
 }
 
 QStringList FileInformationDialog::showInfo(frmMain& window,

@@ -21,10 +21,9 @@ QString LengthText(qint32 lengthMs) {
 // The reply to "status myWave <item>", "" when the command fails.
 QString AskDevice(const QString& item) {
     QString reply;
-    if (mciSendString(QStringLiteral("status %1 %2").arg(DeviceAlias, item), &reply, ReplyLength) !=
-        0)
-        return QString();
-    return reply;
+    const int error =
+        mciSendString(QStringLiteral("status %1 %2").arg(DeviceAlias, item), &reply, ReplyLength);
+    return error == 0 ? reply : QString();
 }
 
 // The leading digits of a reply as a whole number; 0 when there are none.
