@@ -14,6 +14,9 @@
 
 namespace {
 
+// The shift argument of the window's key handler with Ctrl held.
+constexpr int CtrlState = 2;
+
 QString section(int entry) {
     return "Recent File List\\" + QString::number(entry);
 }
@@ -193,7 +196,10 @@ private slots:
         QVERIFY(!item(2)->isVisible());
         QCOMPARE(window.findChild<QLabel*>("statusText")->text(), "No audio file");
 
-        item(1)->trigger();
+        // Ctrl+3 reaches no hidden item; Ctrl+2 opens the second.
+        QVERIFY(window.Form_KeyDown('3', CtrlState));
+        QCOMPARE(fixture.prompts().calls().size(), 1);
+        QVERIFY(window.Form_KeyDown('2', CtrlState));
         QCOMPARE(window.mciWave().fileName(), other);
         QVERIFY(item(1)->isChecked());
         QVERIFY(!item(0)->isChecked());
