@@ -1,5 +1,7 @@
 // File > Open: the dialog it asks for, where that dialog starts, and what a cancelled
 // dialog or a file the device refuses leave behind.
+#include "files/RecentFiles.h"
+#include "platform/SettingsStore.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
 
@@ -50,10 +52,15 @@ void OpenFileCommand::dialogStartsInDefaultFolderThenInLastFolder() {
     window().mnuOpen_Click();
     QCOMPARE(device().fileName(), first);
     window().PressPlayButton(2);
+    fixture->clock().advance(750);
     window().mnuOpen_Click();
     QCOMPARE(device().fileName(), second);
     QCOMPARE(device().mode(), MediaControl::ModeStopped);
     QCOMPARE(device().position(), 0);
+    // The file left behind is listed second, with the position reached in it.
+    QCOMPARE(FindRecentFile(second, 9), 1);
+    QCOMPARE(FindRecentFile(first, 9), 2);
+    QCOMPARE(GetSetting("Parlanda", "Recent File List\\2", "Position", ""), "750");
     window().mnuOpen_Click(); // cancelled
 
     const QList<ScriptedDialogs::Call> calls = prompts().callsOf(ScriptedDialogs::Kind::OpenFile);
@@ -114,9 +121,17 @@ void OpenFileCommand::refusedFileLeavesNoFileOpen() {
         QVERIFY2(messages[0].text.contains(name), qPrintable(messages[0].text));
 
     // A failed open leaves the dialog's starting folder where the last good open put it.
+    // Nothing is open now, so the next open stores no position for the file that failed,
+    // which may be listed with a position of its own.
+    const QString failed = fixture->folder() + "/" + name;
+    AddRecentFile(failed, 9);
+    SaveFilePosition(failed, 400, 9);
+    prompts().queueOpenFile(fixture->folder() + "/Good/a.wav");
     window().mnuOpen_Click();
     QCOMPARE(prompts().callsOf(ScriptedDialogs::Kind::OpenFile).last().request.initialFolder,
              fixture->folder() + "/Good/");
+    const QString failedEntry = "Recent File List\\" + QString::number(FindRecentFile(failed, 9));
+    QCOMPARE(GetSetting("Parlanda", failedEntry, "Position", ""), "400");
 }
 
 QTEST_MAIN(OpenFileCommand)

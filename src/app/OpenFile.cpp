@@ -2,6 +2,7 @@
 // all end in OpenAudioFile.
 #include "app/frmMain.h"
 #include "app/modPaths.h"
+#include "files/RecentFiles.h"
 #include "messages/modErrorHandlers.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaControl.h"
@@ -36,8 +37,13 @@ void frmMain::OpenChosenFile(const QString& path) {
 // Paths keep their case: file names on this system are case-sensitive.
 int frmMain::OpenAudioFile(QString path) {
     const int mode = media->mode();
+    // A paused play is stopped as well, which also ends a walk whose step was paused.
     if (mode == MediaControl::ModePlaying || mode == MediaControl::ModePaused)
         PressPlayButton(1);
+    // The file being left keeps the position reached in it. After a failed open nothing
+    // is open, and the remembered position of the file that failed must not become 0.
+    if (mode != MediaControl::ModeNotOpen)
+        SaveFilePosition(media->fileName(), media->position(), maxFiles);
     media->setCommand(QStringLiteral("Close"));
     try {
         media->setFileName(path);
@@ -53,6 +59,10 @@ int frmMain::OpenAudioFile(QString path) {
                           Dialogs::Icon::Exclamation);
         return 0;
     }
+    // A new file becomes the list's first entry; the rebuilt menu checks the open file's
+    // own item.
+    AddRecentFile(path, maxFiles);
+    BuildRecentFileMenu();
     UpdateTimeField();
     UpdateSlider();
     EnableControls(true);
