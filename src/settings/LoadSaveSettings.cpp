@@ -23,7 +23,7 @@ qint16 checkedLoopItem(const std::array<QAction*, 6>& loopItems) {
 
 void frmMain::LoadSettings() {
     UserSettings settings;
-    settings.defaultAudioFolder = DefaultAudioFolder();
+    // A stored flag that does not convert leaves the value the window holds.
     settings.recentFileList = RecentFileList();
     ReadUserSettings(settings);
 
