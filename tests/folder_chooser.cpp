@@ -2,14 +2,12 @@
 // starts for folders that do not exist, the drive list, and paths keeping their case.
 #include "files/frmChooseFolder.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeView>
 
 namespace {
 
@@ -37,7 +35,6 @@ private slots:
     void startFolder_data();
     void startFolder();
     void driveListShowsTheVolume();
-    void controlsAndTabOrder();
 
 private:
     QTemporaryDir root;
@@ -107,29 +104,6 @@ void FolderChooserTest::driveListShowsTheVolume() {
     QVERIFY(QTest::qWaitForWindowActive(&chooser));
     QTest::mouseClick(button(chooser, "OKButton"), Qt::LeftButton);
     QCOMPARE(chooser.resultText(), QDir::rootPath());
-}
-
-void FolderChooserTest::controlsAndTabOrder() {
-    frmChooseFolder chooser;
-    chooser.setPath(folderA);
-    chooser.show();
-    QVERIFY(QTest::qWaitForWindowActive(&chooser));
-    QCOMPARE(button(chooser, "OKButton")->text(), QString("OK"));
-    QCOMPARE(button(chooser, "CancelButton")->text(), QString("Cancel"));
-    QCOMPARE(chooser.minimumSize(), chooser.maximumSize());
-
-    const QStringList order = {"OKButton", "CancelButton", "Dir1", "Drive1", "OKButton"};
-    button(chooser, "OKButton")->setFocus();
-    for (const QString& name : order) {
-        QCOMPARE(QApplication::focusWidget()->objectName(), name);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-
-    // Esc and Enter outside a button do not close it.
-    chooser.findChild<QTreeView*>("Dir1")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(chooser.isVisible());
 }
 
 QTEST_MAIN(FolderChooserTest)

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTreeView>
@@ -83,6 +84,10 @@ void frmChooseFolder::createControls() {
     connect(OKButton, &QPushButton::clicked, this, &frmChooseFolder::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &frmChooseFolder::CancelButton_Click);
     connect(Drive1, &QComboBox::currentIndexChanged, this, &frmChooseFolder::Drive1_Change);
+    connect(folders, &QFileSystemModel::rowsInserted, this, &frmChooseFolder::RevealCurrentFolder);
+    connect(folders, &QFileSystemModel::layoutChanged, this, &frmChooseFolder::RevealCurrentFolder);
+    connect(Dir1->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { followCurrentFolder = false; });
 }
 
 void frmChooseFolder::arrangeControls() {
@@ -142,8 +147,16 @@ QString frmChooseFolder::FolderListPath() const {
 void frmChooseFolder::SetFolderListPath(const QString& folder) {
     const QModelIndex current = folders->index(folder);
     Dir1->setCurrentIndex(current);
-    Dir1->scrollTo(current);
     Dir1->expand(current);
+    followCurrentFolder = true;
+    RevealCurrentFolder();
+}
+
+// The folders arrive from the file system in the background and push the rows below
+// them down: until the user scrolls the list, the current folder is kept in view.
+void frmChooseFolder::RevealCurrentFolder() {
+    if (followCurrentFolder)
+        Dir1->scrollTo(Dir1->currentIndex());
 }
 
 void frmChooseFolder::OKButton_Click() {
@@ -153,6 +166,12 @@ void frmChooseFolder::OKButton_Click() {
 
 void frmChooseFolder::CancelButton_Click() {
     reject();
+}
+
+// The list has its size only now.
+void frmChooseFolder::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    RevealCurrentFolder();
 }
 
 // Neither button answers Enter or Esc: Enter clicks only a focused button, and the

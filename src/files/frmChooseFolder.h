@@ -34,6 +34,7 @@ public:
     void Drive1_Change(int index);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -42,6 +43,7 @@ private:
     void fillDriveList();
     QString FolderListPath() const;
     void SetFolderListPath(const QString& folder);
+    void RevealCurrentFolder();
     void SelectVolumeOf(const QString& folder);
 
     QPushButton* OKButton = nullptr;
@@ -50,4 +52,5 @@ private:
     QComboBox* Drive1 = nullptr;
     QFileSystemModel* folders = nullptr;
     QString result;
+    bool followCurrentFolder = false;
 };
