@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <pthread.h>
 
 namespace {
 
@@ -85,7 +86,9 @@ void PlayRange::notifyConsumerIfStarved() {
 }
 
 AudioEngine::AudioEngine(std::unique_ptr<AudioDecoder> decoder)
-    : decoder_(std::move(decoder)), reader_([this] { readerLoop(); }) {}
+    : decoder_(std::move(decoder)), reader_([this] { readerLoop(); }) {
+    pthread_setname_np(reader_.native_handle(), "audio-reader");
+}
 
 AudioEngine::~AudioEngine() {
     cancelRange();

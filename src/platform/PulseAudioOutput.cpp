@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <pulse/pulseaudio.h>
+#include <pulse/rtclock.h>
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,8 @@ namespace {
 
 constexpr pa_usec_t TargetLatencyUs = 20000;
 constexpr pa_usec_t ReconnectDelayUs = 1000000;
+// How often the interpolated clock is corrected from the server while playing.
+constexpr pa_usec_t TimingUpdateIntervalUs = 100000;
 
 // Holds the threaded main loop's lock for a scope (GUI thread only).
 class LoopLock {
@@ -41,7 +44,11 @@ struct PulseAudioOutput::Private {
     void dropConnection();
     void scheduleReconnect();
     void connectionLost();
+    // Creates a stream for the format unless there is one; ensureStream also waits
+    // until it is ready.
+    bool createStream(int sampleRate, int channels);
     bool ensureStream(int sampleRate, int channels);
+    void requestTimingUpdate();
     void dropStream();
 
     void writeAvailable();
@@ -73,6 +80,7 @@ struct PulseAudioOutput::Private {
     qint64 rangeBase = 0; // the stream's write index (bytes) where the range begins
     qint64 writeIndex = 0;
     qint64 lastHeard = 0; // frames heard, as last seen while the stream worked
+    pa_usec_t lastTimingRequest = 0;
     pa_operation* drain = nullptr;
 };
 
@@ -141,6 +149,18 @@ void PulseAudioOutput::Private::onContextState(pa_context* context, void* self) 
 }
 
 bool PulseAudioOutput::Private::ensureStream(int sampleRate, int channels) {
+    if (!createStream(sampleRate, channels))
+        return false;
+    while (pa_stream_get_state(stream) == PA_STREAM_CREATING)
+        pa_threaded_mainloop_wait(loop);
+    if (pa_stream_get_state(stream) != PA_STREAM_READY) {
+        dropStream();
+        return false;
+    }
+    return true;
+}
+
+bool PulseAudioOutput::Private::createStream(int sampleRate, int channels) {
     if (!ready)
         return false;
     if (stream && spec.rate == uint32_t(sampleRate) && spec.channels == channels)
@@ -162,21 +182,22 @@ bool PulseAudioOutput::Private::ensureStream(int sampleRate, int channels) {
     attr.minreq = attr.tlength / 4;
     attr.prebuf = attr.minreq;
     attr.fragsize = uint32_t(-1);
-    const auto flags = pa_stream_flags_t(PA_STREAM_INTERPOLATE_TIMING |
-                                         PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_ADJUST_LATENCY |
+    // Timing updates are asked for while writing (requestTimingUpdate) rather than by
+    // PA_STREAM_AUTO_TIMING_UPDATE, whose timer keeps waking an idle player every 1.5 s.
+    const auto flags = pa_stream_flags_t(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_ADJUST_LATENCY |
                                          PA_STREAM_NOT_MONOTONIC | PA_STREAM_START_CORKED);
+    writeIndex = 0;
     if (pa_stream_connect_playback(stream, nullptr, &attr, flags, nullptr, nullptr) < 0) {
         dropStream();
         return false;
     }
-    while (pa_stream_get_state(stream) == PA_STREAM_CREATING)
-        pa_threaded_mainloop_wait(loop);
-    if (pa_stream_get_state(stream) != PA_STREAM_READY) {
-        dropStream();
-        return false;
-    }
-    writeIndex = 0;
     return true;
+}
+
+void PulseAudioOutput::Private::requestTimingUpdate() {
+    lastTimingRequest = pa_rtclock_now();
+    if (pa_operation* operation = pa_stream_update_timing_info(stream, nullptr, nullptr))
+        pa_operation_unref(operation);
 }
 
 void PulseAudioOutput::Private::dropStream() {
@@ -207,6 +228,8 @@ void PulseAudioOutput::Private::onWritable(pa_stream*, size_t, void* self) {
 void PulseAudioOutput::Private::writeAvailable() {
     if (!stream || !range || drain)
         return;
+    if (pa_rtclock_now() - lastTimingRequest >= TimingUpdateIntervalUs)
+        requestTimingUpdate();
     lastHeard =
         std::clamp<qint64>(streamFramesPlayed() - rangeBase / frameSize(), 0, range->frameCount());
     size_t writable = pa_stream_writable_size(stream);
@@ -297,6 +320,7 @@ qint64 PulseAudioOutput::Private::streamFramesPlayed() const {
 PulseAudioOutput::PulseAudioOutput(QObject* parent)
     : AudioOutput(parent), d(std::make_unique<Private>(this)) {
     d->loop = pa_threaded_mainloop_new();
+    pa_threaded_mainloop_set_name(d->loop, "audio-pulse");
     pa_threaded_mainloop_start(d->loop);
     LoopLock lock(d->loop);
     d->connectContext();
@@ -332,7 +356,7 @@ void PulseAudioOutput::setAvailable(bool available) {
 
 void PulseAudioOutput::prepare(int sampleRate, int channels) {
     LoopLock lock(d->loop);
-    d->ensureStream(sampleRate, channels);
+    d->createStream(sampleRate, channels);
 }
 
 void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
@@ -361,6 +385,7 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
     });
     d->writeAvailable();
     d->cork(false);
+    d->requestTimingUpdate();
 }
 
 qint64 PulseAudioOutput::stop() {

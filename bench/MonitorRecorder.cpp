@@ -1,0 +1,81 @@
+#include "MonitorRecorder.h"
+
+#include <pulse/error.h>
+#include <pulse/simple.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+constexpr int ChunkFrames = 44; // one millisecond
+}
+
+MonitorRecorder::~MonitorRecorder() {
+    stop();
+}
+
+bool MonitorRecorder::start() {
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, SampleRate, 2};
+    pa_buffer_attr attr;
+    attr.maxlength = uint32_t(-1);
+    attr.tlength = attr.prebuf = attr.minreq = uint32_t(-1);
+    attr.fragsize = ChunkFrames * 4;
+    int error = 0;
+    stream_ = pa_simple_new(nullptr, "parlanda-bench", PA_STREAM_RECORD, "test.monitor", "monitor",
+                            &spec, nullptr, &attr, &error);
+    if (!stream_) {
+        std::fprintf(stderr, "cannot record test.monitor: %s\n", pa_strerror(error));
+        return false;
+    }
+    thread_ = std::thread([this] { recordLoop(); });
+    return true;
+}
+
+void MonitorRecorder::stop() {
+    if (!stream_)
+        return;
+    quit_ = true;
+    thread_.join();
+    pa_simple_free(stream_);
+    stream_ = nullptr;
+}
+
+void MonitorRecorder::recordLoop() {
+    std::vector<qint16> chunk(ChunkFrames * 2);
+    int error = 0;
+    while (!quit_) {
+        if (pa_simple_read(stream_, chunk.data(), chunk.size() * sizeof(qint16), &error) < 0)
+            return;
+        const auto arrived = std::chrono::steady_clock::now();
+        const pa_usec_t latency = pa_simple_get_latency(stream_, &error);
+        std::lock_guard lock(mutex_);
+        samples_.insert(samples_.end(), chunk.begin(), chunk.end());
+        stamps_.push_back(
+            {qint64(samples_.size() / 2), arrived - std::chrono::microseconds(latency)});
+    }
+}
+
+std::vector<MonitorRecorder::Run> MonitorRecorder::heardRuns() const {
+    std::lock_guard lock(mutex_);
+    std::vector<Run> runs;
+    for (qint64 frame = 0; frame < qint64(samples_.size() / 2); ++frame) {
+        const auto index =
+            IndexedCode::decode(samples_[size_t(frame * 2)], samples_[size_t(frame * 2 + 1)]);
+        if (index && !runs.empty() && *index == runs.back().last + 1 &&
+            frame == runs.back().captureFrame + (runs.back().last - runs.back().first) + 1)
+            runs.back().last = *index;
+        else if (index)
+            runs.push_back({*index, *index, frame});
+    }
+    return runs;
+}
+
+MonitorRecorder::TimePoint MonitorRecorder::renderTime(qint64 frame) const {
+    std::lock_guard lock(mutex_);
+    const auto stamp = std::lower_bound(stamps_.begin(), stamps_.end(), frame + 1,
+                                        [](const Stamp& s, qint64 f) { return s.endFrame < f; });
+    if (stamp == stamps_.end())
+        return stamps_.back().renderedAt;
+    const auto framesBefore = stamp->endFrame - 1 - frame;
+    return stamp->renderedAt - std::chrono::microseconds(framesBefore * 1000000 / SampleRate);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+struct pa_simple;
+
+// Records the monitor of the null sink "test" in this process, noting for every chunk the
+// moment its last frame was rendered by the sink (arrival time minus the recording
+// latency), so that sound heard can be set against the commands that caused it.
+class MonitorRecorder {
+public:
+    using TimePoint = std::chrono::steady_clock::time_point;
+    static constexpr int SampleRate = 44100;
+
+    // A stretch of consecutive frame indexes of an indexed file, heard back to back.
+    struct Run {
+        qint64 first = 0;
+        qint64 last = 0;
+        qint64 captureFrame = 0; // capture frame where the run began
+    };
+
+    ~MonitorRecorder();
+    bool start();
+    void stop();
+
+    std::vector<Run> heardRuns() const;
+    // When capture frame `frame` was rendered by the sink.
+    TimePoint renderTime(qint64 frame) const;
+
+private:
+    struct Stamp {
+        qint64 endFrame;
+        TimePoint renderedAt;
+    };
+    void recordLoop();
+
+    pa_simple* stream_ = nullptr;
+    std::thread thread_;
+    std::atomic<bool> quit_{false};
+    mutable std::mutex mutex_;
+    std::vector<qint16> samples_; // interleaved stereo
+    std::vector<Stamp> stamps_;
+};
+
+// Frame codes of the indexed files the bench writes (the scheme of the test files).
+struct IndexedCode {
+    static constexpr int Modulus = 32767;
+    static qint16 left(qint64 index) { return qint16(index % Modulus + 1); }
+    static qint16 right(qint64 index) { return qint16(index / Modulus); }
+    static std::optional<qint64> decode(qint16 left, qint16 right) {
+        if (left <= 0 || right < 0)
+            return std::nullopt;
+        return qint64(right) * Modulus + (left - 1);
+    }
+};

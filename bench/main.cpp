@@ -1,0 +1,307 @@
+// parlanda_bench: figures of the media control and its audio engine, measured through
+// the real PulseAudio output into the null sink "test" (run it under scripts/with-pulse).
+// One line per figure.
+#include "MonitorRecorder.h"
+
+#include "platform/MediaControl.h"
+#include "platform/PulseAudioOutput.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sndfile.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int Rate = MonitorRecorder::SampleRate;
+
+double msBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+double maximum(const std::vector<double>& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+void runEvents(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+double residentMiB() {
+    QFile statm("/proc/self/statm");
+    statm.open(QIODevice::ReadOnly);
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct ThreadCounters {
+    long wakeups = 0;      // context switches of the engine's threads ("audio-...")
+    double cpuSeconds = 0; // CPU time of the engine's threads
+};
+
+// The engine's threads are named "audio-reader" and "audio-pulse".
+ThreadCounters engineThreads() {
+    ThreadCounters counters;
+    const double ticks = double(sysconf(_SC_CLK_TCK));
+    for (const QString& task :
+         QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString base = "/proc/self/task/" + task;
+        QFile comm(base + "/comm");
+        comm.open(QIODevice::ReadOnly);
+        if (!comm.readAll().startsWith("audio"))
+            continue;
+        QFile status(base + "/status");
+        status.open(QIODevice::ReadOnly);
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.contains("ctxt_switches"))
+                counters.wakeups += line.split('\t').last().trimmed().toLong();
+        QFile stat(base + "/stat");
+        stat.open(QIODevice::ReadOnly);
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        counters.cpuSeconds += (fields.value(11).toDouble() + fields.value(12).toDouble()) / ticks;
+    }
+    return counters;
+}
+
+bool writeIndexedWav(const QString& path, qint64 frames) {
+    SF_INFO info{};
+    info.samplerate = Rate;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    std::vector<qint16> frame(2);
+    for (qint64 i = 0; i < frames; ++i) {
+        frame = {IndexedCode::left(i), IndexedCode::right(i)};
+        sf_writef_short(file, frame.data(), 1);
+    }
+    return sf_close(file) == 0;
+}
+
+// A two-hour 16-bit stereo WAV whose data is a hole in the file: written in an instant,
+// and like any long recording on disk only the pages read are ever touched.
+bool writeTwoHourWav(const QString& path) {
+    const quint32 frames = 2u * 3600u * Rate;
+    const quint32 dataBytes = frames * 4;
+    QByteArray header("RIFF");
+    auto add32 = [&](quint32 v) { header.append(reinterpret_cast<const char*>(&v), 4); };
+    auto add16 = [&](quint16 v) { header.append(reinterpret_cast<const char*>(&v), 2); };
+    add32(36 + dataBytes);
+    header.append("WAVEfmt ");
+    add32(16), add16(1), add16(2), add32(Rate), add32(Rate * 4), add16(4), add16(16);
+    header.append("data");
+    add32(dataBytes);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() &&
+           file.resize(header.size() + qint64(dataBytes));
+}
+
+void measureOpen(const QString& folder) {
+    const QString path = folder + "/two-hours.wav";
+    if (!writeTwoHourWav(path))
+        return void(std::printf("open: cannot write %s\n", qPrintable(path)));
+    MediaControl media;
+    const double before = residentMiB();
+    const auto start = Clock::now();
+    media.setFileName(path);
+    media.setCommand("Open");
+    const double openMs = msBetween(start, Clock::now());
+    const double afterOpen = residentMiB();
+    std::printf("open two-hour WAV (%d ms long): %.2f ms, error %d\n", media.length(), openMs,
+                media.error());
+    std::printf("memory growth by the open: %.2f MiB\n", afterOpen - before);
+    media.setFrom(media.length() / 2);
+    media.setTo(media.length() / 2 + 2000);
+    media.setWait(true);
+    media.setCommand("Play");
+    std::printf("memory growth after playing 2 s from the middle: %.2f MiB\n",
+                residentMiB() - before);
+}
+
+struct RangeFigures {
+    std::vector<double> firstSoundMs, doneDelayMs, startErrors, endErrors;
+    int exact = 0;
+    int ranges = 0;
+};
+
+// Plays many short ranges at distinct places of an indexed file and sets what the sink
+// rendered against the commands and notifications.
+RangeFigures measureRanges(MediaControl& media, MonitorRecorder& recorder, int count) {
+    RangeFigures figures;
+    std::mt19937 random(7);
+    struct Played {
+        qint64 first, last;
+        Clock::time_point command, done;
+    };
+    std::vector<Played> played;
+    for (int i = 0; i < count; ++i) {
+        const qint32 fromMs = 1000 + i * 1000 + int(random() % 300);
+        const qint32 toMs = fromMs + 150 + int(random() % 200);
+        Clock::time_point doneAt;
+        QEventLoop loop;
+        auto connection = QObject::connect(&media, &MediaControl::done, [&](int code) {
+            doneAt = Clock::now();
+            if (code == MediaControl::NotifySuccessful)
+                loop.quit();
+        });
+        media.setFrom(fromMs);
+        media.setTo(toMs);
+        media.setNotify(true);
+        const auto command = Clock::now();
+        media.setCommand("Play");
+        loop.exec();
+        QObject::disconnect(connection);
+        played.push_back({(qint64(fromMs) * Rate + 500) / 1000,
+                          (qint64(toMs) * Rate + 500) / 1000 - 1, command, doneAt});
+        runEvents(60 + int(random() % 60));
+    }
+    runEvents(100);
+    const auto runs = recorder.heardRuns();
+    for (const Played& p : played) {
+        std::vector<MonitorRecorder::Run> mine;
+        for (const auto& run : runs)
+            if (run.last >= p.first - Rate / 10 && run.first <= p.last + Rate / 10)
+                mine.push_back(run);
+        if (mine.empty())
+            continue;
+        ++figures.ranges;
+        const auto& firstRun = mine.front();
+        const auto& lastRun = mine.back();
+        const qint64 lastCapture = lastRun.captureFrame + (lastRun.last - lastRun.first);
+        figures.startErrors.push_back(double(std::abs(firstRun.first - p.first)));
+        figures.endErrors.push_back(double(std::abs(lastRun.last - p.last)));
+        figures.exact += firstRun.first == p.first && lastRun.last == p.last;
+        figures.firstSoundMs.push_back(
+            msBetween(p.command, recorder.renderTime(firstRun.captureFrame)));
+        figures.doneDelayMs.push_back(msBetween(recorder.renderTime(lastCapture), p.done));
+    }
+    return figures;
+}
+
+void measureStops(MediaControl& media, MonitorRecorder& recorder, int count) {
+    std::vector<double> silenceMs;
+    int positionExact = 0;
+    int measured = 0;
+    for (int i = 0; i < count; ++i) {
+        const qint32 fromMs = 60000 + i * 2000;
+        media.setFrom(fromMs);
+        media.setTo(fromMs + 1500);
+        media.setCommand("Play");
+        runEvents(300 + i * 7);
+        media.setWait(true);
+        const auto stopAt = Clock::now();
+        media.setCommand("Stop");
+        const qint32 position = media.position();
+        runEvents(100);
+        const qint64 first = qint64(fromMs) * Rate / 1000;
+        std::optional<MonitorRecorder::Run> last;
+        for (const auto& run : recorder.heardRuns())
+            if (run.first >= first && run.last < first + 2 * Rate)
+                last = run;
+        if (!last)
+            continue;
+        ++measured;
+        const qint64 lastCapture = last->captureFrame + (last->last - last->first);
+        silenceMs.push_back(msBetween(stopAt, recorder.renderTime(lastCapture)));
+        positionExact += position == qint32(((last->last + 1) * 1000 + Rate / 2) / Rate);
+    }
+    std::printf("stop to silence: median %.2f ms, max %.2f ms (%d stops)\n", median(silenceMs),
+                maximum(silenceMs), measured);
+    std::printf("Position after Stop is the last frame heard (to the ms): %d of %d\n",
+                positionExact, measured);
+}
+
+void measureCpu(MediaControl& media) {
+    media.setFrom(200000);
+    media.setTo(210000);
+    media.setNotify(false);
+    const double cpuBefore = cpuSeconds();
+    const ThreadCounters threadsBefore = engineThreads();
+    const auto start = Clock::now();
+    media.setCommand("Play");
+    runEvents(10000);
+    const double wallS = msBetween(start, Clock::now()) / 1000;
+    const ThreadCounters threadsAfter = engineThreads();
+    std::printf("CPU while playing: %.2f %% of one core for the process, %.2f %% in the engine's "
+                "threads, %.0f engine wakeups/s (10 s)\n",
+                100 * (cpuSeconds() - cpuBefore) / wallS,
+                100 * (threadsAfter.cpuSeconds - threadsBefore.cpuSeconds) / wallS,
+                double(threadsAfter.wakeups - threadsBefore.wakeups) / wallS);
+    media.setWait(true);
+    media.setCommand("Stop");
+
+    media.setUpdateInterval(0);
+    runEvents(200);
+    const ThreadCounters idleBefore = engineThreads();
+    const double idleCpuBefore = cpuSeconds();
+    runEvents(5000);
+    std::printf("idle with a file open: %ld engine thread wakeups in 5 s, process CPU %.3f %%\n",
+                engineThreads().wakeups - idleBefore.wakeups,
+                100 * (cpuSeconds() - idleCpuBefore) / 5);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int count = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
+    QTemporaryDir folder;
+    measureOpen(folder.path());
+
+    const QString indexed = folder.filePath("indexed.wav");
+    if (!writeIndexedWav(indexed, qint64(Rate) * 220))
+        return std::printf("cannot write %s\n", qPrintable(indexed)), 1;
+    MediaControl media;
+    if (!media.outputAvailable())
+        return std::printf("no PulseAudio server: run under scripts/with-pulse\n"), 1;
+    media.setUpdateInterval(0);
+    media.setFileName(indexed);
+    media.setCommand("Open");
+
+    MonitorRecorder recorder;
+    if (!recorder.start())
+        return 1;
+    runEvents(500);
+    const RangeFigures ranges = measureRanges(media, recorder, count);
+    std::printf("command to first sound: median %.2f ms, max %.2f ms (%d ranges)\n",
+                median(ranges.firstSoundMs), maximum(ranges.firstSoundMs), ranges.ranges);
+    std::printf("range ends exact at both ends: %d of %d; max error %.0f frames at the start, "
+                "%.0f at the end\n",
+                ranges.exact, ranges.ranges, maximum(ranges.startErrors),
+                maximum(ranges.endErrors));
+    std::printf(
+        "done notification after the last frame was rendered: median %.2f ms, max %.2f ms\n",
+        median(ranges.doneDelayMs), maximum(ranges.doneDelayMs));
+    measureStops(media, recorder, std::max(5, count / 3));
+    recorder.stop();
+    measureCpu(media);
+    return 0;
+}
