@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -103,6 +105,7 @@ private slots:
     void durationValidation_data();
     void durationValidation();
     void refusedBoxStopsTheClickThatLeftIt();
+    void refusalWithTheRealMessageBox();
     void okWritesSettingsAndRaisesJump();
     void cancelEscAndCloseWriteNothing_data();
     void cancelEscAndCloseWriteNothing();
@@ -254,6 +257,34 @@ void OptionsDialogTest::refusedBoxStopsTheClickThatLeftIt() {
     QTest::keyClick(step, Qt::Key_Escape);
     QTRY_VERIFY(dialog.isNull());
     QCOMPARE(scripted.calls().size(), 6);
+    QCOMPARE(window->Step(), 4000);
+}
+
+// The real message box runs its own event loop in the middle of the focus move; the
+// click that started the move must still come to nothing.
+void OptionsDialogTest::refusalWithTheRealMessageBox() {
+    setDialogs(nullptr);
+    const auto scriptedAgain = qScopeGuard([this] { setDialogs(&scripted); });
+    auto window = newMainWindow();
+    QPointer<frmSettings> dialog = showOptions(*window);
+    QLineEdit* step = timeBox(*dialog, 0);
+    typeInto(step, "0");
+
+    QStringList shown;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown.append(box->windowTitle() + ": " + box->text());
+            box->accept();
+        }
+    });
+    answer.start(20);
+    QTest::mouseClick(button(*dialog, "cmdCancel"), Qt::LeftButton);
+    QTest::mouseClick(button(*dialog, "cmdOK"), Qt::LeftButton);
+
+    QCOMPARE(shown, QStringList(2, "Invalid Entry: " + InvalidText));
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->focusWidget(), step);
     QCOMPARE(window->Step(), 4000);
 }
 

@@ -25,6 +25,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -95,6 +96,15 @@ QPushButton* Button(const QString& name, const QString& caption, QWidget* parent
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     return button;
+}
+
+// The control a mouse press on widget gives the focus to: the widget or its nearest
+// parent in the dialog that takes the focus on a click.
+QWidget* ClickFocusTarget(QWidget* widget) {
+    for (; widget && !widget->isWindow(); widget = widget->parentWidget())
+        if (widget->focusPolicy() & Qt::ClickFocus)
+            return widget;
+    return nullptr;
 }
 
 } // namespace
@@ -410,51 +420,58 @@ bool frmSettings::LeaveTimeBox(int index) {
 
 // The focus has already been given to another control when the box hears of it; a
 // refused move gives it back at once, before that control has seen any of it, and a
-// mouse click that moved it is dropped. Moves out of the dialog (another window, the
-// message box) are no moves to another control and pass unvalidated.
-bool frmSettings::TimeBoxFocusOut(int index, Qt::FocusReason reason) {
+// mouse click that moved it is dropped. Leaving the dialog (for another window or the
+// message box) is no move to another control: it passes unvalidated, and the box stays
+// the one to validate when the dialog's controls are used again.
+bool frmSettings::TimeBoxFocusOut(Qt::FocusReason reason) {
     const QWidget* destination = QApplication::focusWidget();
-    const bool toOtherControl = destination && isAncestorOf(destination);
-    if (validating || !toOtherControl || LeaveTimeBox(index)) {
-        focusedBox = nullptr;
+    if (validating || !destination || !isAncestorOf(destination))
         return false;
-    }
+    if (MayLeaveTimeBoxFor(destination))
+        return false;
     dropNextPress = reason == Qt::MouseFocusReason;
     return true;
 }
 
+// Whether control may take over from the time box that had the focus last. Also asked
+// before a click or mnemonic acts, for moves that no focus event announced: a click
+// into the dialog while another window was active only moves the focus later, and a
+// mnemonic acts as soon as it has moved the focus.
+bool frmSettings::MayLeaveTimeBoxFor(const QWidget* control) {
+    if (!focusedBox || !control || control == focusedBox)
+        return true;
+    if (!LeaveTimeBox(TimeBoxIndex(focusedBox)))
+        return false;
+    focusedBox = nullptr;
+    return true;
+}
+
+bool frmSettings::UpDown1_KeyDown(int key) {
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    UpDown1_Click(key == Qt::Key_Up ? +1 : -1);
+    return true;
+}
+
 bool frmSettings::eventFilter(QObject* watched, QEvent* event) {
-    const int box = TimeBoxIndex(watched);
+    auto* control = qobject_cast<QWidget*>(watched);
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (box >= 0)
+        if (const int box = TimeBoxIndex(watched); box >= 0)
             focusedBox = txtSetting[box];
         break;
     case QEvent::FocusOut:
-        if (box >= 0 && focusedBox == watched)
-            return TimeBoxFocusOut(box, static_cast<QFocusEvent*>(event)->reason());
+        if (focusedBox == watched)
+            return TimeBoxFocusOut(static_cast<QFocusEvent*>(event)->reason());
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (dropNextPress) {
-            dropNextPress = false;
-            return true;
-        }
-        break;
+        return std::exchange(dropNextPress, false) ||
+               !MayLeaveTimeBoxFor(ClickFocusTarget(control));
     case QEvent::Shortcut:
-        // A mnemonic (Alt+O, Alt+C) acts as soon as it moves the focus: check first.
-        if (focusedBox && focusedBox != watched)
-            return !LeaveTimeBox(TimeBoxIndex(focusedBox));
-        break;
+        return !MayLeaveTimeBoxFor(control);
     case QEvent::KeyPress:
-        if (watched == UpDown1) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Up || key == Qt::Key_Down) {
-                UpDown1_Click(key == Qt::Key_Up ? +1 : -1);
-                return true;
-            }
-        }
-        break;
+        return watched == UpDown1 && UpDown1_KeyDown(static_cast<QKeyEvent*>(event)->key());
     default:
         break;
     }

@@ -55,7 +55,9 @@ private:
     void UpDown1_Click(int delta);
     int TimeBoxIndex(const QObject* object) const;
     bool LeaveTimeBox(int index);
-    bool TimeBoxFocusOut(int index, Qt::FocusReason reason);
+    bool TimeBoxFocusOut(Qt::FocusReason reason);
+    bool MayLeaveTimeBoxFor(const QWidget* control);
+    bool UpDown1_KeyDown(int key);
     void ShowDuration(int index, qint64 ms);
 
     frmMain& main;
@@ -76,7 +78,8 @@ private:
     QFrame* Line2 = nullptr;
     QFrame* Line1_0 = nullptr;
 
-    // The time box that has the focus, while one has it.
+    // The time box that had the focus last, until the focus has left it validated for
+    // another control of the dialog.
     QPointer<QLineEdit> focusedBox;
     // Set while a time box is being validated, so that the focus moves of the message
     // box do not validate again.
