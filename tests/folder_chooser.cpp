@@ -48,6 +48,7 @@ void FolderChooserTest::initTestCase() {
     folderB = root.path() + "/Lectures 2024";
     QVERIFY(QDir().mkpath(folderA));
     QVERIFY(QDir().mkpath(folderB));
+    QVERIFY(QDir().mkpath(root.path() + "/.hidden/Inside"));
     QVERIFY(QFile(folderA + "/Tape.WAV").open(QIODevice::WriteOnly));
 }
 
@@ -77,6 +78,8 @@ void FolderChooserTest::startFolder_data() {
     QTest::newRow("missing folder") << folderA + "/gone" << folderA;
     QTest::newRow("missing deeper") << folderA + "/gone/and/deeper" << folderA;
     QTest::newRow("a file") << folderA + "/Tape.WAV" << folderA;
+    QTest::newRow("hidden folder")
+        << root.path() + "/.hidden/Inside" << root.path() + "/.hidden/Inside";
     QTest::newRow("empty") << QString() << QDir::homePath();
     QTest::newRow("relative path") << QString("c:\\my documents") << QDir::homePath();
 }
