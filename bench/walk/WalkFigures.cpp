@@ -1,0 +1,214 @@
+#include "walk/WalkFigures.h"
+
+#include "MonitorRecorder.h"
+#include "app/frmMain.h"
+#include "platform/Dialogs.h"
+#include "platform/MediaControl.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+enum Loop { Walk = 0, CurrentStep = 2, NextStep = 3 };
+enum Transport { Stop = 1, Play = 2 };
+constexpr int Rate = MonitorRecorder::SampleRate;
+constexpr qint32 FileMs = 6000;
+constexpr qint32 PauseMs = 600;
+constexpr int Trials = 15;
+
+// CPU time of the calling thread: the GUI thread, where a rest that polled would spin.
+double threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+void printSpread(const char* what, std::vector<double> values, const char* unit = "ms") {
+    if (values.empty()) {
+        std::printf("walk: %-38s no samples\n", what);
+        return;
+    }
+    std::sort(values.begin(), values.end());
+    std::printf("walk: %-38s median %.2f %s, min %.2f, max %.2f (n=%zu)\n", what,
+                values[values.size() / 2], unit, values.front(), values.back(), values.size());
+}
+
+void runEvents(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool writeIndexedWav(const QString& path, qint64 frames) {
+    SF_INFO info{};
+    info.samplerate = Rate;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    std::vector<qint16> samples;
+    for (qint64 i = 0; i < frames; ++i)
+        samples.insert(samples.end(), {IndexedCode::left(i), IndexedCode::right(i)});
+    const bool written = sf_writef_short(file, samples.data(), frames) == frames;
+    return sf_close(file) == 0 && written;
+}
+
+// Message boxes would wait for a user; the bench has none, so they are printed.
+class PrintedDialogs : public Dialogs {
+public:
+    void message(QWidget*, const QString& text, const QString&, Icon) override {
+        std::printf("walk: message: %s\n", qPrintable(text));
+    }
+    QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> openFile(QWidget*, const OpenFileRequest&) override { return {}; }
+    void showHelp(QWidget*, HelpCommand, int) override {}
+};
+
+// The main window on an indexed file, playing through the sound server, with its
+// settings store in a temporary folder.
+class WalkBench {
+public:
+    WalkBench() {
+        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
+        setDialogs(&printed);
+        window = std::make_unique<frmMain>();
+        const QString path = folder.filePath("walk.wav");
+        opened =
+            writeIndexedWav(path, qint64(FileMs) * Rate / 1000) && window->OpenAudioFile(path) != 0;
+        window->setStep(1000);
+        window->setOffset(500);
+        window->setPause(PauseMs);
+        window->mnuLoopItem_Click(1);
+    }
+    ~WalkBench() {
+        window.reset();
+        setDialogs(nullptr);
+        qputenv("XDG_CONFIG_HOME", savedConfigHome);
+    }
+
+    bool ready() { return opened && device().outputAvailable(); }
+    frmMain& main() { return *window; }
+    MediaControl& device() { return window->mciWave(); }
+    void seekTo(qint32 ms) {
+        device().setWait(true);
+        device().setTo(ms);
+        device().setCommand(QStringLiteral("Seek"));
+    }
+
+private:
+    QTemporaryDir folder;
+    QByteArray savedConfigHome;
+    PrintedDialogs printed;
+    std::unique_ptr<frmMain> window;
+    bool opened = false;
+};
+
+// Walks the whole file once: the silence between steps as the sink rendered it, and the
+// CPU the GUI thread uses from the moment a step was heard until just before its rest
+// ends (the recorder's own thread runs in this process, so the process total would
+// measure the recorder).
+void measureRests(WalkBench& bench, MonitorRecorder& recorder) {
+    std::vector<double> restCpuPercent;
+    constexpr int MeasuredMs = PauseMs - 50;
+    QEventLoop walkEnded;
+    QObject::connect(&bench.device(), &MediaControl::done, &walkEnded, [&](int code) {
+        if (code != MediaControl::NotifySuccessful)
+            return;
+        if (!bench.main().walking())
+            return QTimer::singleShot(300, &walkEnded, &QEventLoop::quit);
+        const double cpuStart = threadCpuMs();
+        QTimer::singleShot(MeasuredMs, Qt::PreciseTimer, &walkEnded, [&, cpuStart] {
+            restCpuPercent.push_back((threadCpuMs() - cpuStart) * 100.0 / MeasuredMs);
+        });
+    });
+    QTimer::singleShot(60000, &walkEnded, &QEventLoop::quit);
+    const Clock::time_point walkStart = Clock::now();
+    bench.main().cmdLoop_Click(Walk);
+    walkEnded.exec(); // an event loop, not polling: only the program itself runs
+
+    // A new step begins where the frames heard jump back; a sink that ran dry for a
+    // moment inside a step leaves a gap between runs that continue each other.
+    std::vector<double> gaps;
+    std::vector<MonitorRecorder::Run> runs = recorder.heardRuns();
+    std::erase_if(
+        runs, [&](const auto& run) { return recorder.renderTime(run.captureFrame) < walkStart; });
+    for (size_t i = 1; i < runs.size(); ++i) {
+        const auto& earlier = runs[i - 1];
+        if (runs[i].first == earlier.last + 1)
+            continue;
+        const qint64 earlierEnd = earlier.captureFrame + (earlier.last - earlier.first) + 1;
+        gaps.push_back(double(runs[i].captureFrame - earlierEnd) * 1000.0 / Rate);
+    }
+    const auto withinTenMs = std::count_if(
+        gaps.begin(), gaps.end(), [](double gap) { return std::abs(gap - PauseMs) <= 10; });
+    printSpread("silence between steps, Pause 600", gaps);
+    std::printf("walk: %-38s %td of %zu\n", "  of them within Pause +- 10 ms", withinTenMs,
+                gaps.size());
+    printSpread("CPU of the GUI thread in rests", restCpuPercent, "% of a core");
+}
+
+// From the command to the first frame the sink rendered, after a silence, each time
+// from 3000 ms with no step pending.
+void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* what,
+                       const std::function<void()>& command) {
+    std::vector<Clock::time_point> commands;
+    for (int trial = 0; trial < Trials; ++trial) {
+        bench.main().PressPlayButton(Stop);
+        bench.seekTo(3000);
+        runEvents(150);
+        commands.push_back(Clock::now());
+        command();
+        runEvents(250);
+    }
+    bench.main().PressPlayButton(Stop);
+    runEvents(150);
+
+    const std::vector<MonitorRecorder::Run> runs = recorder.heardRuns();
+    std::vector<double> delays;
+    for (const Clock::time_point commandAt : commands) {
+        const auto heard = std::find_if(runs.begin(), runs.end(), [&](const auto& run) {
+            return recorder.renderTime(run.captureFrame) > commandAt;
+        });
+        if (heard != runs.end())
+            delays.push_back(std::chrono::duration<double, std::milli>(
+                                 recorder.renderTime(heard->captureFrame) - commandAt)
+                                 .count());
+    }
+    printSpread(what, delays);
+}
+
+} // namespace
+
+void printWalkFigures() {
+    WalkBench bench;
+    MonitorRecorder recorder;
+    if (!bench.ready() || !recorder.start()) {
+        std::printf("walk: no sound server or no recording: run under scripts/with-pulse\n");
+        return;
+    }
+    runEvents(500);
+    measureRests(bench, recorder);
+    frmMain& main = bench.main();
+    measureFirstSound(bench, recorder, "Walk to first sound", [&] { main.cmdLoop_Click(Walk); });
+    measureFirstSound(bench, recorder, "Current Step to first sound",
+                      [&] { main.cmdLoop_Click(CurrentStep); });
+    measureFirstSound(bench, recorder, "Next Step to first sound",
+                      [&] { main.cmdLoop_Click(NextStep); });
+    measureFirstSound(bench, recorder, "Play to first sound", [&] { main.PressPlayButton(Play); });
+    recorder.stop();
+}

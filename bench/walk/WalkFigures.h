@@ -1,0 +1,8 @@
+#pragma once
+
+// Measures the walk through the main window and the sound server, and prints the
+// figures: the silence heard between steps against Pause, the time from Walk, Current
+// Step, Next Step and Play to the first sound the sink renders, and the CPU the process
+// spends while the walk rests. Needs a QApplication (the main window is a widget) and
+// the private server of scripts/with-pulse with its null sink "test".
+void printWalkFigures();
