@@ -210,6 +210,30 @@ private slots:
         QVERIFY(!item(1)->isVisible());
         QVERIFY(window.findChild<QAction*>("mnuRecentFileSeparator")->isVisible());
     }
+
+    // Opening files fills the list: the file left keeps the position reached in it, a
+    // file opened again keeps its place, and only the open file's item is checked.
+    void openingFilesFillsTheList() {
+        ManualClockWindow fixture;
+        frmMain& window = fixture.window();
+        const QString first = fixture.folder() + "/First.wav";
+        const QString second = fixture.folder() + "/second.wav";
+        QVERIFY(fixture.openFile(2000, "First.wav"));
+        fixture.seekTo(1500);
+        QVERIFY(fixture.openFile(2000, "second.wav"));
+        QCOMPARE(entriesText(3), QStringList({second + "@0", first + "@1500", "@0"}));
+
+        fixture.seekTo(700);
+        QVERIFY(window.OpenAudioFile(first));
+        QCOMPARE(entriesText(3), QStringList({second + "@700", first + "@1500", "@0"}));
+        auto item = [&](int index) {
+            return window.findChild<QAction*>(QString("mnuRecentFiles_%1").arg(index));
+        };
+        QCOMPARE(item(0)->text(), "&1 " + second);
+        QCOMPARE(item(1)->text(), "&2 " + first);
+        QVERIFY(!item(0)->isChecked());
+        QVERIFY(item(1)->isChecked());
+    }
 };
 
 QTEST_MAIN(RecentFileList)
