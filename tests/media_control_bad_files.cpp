@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 class MediaControlBadFiles : public QObject {
@@ -51,6 +52,7 @@ void MediaControlBadFiles::badFilesAreRefusedClearly_data() {
     QTest::newRow("missing") << "gone.wav" << 275 << "the file does not exist.";
     QTest::newRow("folder") << "folder.wav" << 304 << "it is a folder, not a file.";
     QTest::newRow("empty") << "empty.wav" << 304 << "the file is empty.";
+    QTest::newRow("pipe") << "pipe.wav" << 304 << "it is a device or a pipe, not a file.";
     QTest::newRow("random bytes") << "noise.wav" << 304 << "it is not an audio file";
     QTest::newRow("truncated header") << "cut.wav" << 304 << "it is not an audio file";
 }
@@ -62,6 +64,7 @@ void MediaControlBadFiles::badFilesAreRefusedClearly() {
     QTemporaryDir folder;
     const QString path = folder.filePath(name);
     QVERIFY(QDir(folder.path()).mkdir("folder.wav"));
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("pipe.wav")).constData(), 0600), 0);
     QVERIFY(writeBadFile(folder.filePath("empty.wav"), BadFile::Empty));
     QVERIFY(writeBadFile(folder.filePath("noise.wav"), BadFile::RandomBytes));
     QVERIFY(writeBadFile(folder.filePath("cut.wav"), BadFile::TruncatedHeader));

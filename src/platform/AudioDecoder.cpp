@@ -51,6 +51,10 @@ std::optional<AudioDecoder::OpenResult> checkFile(const QString& path) {
         return failure(path, MciError::FileNotFound, QStringLiteral("the file does not exist"));
     if (info.isDir())
         return failure(path, MciError::InvalidFile, QStringLiteral("it is a folder, not a file"));
+    // A pipe or a device would block the read or never end.
+    if (!info.isFile())
+        return failure(path, MciError::InvalidFile,
+                       QStringLiteral("it is a device or a pipe, not a file"));
     if (::access(QFile::encodeName(path).constData(), R_OK) != 0)
         return failure(path, MciError::FileRead,
                        QStringLiteral("you do not have permission to read it"));

@@ -332,6 +332,8 @@ PulseAudioOutput::PulseAudioOutput(QObject* parent)
 PulseAudioOutput::~PulseAudioOutput() {
     {
         LoopLock lock(d->loop);
+        if (d->range)
+            d->range->setStarvationHandler({});
         if (d->reconnectEvent) {
             pa_mainloop_api* api = pa_threaded_mainloop_get_api(d->loop);
             api->time_free(d->reconnectEvent);
@@ -371,9 +373,9 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
         return;
     }
     if (!d->ensureStream(range->sampleRate(), range->channels())) {
-        // The media control moves the range to its fallback when this arrives.
-        QMetaObject::invokeMethod(
-            this, [this] { setAvailable(false); }, Qt::QueuedConnection);
+        // Reported as a lost server: the media control moves the range to its fallback,
+        // and the reconnection builds context and stream afresh for the next play.
+        d->connectionLost();
         return;
     }
     d->rangeBase = d->writeIndex;
