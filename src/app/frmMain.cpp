@@ -449,11 +449,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (watched == hsbSlider) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (isMousePress(event))
+        if (isMousePress(event)) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             hsbSlider_MouseDown(mouse->button(), shiftState(mouse->modifiers()));
-        else if (event->type() == QEvent::MouseButtonRelease)
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             hsbSlider_MouseUp(mouse->button(), shiftState(mouse->modifiers()));
+        }
         return false;
     }
     return QMainWindow::eventFilter(watched, event);
