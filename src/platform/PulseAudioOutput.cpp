@@ -57,6 +57,9 @@ struct PulseAudioOutput::Private {
     void cork(bool corked);
     void waitFor(pa_operation* operation);
     qint64 streamFramesPlayed() const;
+    // Frames of the range handed to the server: what is known of a range whose server
+    // died, at most one buffer (about 15 ms) ahead of what was heard.
+    qint64 framesWritten() const { return (writeIndex - rangeBase) / frameSize(); }
     qint64 frameSize() const { return qint64(pa_frame_size(&spec)); }
 
     static void onContextState(pa_context* context, void* self);
@@ -79,7 +82,6 @@ struct PulseAudioOutput::Private {
     quint64 tag = 0;
     qint64 rangeBase = 0; // the stream's write index (bytes) where the range begins
     qint64 writeIndex = 0;
-    qint64 lastHeard = 0; // frames heard, as last seen while the stream worked
     pa_usec_t lastTimingRequest = 0;
     pa_operation* drain = nullptr;
 };
@@ -230,8 +232,6 @@ void PulseAudioOutput::Private::writeAvailable() {
         return;
     if (pa_rtclock_now() - lastTimingRequest >= TimingUpdateIntervalUs)
         requestTimingUpdate();
-    lastHeard =
-        std::clamp<qint64>(streamFramesPlayed() - rangeBase / frameSize(), 0, range->frameCount());
     size_t writable = pa_stream_writable_size(stream);
     if (writable == size_t(-1))
         return;
@@ -313,7 +313,7 @@ void PulseAudioOutput::Private::waitFor(pa_operation* operation) {
 qint64 PulseAudioOutput::Private::streamFramesPlayed() const {
     pa_usec_t played = 0;
     if (pa_stream_get_time(stream, &played) < 0)
-        return lastHeard + rangeBase / frameSize();
+        return writeIndex / frameSize();
     return qint64(std::llround(double(played) * spec.rate / 1e6));
 }
 
@@ -366,7 +366,6 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
     d->cancelDrain();
     d->range = range;
     d->tag = tag;
-    d->lastHeard = 0;
     if (range->frameCount() == 0) {
         QMetaObject::invokeMethod(
             this, [this, tag] { finishIfCurrent(tag); }, Qt::QueuedConnection);
@@ -395,7 +394,7 @@ qint64 PulseAudioOutput::stop() {
     d->cancelDrain();
     if (!d->range)
         return 0;
-    qint64 heard = d->lastHeard;
+    qint64 heard = d->framesWritten();
     if (d->ready && d->stream) {
         d->cork(true);
         if (pa_operation* flush = pa_stream_flush(d->stream, nullptr, nullptr))
@@ -429,7 +428,7 @@ qint64 PulseAudioOutput::framesHeard() const {
     if (!d->range)
         return 0;
     if (!d->ready || !d->stream)
-        return d->lastHeard;
+        return d->framesWritten();
     return std::clamp<qint64>(d->streamFramesPlayed() - d->rangeBase / d->frameSize(), 0,
                               d->range->frameCount());
 }
