@@ -1,12 +1,13 @@
-// parlanda_bench: figures of the media control and its audio engine, measured through
-// the real PulseAudio output into the null sink "test" (run it under scripts/with-pulse).
-// One line per figure.
+// parlanda_bench: figures of the media control, its audio engine and the walk, measured
+// through the real PulseAudio output into the null sink "test". One line per figure.
+// Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
 #include "MonitorRecorder.h"
+#include "walk/WalkFigures.h"
 
 #include "platform/MediaControl.h"
 #include "platform/PulseAudioOutput.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -271,7 +272,7 @@ void measureCpu(MediaControl& media) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv); // the walk's figures drive the main window
     const int count = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
     QTemporaryDir folder;
     measureOpen(folder.path());
@@ -303,5 +304,7 @@ int main(int argc, char** argv) {
     measureStops(media, recorder, std::max(5, count / 3));
     recorder.stop();
     measureCpu(media);
+    media.setCommand("Close");
+    printWalkFigures();
     return 0;
 }
