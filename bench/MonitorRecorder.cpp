@@ -1,7 +1,12 @@
 #include "MonitorRecorder.h"
 
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
 #include <pulse/error.h>
 #include <pulse/simple.h>
+#include <sndfile.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -78,4 +83,26 @@ MonitorRecorder::TimePoint MonitorRecorder::renderTime(qint64 frame) const {
         return stamps_.back().renderedAt;
     const auto framesBefore = stamp->endFrame - 1 - frame;
     return stamp->renderedAt - std::chrono::microseconds(framesBefore * 1000000 / SampleRate);
+}
+
+bool writeIndexedWav(const QString& path, qint64 frames) {
+    SF_INFO info{};
+    info.samplerate = MonitorRecorder::SampleRate;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    std::vector<qint16> samples;
+    samples.reserve(size_t(frames) * 2);
+    for (qint64 i = 0; i < frames; ++i)
+        samples.insert(samples.end(), {IndexedCode::left(i), IndexedCode::right(i)});
+    const bool written = sf_writef_short(file, samples.data(), frames) == frames;
+    return sf_close(file) == 0 && written;
+}
+
+void runEvents(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }

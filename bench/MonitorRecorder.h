@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <atomic>
@@ -60,3 +61,9 @@ struct IndexedCode {
         return qint64(right) * Modulus + (left - 1);
     }
 };
+
+// Writes a 16-bit stereo WAV at the sink's rate whose every frame carries its index.
+bool writeIndexedWav(const QString& path, qint64 frames);
+
+// Lets the event loop run for ms milliseconds.
+void runEvents(int ms);

@@ -41,12 +41,6 @@ double maximum(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-void runEvents(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 double residentMiB() {
     QFile statm("/proc/self/statm");
     statm.open(QIODevice::ReadOnly);
@@ -89,22 +83,6 @@ ThreadCounters engineThreads() {
         counters.cpuSeconds += (fields.value(11).toDouble() + fields.value(12).toDouble()) / ticks;
     }
     return counters;
-}
-
-bool writeIndexedWav(const QString& path, qint64 frames) {
-    SF_INFO info{};
-    info.samplerate = Rate;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    std::vector<qint16> frame(2);
-    for (qint64 i = 0; i < frames; ++i) {
-        frame = {IndexedCode::left(i), IndexedCode::right(i)};
-        sf_writef_short(file, frame.data(), 1);
-    }
-    return sf_close(file) == 0;
 }
 
 // A two-hour 16-bit stereo WAV whose data is a hole in the file: written in an instant,

@@ -46,27 +46,6 @@ void printSpread(const char* what, std::vector<double> values, const char* unit 
                 values[values.size() / 2], unit, values.front(), values.back(), values.size());
 }
 
-void runEvents(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool writeIndexedWav(const QString& path, qint64 frames) {
-    SF_INFO info{};
-    info.samplerate = Rate;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    std::vector<qint16> samples;
-    for (qint64 i = 0; i < frames; ++i)
-        samples.insert(samples.end(), {IndexedCode::left(i), IndexedCode::right(i)});
-    const bool written = sf_writef_short(file, samples.data(), frames) == frames;
-    return sf_close(file) == 0 && written;
-}
-
 // Message boxes would wait for a user; the bench has none, so they are printed.
 class PrintedDialogs : public Dialogs {
 public:
