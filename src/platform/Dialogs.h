@@ -15,10 +15,10 @@ public:
     enum class Icon { None, Exclamation, Critical, Information, Question };
 
     struct OpenFileRequest {
-        QString filter;             // "Wave (*.wav)|*.wav|All files (*.*)|*.*"
-        int selectedFilter = 1;     // 1-based index into filter
-        QString initialFolder;      // folder the dialog starts in
-        QString fileName;           // preselected file, "" for none
+        QString filter;         // "Wave (*.wav)|*.wav|All files (*.*)|*.*"
+        int selectedFilter = 1; // 1-based index into filter
+        QString initialFolder;  // folder the dialog starts in
+        QString fileName;       // preselected file, "" for none
         bool fileMustExist = true;
         bool readOnlyChecked = true;
         bool hideReadOnly = true;
@@ -29,8 +29,7 @@ public:
     virtual ~Dialogs() = default;
 
     // Message box with an OK button only.
-    virtual void message(QWidget* parent, const QString& text, const QString& title,
-                         Icon icon) = 0;
+    virtual void message(QWidget* parent, const QString& text, const QString& title, Icon icon) = 0;
     // Input prompt; an empty text when cancelled.
     virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
                           const QString& defaultText) = 0;
