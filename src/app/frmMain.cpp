@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHash>
@@ -475,8 +474,6 @@ void frmMain::startUp() {
     stepEnd = media->position();
     UpdateStatusBar();
     setWindowTitle(QString::fromLatin1(applicationTitle));
-    helpFile = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() +
-               QStringLiteral(".hlp");
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -71,8 +71,6 @@ public:
     void LoadSettings();
     void SaveSettings();
     void BuildRecentFileMenu();
-    // The help file of the whole program, set at start-up.
-    QString HelpFile() const { return helpFile; }
 
     // --- handlers (also reachable from code, as pressing a button in code) -------
     // shift: Shift 1, Ctrl 2, Alt 4, combined.
@@ -181,7 +179,6 @@ private:
 
     // Playback and walk state.
     QString lastOpenFolder;
-    QString helpFile;
     bool isWalking = false;
     bool isPlaying = false;
     bool stepPending = false;
