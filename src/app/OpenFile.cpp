@@ -39,7 +39,7 @@ int frmMain::OpenAudioFile(QString path) {
     const int mode = media->mode();
     // A paused play is stopped as well, which also ends a walk whose step was paused.
     if (mode == MediaControl::ModePlaying || mode == MediaControl::ModePaused)
-        PressPlayButton(1);
+        PressPlayButton(Stop);
     // The file being left keeps the position reached in it. After a failed open nothing
     // is open, and the remembered position of the file that failed must not become 0.
     if (mode != MediaControl::ModeNotOpen)

@@ -13,8 +13,6 @@
 
 namespace {
 
-enum TransportIndex { JumpBack = 0, Stop = 1, Play = 2, JumpForward = 3 };
-constexpr int ShiftCtrl = 2;
 constexpr int PlayingUpdateIntervalMs = 50;
 
 qint32 ClampToFile(qint64 ms, qint32 length) {
@@ -28,7 +26,7 @@ qint32 ClampToFile(qint64 ms, qint32 length) {
 void frmMain::cmdPlay_MouseDown(int index, Qt::MouseButton button, int shift) {
     if (button != Qt::LeftButton)
         return;
-    const bool ctrl = (shift & ShiftCtrl) != 0;
+    const bool ctrl = (shift & CtrlHeld) != 0;
     restTimer.stop();
     setAutoUpdate(true);
     StopPlayback();

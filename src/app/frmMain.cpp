@@ -92,9 +92,9 @@ QString arrayMemberName(const char* name, int index) {
 
 // Shift 1, Ctrl 2, Alt 4, combined, as the handlers take the modifier state.
 int shiftState(Qt::KeyboardModifiers modifiers) {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
-           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+    return (modifiers.testFlag(Qt::ShiftModifier) ? frmMain::ShiftHeld : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? frmMain::CtrlHeld : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? frmMain::AltHeld : 0);
 }
 
 // The desktop key code of a pressed key (F1 = 112, '0' = 48, keypad '0' = 96, 'A' = 65);

@@ -56,6 +56,12 @@ public:
 
     MediaControl& mciWave() { return *media; }
 
+    // Indexes of the transport buttons (cmdPlay, mnuPlay, PressPlayButton) and of the walk
+    // commands (cmdLoop, mnuLoop), and the modifier bits of the handlers' shift state.
+    enum TransportIndex { JumpBack = 0, Stop = 1, Play = 2, JumpForward = 3 };
+    enum LoopIndex { Walk = 0, PreviousStep = 1, CurrentStep = 2, NextStep = 3 };
+    enum ShiftState { ShiftHeld = 1, CtrlHeld = 2, AltHeld = 4 };
+
     // --- shared procedures -------------------------------------------------------
     void EnableControls(bool state);
     void UpdateStatusBar();

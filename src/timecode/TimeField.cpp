@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int KeyEnter = 13;
-constexpr int StopButton = 1;
 
 } // namespace
 
@@ -56,7 +55,7 @@ void frmMain::txtTime_Validate() {
 }
 
 void frmMain::mnuGoToTime_Click() {
-    PressPlayButton(StopButton);
+    PressPlayButton(Stop);
     const QString answer = dialogs().input(this, QStringLiteral("Enter new time:"),
                                            QStringLiteral("Go to new time"), txtTime->text());
     if (answer.isEmpty())

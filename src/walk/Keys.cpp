@@ -14,9 +14,6 @@ constexpr int KeyDigit1 = 49;
 constexpr int KeyDigit9 = 57;
 constexpr int KeyF9 = 120;
 constexpr int KeyF10 = 121;
-constexpr int ShiftCtrl = 2;
-constexpr int JumpBackButton = 0;
-constexpr int JumpForwardButton = 3;
 
 } // namespace
 
@@ -24,7 +21,7 @@ constexpr int JumpForwardButton = 3;
 // Without an open file only the recent files answer: the other keys would command a
 // device that has nothing to play, so they pass on untouched.
 bool frmMain::Form_KeyDown(int keyCode, int shift) {
-    const bool ctrl = (shift & ShiftCtrl) != 0;
+    const bool ctrl = (shift & CtrlHeld) != 0;
     if (ctrl && keyCode >= KeyDigit1 && keyCode <= KeyDigit9) {
         const int item = keyCode - KeyDigit1;
         if (mnuRecentFiles[item]->isVisible())
@@ -38,7 +35,7 @@ bool frmMain::Form_KeyDown(int keyCode, int shift) {
     case KeyF10: {
         const bool back = keyCode == KeyF9;
         if (shift == 0) {
-            PressPlayButton(back ? JumpBackButton : JumpForwardButton);
+            PressPlayButton(back ? JumpBack : JumpForward);
             return true;
         }
         if (ctrl) {

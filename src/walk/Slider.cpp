@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int WalkCommand = 0;
-
 // numerator / denominator rounded to the nearest whole number, halves to the even one;
 // both are not negative and the denominator is positive.
 qint64 DivideRoundingHalfToEven(qint64 numerator, qint64 denominator) {
@@ -55,7 +53,7 @@ void frmMain::hsbSlider_MouseUp(Qt::MouseButton /*button*/, int /*shift*/) {
     SeekAndWait(*media, SliderPositionMs());
     if (isWalking) {
         stepPending = false;
-        cmdLoop_Click(WalkCommand);
+        cmdLoop_Click(Walk);
     } else {
         UpdateTimeField();
     }

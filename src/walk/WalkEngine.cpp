@@ -7,12 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-enum LoopIndex { Walk = 0, PreviousStep = 1, CurrentStep = 2, NextStep = 3 };
-
-} // namespace
-
 void frmMain::cmdLoop_Click(int index) {
     // This command replaces whatever step the rest would have started.
     restTimer.stop();
