@@ -4,7 +4,6 @@
 #include "files/DialogSupport.h"
 #include "files/frmChooseFolder.h"
 #include "platform/Dialogs.h"
-#include "platform/SettingsStore.h"
 #include "settings/modSettings.h"
 
 #include <QApplication>
@@ -286,8 +285,7 @@ void frmSettings::Form_Load() {
     txtMaxFiles->setText(QString::number(main.MaxFiles()));
     chkRecentFiles->setChecked(main.RecentFileList() != 0);
     // The folder stored at the last shutdown, not the one in use.
-    txtFolder->setText(
-        GetSetting(AppName, "Settings", "Default Audio Folder", StandardAudioFolder()));
+    txtFolder->setText(StoredDefaultAudioFolder());
 }
 
 void frmSettings::Form_Activate() {

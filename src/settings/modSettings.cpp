@@ -70,8 +70,9 @@ LoopRepetitions ParseLoopRepetitions(const QString& text) {
     return loop;
 }
 
-QString StandardAudioFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+QString StoredDefaultAudioFolder() {
+    return stored("Default Audio Folder",
+                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 void ReadUserSettings(UserSettings& settings) {
@@ -92,7 +93,7 @@ void ReadUserSettings(UserSettings& settings) {
     settings.loopCount = loop.count;
     settings.loopCaption = loop.caption;
 
-    settings.defaultAudioFolder = stored("Default Audio Folder", StandardAudioFolder());
+    settings.defaultAudioFolder = StoredDefaultAudioFolder();
     readNumber(settings.maxFiles, "Max Files", "9");
     readNumber(settings.recentFileList, "Recent File List", "1");
 }

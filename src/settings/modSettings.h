@@ -39,8 +39,9 @@ struct LoopRepetitions {
 // than exactly "Enable" or "Disable" gives "Disable".
 LoopRepetitions ParseLoopRepetitions(const QString& text);
 
-// The folder the open dialog starts in when the store names none: the user's documents.
-QString StandardAudioFolder();
+// The default audio folder as stored at the last shutdown; the user's documents folder
+// when the store names none.
+QString StoredDefaultAudioFolder();
 
 // Reads the section "Settings" into settings: presets the durations and MaxFiles to
 // their defaults, takes every stored value that converts, keeps the earlier value for
