@@ -4,8 +4,8 @@
 #include "MonitorRecorder.h"
 #include "walk/WalkFigures.h"
 
-#include "platform/MediaControl.h"
-#include "platform/PulseAudioOutput.h"
+#include "audio/MediaControl.h"
+#include "audio/PulseAudioOutput.h"
 
 #include <QApplication>
 #include <QDir>

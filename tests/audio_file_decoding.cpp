@@ -1,6 +1,6 @@
 // Decoding of every format libsndfile reads, and exact ranges out of the read-ahead ring.
-#include "platform/AudioDecoder.h"
-#include "platform/AudioEngine.h"
+#include "audio/AudioDecoder.h"
+#include "audio/AudioEngine.h"
 #include "support/TestWav.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // No sound server at start, one lost mid-range, one back: ranges still end truthfully.
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 #include "support/TestWav.h"
 
 #include <QProcess>

@@ -1,7 +1,7 @@
 // File > Info: the three lines of the dialog for files of several formats and for files
 // the dialog's own opening cannot read.
 #include "files/frmInfo.h"
-#include "platform/MciCommand.h"
+#include "audio/MciCommand.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
 

@@ -1,6 +1,6 @@
 // Files the media control must refuse clearly, leaving no file open, never crashing.
-#include "platform/MediaControl.h"
-#include "platform/NullAudioOutput.h"
+#include "audio/MediaControl.h"
+#include "audio/NullAudioOutput.h"
 #include "support/TestWav.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The media control's commands, done codes and Position, exact on the null output's clock.
-#include "platform/MediaControl.h"
-#include "platform/NullAudioOutput.h"
+#include "audio/MediaControl.h"
+#include "audio/NullAudioOutput.h"
 #include "support/TestWav.h"
 
 #include <QSignalSpy>

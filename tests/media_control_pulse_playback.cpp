@@ -1,6 +1,6 @@
 // Through the real PulseAudio output, recorded off the null sink: exact frames, true codes.
-#include "platform/MediaControl.h"
-#include "platform/PulseAudioOutput.h"
+#include "audio/MediaControl.h"
+#include "audio/PulseAudioOutput.h"
 #include "support/PulseCapture.h"
 #include "support/TestWav.h"
 

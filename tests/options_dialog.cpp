@@ -1,7 +1,7 @@
 // The Options dialog driven through its controls, as the user meets it.
 #include "app/frmMain.h"
 #include "files/RecentFiles.h"
-#include "platform/NullAudioOutput.h"
+#include "audio/NullAudioOutput.h"
 #include "platform/SettingsStore.h"
 #include "settings/frmSettings.h"
 #include "settings/modSettings.h"

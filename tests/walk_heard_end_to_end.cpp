@@ -1,6 +1,6 @@
 // A walk heard through PulseAudio: exactly its windows, silent rests between, then nothing.
 #include "app/frmMain.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 #include "support/PulseCapture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestWav.h"

@@ -3,7 +3,7 @@
 #include "MonitorRecorder.h"
 #include "app/frmMain.h"
 #include "platform/Dialogs.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 
 #include <QEventLoop>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 
 // Moves the device to target and returns once it is there, without a done notification.
 inline void SeekAndWait(MediaControl& device, qint32 target) {

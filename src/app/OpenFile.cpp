@@ -5,7 +5,7 @@
 #include "files/RecentFiles.h"
 #include "messages/modErrorHandlers.h"
 #include "platform/Dialogs.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 
 #include <QFileInfo>
 

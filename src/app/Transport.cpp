@@ -2,7 +2,7 @@
 // notifications and the position display in the time field and on the slider.
 #include "app/DeviceCommands.h"
 #include "app/frmMain.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 #include "timecode/modSMPTE.h"
 
 #include <QLineEdit>

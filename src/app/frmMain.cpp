@@ -3,8 +3,8 @@
 #include "app/frmMain.h"
 
 #include "files/frmChooseFolder.h"
-#include "platform/AudioOutput.h"
-#include "platform/MediaControl.h"
+#include "audio/AudioOutput.h"
+#include "audio/MediaControl.h"
 #include "settings/frmSettings.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "app/frmMain.h"
 
 #include "Version.h"
-#include "platform/AudioOutput.h"
+#include "audio/AudioOutput.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
 
 #include "files/frmInfo.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 
 // File > Info: a fresh dialog each time, so it always describes the file open now.
 void frmMain::mnuInfo_Click() {

@@ -2,7 +2,7 @@
 #include "app/frmMain.h"
 
 #include "files/RecentFiles.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 
 #include <QAction>
 

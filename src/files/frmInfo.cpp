@@ -1,6 +1,6 @@
 #include "files/frmInfo.h"
 
-#include "platform/MciCommand.h"
+#include "audio/MciCommand.h"
 #include "timecode/modSMPTE.h"
 
 #include <QLabel>

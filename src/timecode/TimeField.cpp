@@ -3,7 +3,7 @@
 #include "app/DeviceCommands.h"
 #include "app/frmMain.h"
 #include "platform/Dialogs.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 #include "timecode/modSMPTE.h"
 
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 // Space pauses and resumes. The menu shortcuts are the menu items' own.
 #include "app/DeviceCommands.h"
 #include "app/frmMain.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 
 #include <QAction>
 

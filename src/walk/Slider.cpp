@@ -2,7 +2,7 @@
 // the time field, releasing it seeks there (and restarts a walk from there).
 #include "app/DeviceCommands.h"
 #include "app/frmMain.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 #include "timecode/modSMPTE.h"
 
 #include <QLineEdit>

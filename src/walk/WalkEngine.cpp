@@ -3,7 +3,7 @@
 // Next Step play a single step through the same command.
 #include "app/DeviceCommands.h"
 #include "app/frmMain.h"
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/frmMain.h"
-#include "platform/MediaControl.h"
-#include "platform/NullAudioOutput.h"
+#include "audio/MediaControl.h"
+#include "audio/NullAudioOutput.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "platform/PulseAudioOutput.h"
+#include "audio/PulseAudioOutput.h"
 
-#include "platform/AudioEngine.h"
+#include "audio/AudioEngine.h"
 
 #include <QTimer>
 

@@ -1,6 +1,6 @@
-#include "platform/NullAudioOutput.h"
+#include "audio/NullAudioOutput.h"
 
-#include "platform/AudioEngine.h"
+#include "audio/AudioEngine.h"
 
 #include <algorithm>
 

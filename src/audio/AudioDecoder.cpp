@@ -1,6 +1,6 @@
-#include "platform/AudioDecoder.h"
+#include "audio/AudioDecoder.h"
 
-#include "platform/MciErrors.h"
+#include "audio/MciErrors.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "platform/MediaControl.h"
+#include "audio/MediaControl.h"
 
-#include "platform/AudioDecoder.h"
-#include "platform/AudioEngine.h"
-#include "platform/MciErrors.h"
-#include "platform/NullAudioOutput.h"
-#include "platform/PulseAudioOutput.h"
+#include "audio/AudioDecoder.h"
+#include "audio/AudioEngine.h"
+#include "audio/MciErrors.h"
+#include "audio/NullAudioOutput.h"
+#include "audio/PulseAudioOutput.h"
 
 #include <QEventLoop>
 

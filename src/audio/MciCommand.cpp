@@ -1,4 +1,4 @@
-#include "platform/MciCommand.h"
+#include "audio/MciCommand.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MciErrors.h"
+#include "audio/MciErrors.h"
 
 #include <QString>
 

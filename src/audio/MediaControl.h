@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTimer>
 
-#include "platform/AudioOutput.h"
+#include "audio/AudioOutput.h"
 
 #include <memory>
 #include <stdexcept>

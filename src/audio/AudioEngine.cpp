@@ -1,6 +1,6 @@
-#include "platform/AudioEngine.h"
+#include "audio/AudioEngine.h"
 
-#include "platform/AudioDecoder.h"
+#include "audio/AudioDecoder.h"
 
 #include <algorithm>
 #include <cstring>
