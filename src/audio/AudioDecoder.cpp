@@ -70,6 +70,24 @@ QString sndfileReason(SNDFILE* file) {
     return QStringLiteral("it is not an audio file that can be played (%1)").arg(reason);
 }
 
+// A file read through libsndfile: every WAV variant, RF64, W64, FLAC, Ogg and whatever
+// else libsndfile reads.
+class SndfileDecoder : public AudioDecoder {
+public:
+    SndfileDecoder(SNDFILE* file, const SF_INFO& info)
+        : AudioDecoder(info.samplerate, info.channels, info.frames, bitsPerSampleOf(info.format)),
+          file_(file) {}
+    ~SndfileDecoder() override { sf_close(file_); }
+
+    bool seek(qint64 frame) override { return sf_seek(file_, frame, SEEK_SET) == frame; }
+    qint64 read(float* destination, qint64 count) override {
+        return sf_readf_float(file_, destination, count);
+    }
+
+private:
+    SNDFILE* file_;
+};
+
 } // namespace
 
 AudioDecoder::OpenResult AudioDecoder::open(const QString& path) {
@@ -89,24 +107,5 @@ AudioDecoder::OpenResult AudioDecoder::open(const QString& path) {
     }
     // Integer data is scaled to -1..1 exactly, so that full-scale samples survive the trip.
     sf_command(file, SFC_SET_NORM_FLOAT, nullptr, SF_TRUE);
-    return {std::unique_ptr<AudioDecoder>(new AudioDecoder(
-                file, info.samplerate, info.channels, info.frames, bitsPerSampleOf(info.format))),
-            MciError::None, QString()};
-}
-
-AudioDecoder::AudioDecoder(sf_private_tag* file, int sampleRate, int channels, qint64 frames,
-                           int bits)
-    : file_(file), sampleRate_(sampleRate), channels_(channels), frames_(frames),
-      bitsPerSample_(bits) {}
-
-AudioDecoder::~AudioDecoder() {
-    sf_close(file_);
-}
-
-bool AudioDecoder::seek(qint64 frame) {
-    return sf_seek(file_, frame, SEEK_SET) == frame;
-}
-
-qint64 AudioDecoder::read(float* destination, qint64 count) {
-    return sf_readf_float(file_, destination, count);
+    return {std::make_unique<SndfileDecoder>(file, info), MciError::None, QString()};
 }

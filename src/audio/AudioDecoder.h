@@ -4,11 +4,9 @@
 
 #include <memory>
 
-struct sf_private_tag;
-
-// One audio file read through libsndfile: every WAV variant, RF64, W64, FLAC, Ogg and
-// whatever else libsndfile reads. Frames are streamed from disk on demand; nothing is
-// loaded whole. Not thread-safe: one thread at a time.
+// One audio file, decoded to interleaved float frames on demand; nothing is loaded
+// whole. open() picks the library that reads the file. Not thread-safe: one thread at
+// a time.
 class AudioDecoder {
 public:
     struct OpenResult {
@@ -17,7 +15,7 @@ public:
         QString message;                       // "Cannot open <path>: <reason>."
     };
     static OpenResult open(const QString& path);
-    ~AudioDecoder();
+    virtual ~AudioDecoder() = default;
 
     int sampleRate() const { return sampleRate_; }
     int channels() const { return channels_; }
@@ -26,14 +24,17 @@ public:
     // 0 for compressed formats that have none.
     int bitsPerSample() const { return bitsPerSample_; }
 
-    bool seek(qint64 frame);
+    // Moves to `frame`; false when the decoder cannot get there.
+    virtual bool seek(qint64 frame) = 0;
     // Reads up to `count` interleaved float frames; returns the frames read.
-    qint64 read(float* destination, qint64 count);
+    virtual qint64 read(float* destination, qint64 count) = 0;
+
+protected:
+    AudioDecoder(int sampleRate, int channels, qint64 frames, int bitsPerSample)
+        : sampleRate_(sampleRate), channels_(channels), frames_(frames),
+          bitsPerSample_(bitsPerSample) {}
 
 private:
-    AudioDecoder(sf_private_tag* file, int sampleRate, int channels, qint64 frames, int bits);
-
-    sf_private_tag* file_;
     int sampleRate_;
     int channels_;
     qint64 frames_;
