@@ -3,6 +3,7 @@
 #include "platform/HelpViewer.h"
 #include "support/ManualClockWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +61,19 @@ private slots:
         QCOMPARE(pageShown(*help), QStringLiteral("options.html"));
         delete options;
         QVERIFY(help.isNull());
+    }
+
+    // Help > Start Here opens the contents page at the first steps, whose anchor exists.
+    void startHereOpensTheFirstSteps() {
+        ManualClockWindow fixture;
+        fixture.window().findChild<QAction*>("mnuStartHere")->trigger();
+        const auto calls = fixture.prompts().callsOf(ScriptedDialogs::Kind::Help);
+        QCOMPARE(calls.size(), 1);
+        ShowHelpWindow(nullptr, calls[0].helpCommand, calls[0].helpContext);
+        auto* browser = windows("frmHelp").value(0)->findChild<QTextBrowser*>("helpBrowser");
+        QCOMPARE(pageShown(*windows("frmHelp").value(0)) + '#' + browser->source().fragment(),
+                 "contents.html#start-here");
+        QVERIFY(browser->toHtml().contains("name=\"start-here\""));
     }
 
     // Only Enter and Esc close the box; the OK button never sees a key (Space would press it).

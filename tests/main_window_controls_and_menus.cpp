@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("&Tools") << "&Options | &Clear File List | - | &Go To Time F11"
                                    " | &Update Time F12 [x] | &Time Stamp [hidden]";
         QTest::newRow("&Help")
-            << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda..";
+            << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | &Start Here";
     }
 
     void menusAtStart() {

@@ -2,9 +2,9 @@
 // handlers, start-up and shutdown, and the two layouts (file open / no file).
 #include "app/frmMain.h"
 
-#include "files/frmChooseFolder.h"
 #include "audio/AudioOutput.h"
 #include "audio/MediaControl.h"
+#include "files/frmChooseFolder.h"
 #include "settings/frmSettings.h"
 
 #include <QApplication>
@@ -369,6 +369,8 @@ void frmMain::createMenus() {
     mnuSearch->setVisible(false);
     addSeparator(mnuHelp, QStringLiteral("AI_Separator13"));
     mnuAbout = addMenuItem(mnuHelp, QStringLiteral("mnuAbout"), tr("&About Parlanda.."));
+    addSeparator(mnuHelp, QStringLiteral("mnuStartHereSeparator"));
+    mnuStartHere = addMenuItem(mnuHelp, QStringLiteral("mnuStartHere"), tr("&Start Here"));
 }
 
 void frmMain::connectHandlers() {
@@ -399,6 +401,7 @@ void frmMain::connectHandlers() {
         {mnuIndex, &frmMain::mnuIndex_Click},
         {mnuSearch, &frmMain::mnuSearch_Click},
         {mnuAbout, &frmMain::mnuAbout_Click},
+        {mnuStartHere, &frmMain::mnuStartHere_Click},
     };
     for (const auto& [action, handler] : menuHandlers)
         connect(action, &QAction::triggered, this, handler);

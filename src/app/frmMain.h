@@ -99,6 +99,7 @@ public:
     void mnuIndex_Click();
     void mnuSearch_Click();
     void mnuAbout_Click();
+    void mnuStartHere_Click();
     void hsbSlider_MouseDown(Qt::MouseButton button, int shift);
     void hsbSlider_Scroll();
     void hsbSlider_MouseUp(Qt::MouseButton button, int shift);
@@ -168,6 +169,7 @@ private:
     QAction* mnuIndex = nullptr;
     QAction* mnuSearch = nullptr;
     QAction* mnuAbout = nullptr;
+    QAction* mnuStartHere = nullptr;
 
     // Secondary windows, created on first use.
     QPointer<frmSettings> settingsDialog;

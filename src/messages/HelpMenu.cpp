@@ -3,6 +3,7 @@
 #include "messages/frmAbout.h"
 #include "messages/modErrorHandlers.h"
 #include "platform/Dialogs.h"
+#include "platform/HelpViewer.h"
 
 void frmMain::mnuConents_Click() {
     dialogs().showHelp(this, Dialogs::HelpCommand::Contents);
@@ -14,6 +15,10 @@ void frmMain::mnuIndex_Click() {
 
 void frmMain::mnuSearch_Click() {
     mnuIndex_Click();
+}
+
+void frmMain::mnuStartHere_Click() {
+    dialogs().showHelp(this, Dialogs::HelpCommand::Context, StartHereHelpContext);
 }
 
 // The box has no parent: it stays open when the main window closes, and the program

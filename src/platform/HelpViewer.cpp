@@ -22,7 +22,9 @@ namespace {
 const QString HelpFolder = QStringLiteral(":/help");
 const QString ContentsPage = QStringLiteral("contents.html");
 // Help context numbers of the program's dialogs and the pages that describe them.
-const std::map<int, QString> ContextPages = {{1007, QStringLiteral("options.html")}};
+const std::map<int, QString> ContextPages = {
+    {StartHereHelpContext, QStringLiteral("contents.html#start-here")},
+    {1007, QStringLiteral("options.html")}};
 
 // One line of the topic finder: a keyword of a page, or the page's title.
 struct Topic {
