@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -34,6 +37,15 @@ QString fileToOpen(const QApplication& app) {
     return {};
 }
 
+// Installs the translation `name` for the system's language from `folder`, if there is one.
+void installTranslation(QApplication& app, const QString& name, const QString& folder) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(), name, QStringLiteral("_"), folder))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -42,6 +54,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(PARLANDA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.parlanda.Parlanda"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/parlanda.svg")));
+
+    installTranslation(app, QStringLiteral("parlanda"), QStringLiteral(":/translations"));
+    // Qt's own texts: the standard buttons of the message boxes and prompts.
+    installTranslation(app, QStringLiteral("qtbase"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     const QString path = fileToOpen(app);
     frmMain window;

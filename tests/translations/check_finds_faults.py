@@ -1,0 +1,64 @@
+"""The translation check on small .ts files written for each case: a sound translation
+passes, and each kind of fault fails with a message naming it.
+Usage: check_finds_faults.py CHECK_SCRIPT"""
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+
+def message(source, translation, comment=""):
+    note = f"<comment>{comment}</comment>" if comment else ""
+    return f"<message><source>{source}</source>{note}{translation}</message>"
+
+
+def done(text):
+    return f"<translation>{text}</translation>"
+
+
+SOUND = [
+    message("&amp;Walk", done("&amp;Gehen"), "Play menu"),
+    message("&amp;Stop", done("&amp;Stopp"), "Play menu"),
+    message("&amp;Go To Time", done("&amp;Gehe zu Zeit"), "Tools menu"),
+    message("&amp;Save &amp;&amp; Close", done("&amp;Sichern &amp;&amp; Schließen"), "Tools menu"),
+    message("Cannot open %1: %2", done("%1 lässt sich nicht öffnen: %2")),
+    message("Old text", '<translation type="vanished"></translation>'),
+]
+
+# (case, messages added to the sound ones, words the report must hold or None to pass)
+CASES = [
+    ("sound", [], None),
+    ("missing", [message("Info", "")], "'Info': not translated"),
+    ("empty", [message("Info", done(""))], "'Info': not translated"),
+    ("unfinished", [message("Info", '<translation type="unfinished">Info</translation>')],
+     "'Info': unfinished"),
+    ("placeholder lost", [message("%1 of %2", done("%1 von"))], "placeholders"),
+    ("placeholder renumbered", [message("at %1", done("bei %2"))], "placeholders"),
+    ("key twice in a menu", [message("&amp;Previous Step", done("&amp;Stufe zurück"), "Play menu")],
+     "access key 's' used twice"),
+]
+
+
+def ts_file(folder, name, messages):
+    path = Path(folder) / f"{name.replace(' ', '_')}.ts"
+    path.write_text('<?xml version="1.0" encoding="utf-8"?>\n<TS version="2.1" language="de_DE">'
+                    f'<context><name>frmMain</name>{"".join(messages)}</context></TS>\n',
+                    encoding="utf-8")
+    return str(path)
+
+
+def main(check):
+    failures = []
+    with tempfile.TemporaryDirectory() as folder:
+        for name, added, expected in CASES:
+            run = subprocess.run([sys.executable, check, ts_file(folder, name, SOUND + added)],
+                                 capture_output=True, text=True)
+            passed = run.returncode == 0
+            if passed != (expected is None) or (expected and expected not in run.stdout):
+                failures.append(f"{name}: exit {run.returncode}, report:\n{run.stdout}{run.stderr}")
+    print("\n".join(failures) or f"{len(CASES)} cases as expected")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
