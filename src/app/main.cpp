@@ -15,21 +15,22 @@
 
 namespace {
 
-// The file to open at start-up, or "" when none was given. Arguments the program does
-// not understand are reported and otherwise ignored, so the program still starts.
-QString fileToOpen(const QApplication& app) {
-    QCommandLineParser parser;
+// The command line: --help, --version and the file to open, if any.
+void describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(PARLANDA_DESCRIPTION));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QApplication::translate("main", "Audio file to open."),
+                                 QCoreApplication::translate("main", "Audio file to open."),
                                  QStringLiteral("[file]"));
+}
+
+// The file to open at start-up, or "" when none was given. Arguments the program does
+// not understand are reported and otherwise ignored, so the program still starts.
+QString fileToOpen(const QApplication& app) {
+    QCommandLineParser parser;
+    describeCommandLine(parser);
     const bool understood = parser.parse(app.arguments());
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp();
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
     const QStringList files = parser.positionalArguments();
     if (understood && files.size() <= 1)
         return files.value(0);
@@ -38,27 +39,54 @@ QString fileToOpen(const QApplication& app) {
 }
 
 // Installs the translation `name` for the system's language from `folder`, if there is one.
-void installTranslation(QApplication& app, const QString& name, const QString& folder) {
+void installTranslation(QCoreApplication& app, const QString& name, const QString& folder) {
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(), name, QStringLiteral("_"), folder))
-        QApplication::installTranslator(translator);
+        QCoreApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+void installTranslations(QCoreApplication& app) {
+    installTranslation(app, QStringLiteral("parlanda"), QStringLiteral(":/translations"));
+    // Qt's own texts: the standard buttons of the message boxes and prompts.
+    installTranslation(app, QStringLiteral("qtbase"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+// Answers --help or --version on the terminal and ends the program, before any window
+// exists, so that both work without a display. Returns when neither was asked for.
+void answerHelpOrVersion(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser asked;
+    describeCommandLine(asked);
+    asked.parse(arguments);
+    const bool help = asked.isSet(QStringLiteral("help"));
+    if (!help && !asked.isSet(QStringLiteral("version")))
+        return;
+    QCoreApplication terminal(argc, argv);
+    installTranslations(terminal);
+    QCommandLineParser answer; // described again, now in the system's language
+    describeCommandLine(answer);
+    answer.parse(terminal.arguments());
+    if (help)
+        answer.showHelp();
+    answer.showVersion();
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Parlanda"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PARLANDA_VERSION));
+    answerHelpOrVersion(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Parlanda"));
-    QApplication::setApplicationVersion(QStringLiteral(PARLANDA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.parlanda.Parlanda"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/parlanda.svg")));
-
-    installTranslation(app, QStringLiteral("parlanda"), QStringLiteral(":/translations"));
-    // Qt's own texts: the standard buttons of the message boxes and prompts.
-    installTranslation(app, QStringLiteral("qtbase"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    installTranslations(app);
 
     const QString path = fileToOpen(app);
     frmMain window;
