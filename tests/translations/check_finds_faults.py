@@ -33,7 +33,6 @@ CASES = [
     ("unfinished", [message("Info", '<translation type="unfinished">Info</translation>')],
      "'Info': unfinished"),
     ("placeholder lost", [message("%1 of %2", done("%1 von"))], "placeholders"),
-    ("placeholder renumbered", [message("at %1", done("bei %2"))], "placeholders"),
     ("key twice in a menu", [message("&amp;Previous Step", done("&amp;Stufe zurück"), "Play menu")],
      "access key 's' used twice"),
 ]
