@@ -140,7 +140,7 @@ private slots:
                 AudioEngine(AudioDecoder::open(path).decoder).startRange(round % 1000, 44100);
             finished.set_value();
         }).detach();
-        QVERIFY(rounds.wait_for(std::chrono::minutes(2)) == std::future_status::ready);
+        QVERIFY(rounds.wait_for(std::chrono::minutes(4)) == std::future_status::ready);
     }
 };
 
