@@ -19,6 +19,8 @@ public:
 
     int sampleRate() const { return sampleRate_; }
     int channels() const { return channels_; }
+    // The frames that can be decoded, whatever the file's header claims; small enough
+    // that frames * 1000 (milliseconds) cannot overflow.
     qint64 frames() const { return frames_; }
     // Bits per sample of the stored data (16 for PCM_16, 32 for float, 8 for A-law...);
     // 0 for compressed formats that have none.
