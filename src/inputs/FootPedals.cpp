@@ -62,9 +62,9 @@ void FootPedals::rescan() {
         if (!readers.contains(node.path) && open(node, decoderFor(*node.model), false))
             emit statusMessage(tr("Foot pedal %1 connected.").arg(node.path));
     }
-    for (const QString& path : readers.keys())
-        if (readers[path].hidraw && !presentPaths.contains(path))
-            forget(path, tr("unplugged"));
+    for (const Open& open : readers.values())
+        if (open.hidraw && !presentPaths.contains(open.path))
+            open.reader->stop(tr("unplugged"));
     problems.removeIf([&](const auto& problem) {
         return problem.value().node.model && !presentPaths.contains(problem.key());
     });
@@ -134,7 +134,7 @@ void FootPedals::readFrom(const DeviceNode& node, int fd, std::unique_ptr<PedalD
         forget(path, reason);
         emit devicesChanged();
     });
-    readers.insert(path, {reader, node.name, node.model != nullptr});
+    readers.insert(path, {reader, path, node.name, node.model != nullptr});
 }
 
 void FootPedals::setProblem(const DeviceNode& node, const QString& problem) {
@@ -157,7 +157,7 @@ QList<FootPedals::Device> FootPedals::devices() const {
     QList<Device> list;
     for (const Problem& problem : problems)
         list.append({problem.node.path, problem.node.name, problem.text});
-    for (auto open = readers.cbegin(); open != readers.cend(); ++open)
-        list.append({open.key(), open->name, {}});
+    for (const Open& open : readers)
+        list.append({open.path, open.name, {}});
     return list;
 }

@@ -57,6 +57,7 @@ signals:
 private:
     struct Open {
         PedalReader* reader;
+        QString path;
         QString name;
         bool hidraw;
     };

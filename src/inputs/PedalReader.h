@@ -18,6 +18,8 @@ public:
     ~PedalReader() override;
 
     PedalDecoder& decoder() { return *decoder_; }
+    // Stops reading: releases the pedals still held and sends lost(reason), once.
+    void stop(const QString& reason);
 
 signals:
     void pedalChanged(PedalEvent event);
@@ -28,7 +30,6 @@ signals:
 private:
     void readAvailable();
     void emitAll(const QList<PedalEvent>& events);
-    void stop(const QString& reason);
 
     int fd;
     std::unique_ptr<PedalDecoder> decoder_;
