@@ -147,9 +147,9 @@ private slots:
 
         QVERIFY(QDir(root.path() + "/sys/class/hidraw/hidraw0").removeRecursively());
         asUnprivilegedUser([&] { pedals.rescan(); });
+        QCOMPARE(stops.size(), 1); // unplugged while held: the sound stops
         close(writer);
         QTest::qWait(20);
-        QCOMPARE(stops.size(), 1); // unplugged while held: the sound stops
         QCOMPARE(messages.size(), 3);
         QVERIFY(messages[2][0].toString().contains("disconnected"));
         QCOMPARE(pedals.devices().size(), 1);

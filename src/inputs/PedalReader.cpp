@@ -44,8 +44,6 @@ void PedalReader::emitAll(const QList<PedalEvent>& events) {
 }
 
 void PedalReader::stop(const QString& reason) {
-    if (!notifier->isEnabled())
-        return;
     notifier->setEnabled(false);
     emitAll(decoder_->releaseAll());
     emit lost(reason);

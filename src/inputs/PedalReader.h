@@ -18,7 +18,7 @@ public:
     ~PedalReader() override;
 
     PedalDecoder& decoder() { return *decoder_; }
-    // Stops reading: releases the pedals still held and sends lost(reason), once.
+    // Stops reading: releases the pedals still held and sends lost(reason).
     void stop(const QString& reason);
 
 signals:
