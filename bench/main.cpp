@@ -2,6 +2,7 @@
 // through the real PulseAudio output into the null sink "test". One line per figure.
 // Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
 #include "MonitorRecorder.h"
+#include "pedals/PedalFigures.h"
 #include "walk/WalkFigures.h"
 
 #include "audio/MediaControl.h"
@@ -284,5 +285,6 @@ int main(int argc, char** argv) {
     measureCpu(media);
     media.setCommand("Close");
     printWalkFigures();
+    printPedalFigures();
     return 0;
 }

@@ -123,7 +123,7 @@ private slots:
         PedalMapping mapping;
         mapping.setMiddleHoldsToPlay(true);
         pedals.actions().setMapping(mapping);
-        asUnprivilegedUser([&] { pedals.rescan(), pedals.rescan(); });
+        asUnprivilegedUser([&] { pedals.start(), pedals.rescan(); }); // start() also watches udev
 
         QStringList found;
         for (const FootPedals::Device& device : pedals.devices())

@@ -16,6 +16,11 @@ namespace {
 QString errorText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
+
+// "USB Foot Pedal (/dev/hidraw3)", or the path alone when the kernel gives no name.
+QString describe(const QString& path, const QString& name) {
+    return name.isEmpty() ? path : name + " (" + path + ')';
+}
 } // namespace
 
 FootPedals::FootPedals(const DeviceRoots& roots, QObject* parent)
@@ -26,6 +31,7 @@ FootPedals::FootPedals(const DeviceRoots& roots, QObject* parent)
 }
 
 FootPedals::~FootPedals() {
+    delete udevNotifier; // before the socket it watches is closed
     udev_monitor_unref(monitor);
     udev_unref(udevContext);
 }
@@ -42,8 +48,8 @@ bool FootPedals::watchUdev() {
     if (!monitor || udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) ||
         udev_monitor_enable_receiving(monitor))
         return false;
-    auto* notifier = new QSocketNotifier(udev_monitor_get_fd(monitor), QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &FootPedals::udevEvents);
+    udevNotifier = new QSocketNotifier(udev_monitor_get_fd(monitor), QSocketNotifier::Read, this);
+    connect(udevNotifier, &QSocketNotifier::activated, this, &FootPedals::udevEvents);
     return true;
 }
 
@@ -60,11 +66,11 @@ void FootPedals::rescan() {
     for (const DeviceNode& node : present) {
         presentPaths.append(node.path);
         if (!readers.contains(node.path) && open(node, decoderFor(*node.model), false))
-            emit statusMessage(tr("Foot pedal %1 connected.").arg(node.path));
+            emit statusMessage(tr("Foot pedal %1 connected.").arg(describe(node.path, node.name)));
     }
-    for (const Open& open : readers.values())
-        if (open.hidraw && !presentPaths.contains(open.path))
-            open.reader->stop(tr("unplugged"));
+    for (const Open& device : readers.values())
+        if (device.hidraw && !presentPaths.contains(device.path))
+            device.reader->stop(tr("unplugged"));
     problems.removeIf([&](const auto& problem) {
         return problem.value().node.model && !presentPaths.contains(problem.key());
     });
@@ -108,7 +114,7 @@ bool FootPedals::open(const DeviceNode& node, std::unique_ptr<PedalDecoder> deco
 }
 
 QString FootPedals::openProblem(const DeviceNode& node, int error) const {
-    const QString device = node.name.isEmpty() ? node.path : node.name + " (" + node.path + ')';
+    const QString device = describe(node.path, node.name);
     if (error == EACCES || error == EPERM) {
         return node.model
                    ? tr("Cannot open the foot pedal %1: %2. Install the udev rule "
@@ -150,14 +156,15 @@ void FootPedals::forget(const QString& path, const QString& reason) {
     if (!gone.reader)
         return;
     gone.reader->deleteLater();
-    emit statusMessage(tr("Foot pedal %1 disconnected (%2).").arg(path, reason));
+    emit statusMessage(
+        tr("Foot pedal %1 disconnected (%2).").arg(describe(path, gone.name), reason));
 }
 
 QList<FootPedals::Device> FootPedals::devices() const {
     QList<Device> list;
     for (const Problem& problem : problems)
         list.append({problem.node.path, problem.node.name, problem.text});
-    for (const Open& open : readers)
-        list.append({open.path, open.name, {}});
+    for (const Open& device : readers)
+        list.append({device.path, device.name, {}});
     return list;
 }

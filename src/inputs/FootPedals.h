@@ -80,4 +80,5 @@ private:
     QHash<QString, Problem> problems;
     udev* udevContext = nullptr;
     udev_monitor* monitor = nullptr;
+    QSocketNotifier* udevNotifier = nullptr;
 };
