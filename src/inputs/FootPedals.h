@@ -56,7 +56,7 @@ signals:
 
 private:
     struct Open {
-        PedalReader* reader;
+        PedalReader* reader = nullptr;
         QString path;
         QString name;
         bool hidraw;
