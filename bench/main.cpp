@@ -3,7 +3,11 @@
 // Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
 //      [open/play/close rounds]
 #include "MonitorRecorder.h"
+<<<<<<< HEAD
 #include "OpenCloseStress.h"
+=======
+#include "pedals/PedalFigures.h"
+>>>>>>> f14
 #include "walk/WalkFigures.h"
 
 #include "audio/MediaControl.h"
@@ -287,5 +291,6 @@ int main(int argc, char** argv) {
     measureCpu(media);
     media.setCommand("Close");
     printWalkFigures();
+    printPedalFigures();
     return 0;
 }
