@@ -1,0 +1,9 @@
+#include "inputs/ShortcutBackend.h"
+
+ShortcutStatus ShortcutBackend::registeredStatus() {
+    return {ShortcutStatus::Registered, tr("Works in every program.")};
+}
+
+ShortcutStatus ShortcutBackend::takenStatus() {
+    return {ShortcutStatus::Taken, tr("Another program uses this key.")};
+}
