@@ -27,9 +27,9 @@ ShortcutBackend* firstServiceOf(const ShortcutEnvironment& environment, QObject*
 } // namespace
 
 const QStringList& GlobalShortcutCommands() {
-    static const QStringList commands{"Walk",     "Previous Step", "Current Step",
-                                      "Next Step", "Jump Back",    "Stop",
-                                      "Play",     "Jump Forward", "Play Pause"};
+    static const QStringList commands{"Walk",      "Previous Step", "Current Step",
+                                      "Next Step", "Jump Back",     "Stop",
+                                      "Play",      "Jump Forward",  "Play Pause"};
     return commands;
 }
 
@@ -122,6 +122,5 @@ QStringList GlobalShortcuts::load(const QString& appName) {
 void GlobalShortcuts::save(const QString& appName) const {
     SettingsBatch batch(appName);
     for (const QString& command : GlobalShortcutCommands())
-        SaveSetting(appName, Section, command,
-                    keys(command).toString(QKeySequence::PortableText));
+        SaveSetting(appName, Section, command, keys(command).toString(QKeySequence::PortableText));
 }

@@ -87,10 +87,9 @@ QString TriggerTextOf(QKeyCombination keys) {
         return {};
     QString text;
     const Qt::KeyboardModifiers modifiers = keys.keyboardModifiers();
-    for (const auto& [modifier, prefix] : {std::pair{Qt::ControlModifier, "CTRL+"},
-                                           std::pair{Qt::AltModifier, "ALT+"},
-                                           std::pair{Qt::ShiftModifier, "SHIFT+"},
-                                           std::pair{Qt::MetaModifier, "LOGO+"}})
+    for (const auto& [modifier, prefix] :
+         {std::pair{Qt::ControlModifier, "CTRL+"}, std::pair{Qt::AltModifier, "ALT+"},
+          std::pair{Qt::ShiftModifier, "SHIFT+"}, std::pair{Qt::MetaModifier, "LOGO+"}})
         if (modifiers & modifier)
             text += QLatin1String(prefix);
     return text + name;

@@ -59,21 +59,18 @@ PortalShortcuts* PortalShortcuts::open(const QDBusConnection& bus, const QString
     return new PortalShortcuts(bus, appId, parent);
 }
 
-PortalShortcuts::PortalShortcuts(const QDBusConnection& bus, const QString& appId,
-                                 QObject* parent)
+PortalShortcuts::PortalShortcuts(const QDBusConnection& bus, const QString& appId, QObject* parent)
     : ShortcutBackend(parent), bus(bus), rebind(new QTimer(this)) {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
     // A program outside a sandbox names itself before its first request; portals that
     // predate the registry answer with an error, which changes nothing.
-    QDBusMessage registration =
-        QDBusMessage::createMethodCall(PortalService, PortalPath,
-                                       "org.freedesktop.host.portal.Registry", "Register");
+    QDBusMessage registration = QDBusMessage::createMethodCall(
+        PortalService, PortalPath, "org.freedesktop.host.portal.Registry", "Register");
     registration << appId << QVariantMap();
     this->bus.asyncCall(registration);
     this->bus.connect(PortalService, PortalPath, ShortcutsInterface, "Activated", this,
-                      SLOT(shortcutActivated(QDBusObjectPath, QString, qulonglong,
-                                             QVariantMap)));
+                      SLOT(shortcutActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     // Changes made together (all keys read at start-up) make one session.
     rebind->setSingleShot(true);
     rebind->setInterval(0);
@@ -116,8 +113,8 @@ void PortalShortcuts::bindAll() {
                           {{"description", binding.key()},
                            {"preferred_trigger", TriggerTextOf(binding.value())}}});
     sendRequest("BindShortcuts",
-                {QVariant::fromValue(QDBusObjectPath(sessionPath)),
-                 QVariant::fromValue(shortcuts), QString()},
+                {QVariant::fromValue(QDBusObjectPath(sessionPath)), QVariant::fromValue(shortcuts),
+                 QString()},
                 {});
 }
 
@@ -137,8 +134,9 @@ void PortalShortcuts::sendRequest(const QString& method, QVariantList arguments,
             [this, request = awaitedRequest](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 if (finished->isError() && request == awaitedRequest)
-                    answerAll({ShortcutStatus::Unsupported,
-                               tr("The desktop portal failed: %1").arg(finished->error().message())});
+                    answerAll(
+                        {ShortcutStatus::Unsupported,
+                         tr("The desktop portal failed: %1").arg(finished->error().message())});
             });
 }
 
@@ -170,8 +168,8 @@ void PortalShortcuts::bindingsAnswered(uint code, const QVariantMap& results) {
     for (const QString& command : keysByCommand.keys()) {
         const QString trigger = triggers.value(command);
         if (!triggers.contains(command))
-            emit statusChanged(command, {ShortcutStatus::Taken,
-                                         tr("The desktop did not bind this key.")});
+            emit statusChanged(command,
+                               {ShortcutStatus::Taken, tr("The desktop did not bind this key.")});
         else
             emit statusChanged(command, {ShortcutStatus::Registered,
                                          trigger.isEmpty()

@@ -16,8 +16,7 @@ class PortalShortcuts : public ShortcutBackend {
     Q_OBJECT
 public:
     // Null when the bus has no portal offering global shortcuts.
-    static PortalShortcuts* open(const QDBusConnection& bus, const QString& appId,
-                                 QObject* parent);
+    static PortalShortcuts* open(const QDBusConnection& bus, const QString& appId, QObject* parent);
 
     QString name() const override;
     ShortcutStatus bind(const QString& command, QKeyCombination keys) override;

@@ -43,11 +43,10 @@ X11Shortcuts* X11Shortcuts::open(const QByteArray& display, QObject* parent) {
 }
 
 X11Shortcuts::X11Shortcuts(xcb_connection_t* connection, QObject* parent)
-    : ShortcutBackend(parent), connection(connection),
-      symbols(xcb_key_symbols_alloc(connection)),
+    : ShortcutBackend(parent), connection(connection), symbols(xcb_key_symbols_alloc(connection)),
       root(xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root),
-      notifier(new QSocketNotifier(xcb_get_file_descriptor(connection), QSocketNotifier::Read,
-                                   this)) {
+      notifier(
+          new QSocketNotifier(xcb_get_file_descriptor(connection), QSocketNotifier::Read, this)) {
     connect(notifier, &QSocketNotifier::activated, this, &X11Shortcuts::readEvents);
 }
 

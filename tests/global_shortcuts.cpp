@@ -1,0 +1,150 @@
+// Global keys: X11 grabs on an Xvfb server of the test's own while another window has the
+// focus, the desktop portal and KDE's service as mock services on a private bus, and the
+// keys as stored in the settings file.
+#include "inputs/GlobalShortcuts.h"
+#include "platform/SettingsStore.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+
+namespace {
+
+const QString Walk = QStringLiteral("Walk");
+const QString Stop = QStringLiteral("Stop");
+const QKeySequence FreeKeys(QStringLiteral("Ctrl+Alt+W"));
+const QKeySequence TakenKeys(QStringLiteral("Ctrl+Alt+T"));
+
+// Waits until the X server has done everything the client asked.
+void sync(xcb_connection_t* connection) {
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
+QDBusConnection noBus() {
+    return QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), "none");
+}
+
+// A process's first line of output, within the deadline.
+QString firstLineOf(QProcess& process) {
+    QDeadlineTimer deadline(10000);
+    while (!process.canReadLine() && process.waitForReadyRead(int(deadline.remainingTime())))
+        ;
+    return QString::fromLocal8Bit(process.readLine()).trimmed();
+}
+
+} // namespace
+
+class GlobalShortcutsTest : public QObject {
+    Q_OBJECT
+    QProcess xServer;
+    QByteArray display;
+    xcb_connection_t* otherClient = nullptr;
+    xcb_window_t root = 0;
+
+    void xdotool(const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display);
+        process.setProcessEnvironment(environment);
+        process.start("xdotool", arguments);
+        QVERIFY(process.waitForFinished(10000) && process.exitCode() == 0);
+    }
+
+    bool numLockOn() {
+        xcb_query_pointer_reply_t* reply =
+            xcb_query_pointer_reply(otherClient, xcb_query_pointer(otherClient, root), nullptr);
+        const bool on = reply && (reply->mask & XCB_MOD_MASK_2);
+        free(reply);
+        return on;
+    }
+
+    // Another program's window, holding the keyboard focus.
+    void focusAnotherWindow() {
+        const xcb_window_t window = xcb_generate_id(otherClient);
+        xcb_create_window(otherClient, XCB_COPY_FROM_PARENT, window, root, 0, 0, 100, 100, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_map_window(otherClient, window);
+        xcb_set_input_focus(otherClient, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+        sync(otherClient);
+    }
+
+    ShortcutEnvironment x11() const { return {noBus(), display, false}; }
+
+private slots:
+    void initTestCase() {
+        xServer.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
+        if (!xServer.waitForStarted())
+            return;
+        display = ':' + firstLineOf(xServer).toLatin1();
+        otherClient = xcb_connect(display.constData(), nullptr);
+        QVERIFY(!xcb_connection_has_error(otherClient));
+        root = xcb_setup_roots_iterator(xcb_get_setup(otherClient)).data->root;
+        focusAnotherWindow();
+    }
+
+    void cleanupTestCase() {
+        if (otherClient)
+            xcb_disconnect(otherClient);
+        xServer.terminate();
+        xServer.waitForFinished();
+    }
+
+    void x11KeyReachesTheProgram_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<bool>("numLock");
+        QTest::newRow("NumLock off") << FreeKeys << "ctrl+alt+w" << false;
+        QTest::newRow("NumLock on") << FreeKeys << "ctrl+alt+w" << true;
+        QTest::newRow("function key, NumLock on") << QKeySequence("Shift+F7") << "shift+F7" << true;
+    }
+    void x11KeyReachesTheProgram() {
+        if (!otherClient)
+            QSKIP("Xvfb is not installed");
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, pressed);
+        QFETCH(bool, numLock);
+        if (numLockOn() != numLock)
+            xdotool({"key", "Num_Lock"});
+        QTRY_COMPARE(numLockOn(), numLock);
+        GlobalShortcuts shortcuts(x11());
+        QCOMPARE(shortcuts.bind(Walk, keys).state, ShortcutStatus::Registered);
+        QSignalSpy activated(&shortcuts, &GlobalShortcuts::activated);
+        xdotool({"key", pressed});
+        QTRY_COMPARE(activated.count(), 1);
+        QCOMPARE(activated.first().first().toString(), Walk);
+    }
+
+    // Another client holding the key, or only its NumLock variant, takes it from us.
+    void x11KeyHeldByAnotherClientIsTaken_data() {
+        QTest::addColumn<quint16>("heldLocks");
+        QTest::newRow("same modifiers") << quint16(0);
+        QTest::newRow("with NumLock only") << quint16(XCB_MOD_MASK_2);
+    }
+    void x11KeyHeldByAnotherClientIsTaken() {
+        if (!otherClient)
+            QSKIP("Xvfb is not installed");
+        QFETCH(quint16, heldLocks);
+        xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(otherClient);
+        xcb_keycode_t* keycodes = xcb_key_symbols_get_keycode(symbols, 't');
+        const quint16 modifiers = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | heldLocks;
+        xcb_grab_key(otherClient, 1, root, modifiers, keycodes[0], XCB_GRAB_MODE_ASYNC,
+                     XCB_GRAB_MODE_ASYNC);
+        sync(otherClient);
+        GlobalShortcuts shortcuts(x11());
+        const ShortcutStatus status = shortcuts.bind(Stop, TakenKeys);
+        xcb_ungrab_key(otherClient, keycodes[0], root, modifiers);
+        free(keycodes);
+        xcb_key_symbols_free(symbols);
+        QCOMPARE(status.state, ShortcutStatus::Taken);
+        QCOMPARE(shortcuts.keys(Stop), TakenKeys);
+    }
+};
+
+QTEST_GUILESS_MAIN(GlobalShortcutsTest)
+#include "global_shortcuts.moc"
