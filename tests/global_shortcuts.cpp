@@ -6,6 +6,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -37,6 +38,63 @@ QString firstLineOf(QProcess& process) {
         ;
     return QString::fromLocal8Bit(process.readLine()).trimmed();
 }
+
+// A session bus of the test's own with mock services from support/ on it, each
+// started from its template with the parameters it is given.
+class PrivateBus {
+public:
+    explicit PrivateBus(const QString& name) : name(name) {}
+    ~PrivateBus() {
+        QDBusConnection::disconnectFromBus(name);
+        for (auto& process : processes) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+
+    bool start() {
+        QProcess& daemon =
+            startProcess("dbus-daemon", {"--session", "--nofork", "--print-address"});
+        address = firstLineOf(daemon);
+        return !address.isEmpty() && connection().isConnected();
+    }
+    QDBusConnection connection() const { return QDBusConnection::connectToBus(address, name); }
+
+    bool startMock(const QString& service, const QString& templateFile,
+                   const QByteArray& parameters) {
+        startProcess("/usr/bin/python3",
+                     {"-m", "dbusmock", "--template", templateFile, "--parameters", parameters});
+        return QTest::qWaitFor(
+            [&] { return connection().interface()->isServiceRegistered(service).value(); }, 10000);
+    }
+
+    void emitSignal(const QString& service, const QString& path, const QString& interface,
+                    const QString& signal, const QString& signature,
+                    const QVariantList& arguments) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            service, path, "org.freedesktop.DBus.Mock", "EmitSignal");
+        call << interface << signal << signature << QVariant(arguments);
+        QCOMPARE(connection().call(call).type(), QDBusMessage::ReplyMessage);
+    }
+
+private:
+    QProcess& startProcess(const QString& program, const QStringList& arguments) {
+        auto& process = processes.emplace_back(std::make_unique<QProcess>());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
+        process->setProcessEnvironment(environment);
+        process->start(program, arguments);
+        return *process;
+    }
+
+    QString name;
+    QString address;
+    std::vector<std::unique_ptr<QProcess>> processes;
+};
+
+const QString Portal = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString PortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString Kde = QStringLiteral("org.kde.kglobalaccel");
 
 } // namespace
 
@@ -143,6 +201,67 @@ private slots:
         xcb_key_symbols_free(symbols);
         QCOMPARE(status.state, ShortcutStatus::Taken);
         QCOMPARE(shortcuts.keys(Stop), TakenKeys);
+    }
+
+    // Both services refuse TakenKeys: the portal as a trigger it does not bind, KDE's
+    // service as a key another component holds.
+    void busServiceBindsAndDelivers_data() {
+        QTest::addColumn<QStringList>("services");
+        QTest::addColumn<bool>("wayland");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("freeState");
+        QTest::addColumn<int>("takenState");
+        QTest::newRow("portal before KDE")
+            << QStringList{Portal, Kde} << true << "the desktop portal"
+            << int(ShortcutStatus::Registered) << int(ShortcutStatus::Taken);
+        QTest::newRow("KDE without portal")
+            << QStringList{Kde} << false << "KDE's global shortcuts"
+            << int(ShortcutStatus::Registered) << int(ShortcutStatus::Taken);
+        QTest::newRow("Wayland without either")
+            << QStringList{} << true << "" << int(ShortcutStatus::Unsupported)
+            << int(ShortcutStatus::Unsupported);
+    }
+    void busServiceBindsAndDelivers() {
+        QFETCH(QStringList, services);
+        QFETCH(bool, wayland);
+        QFETCH(QString, chosen);
+        QFETCH(int, freeState);
+        QFETCH(int, takenState);
+        PrivateBus bus(QTest::currentDataTag());
+        QVERIFY(bus.start());
+        const QByteArray refusedByKde = QByteArray::number(TakenKeys[0].toCombined());
+        for (const QString& service : services)
+            if (!bus.startMock(service,
+                               QFINDTESTDATA(service == Portal ? "support/portal_mock.py"
+                                                               : "support/kglobalaccel_mock.py"),
+                               service == Portal ? R"({"refused": ["CTRL+ALT+t"]})"
+                                                 : R"({"taken": [)" + refusedByKde + "]}"))
+                QSKIP("python3-dbusmock is not installed");
+        GlobalShortcuts shortcuts({bus.connection(), display, wayland});
+        QCOMPARE(shortcuts.serviceName(), chosen);
+        shortcuts.bind(Walk, FreeKeys);
+        shortcuts.bind(Stop, TakenKeys);
+        QTRY_COMPARE(int(shortcuts.status(Walk).state), freeState);
+        QTRY_COMPARE(int(shortcuts.status(Stop).state), takenState);
+        if (services.isEmpty()) {
+            QVERIFY(shortcuts.status(Walk).message.contains("parlanda --walk"));
+            return;
+        }
+
+        QSignalSpy activated(&shortcuts, &GlobalShortcuts::activated);
+        if (services.first() == Portal)
+            bus.emitSignal(Portal, PortalPath, "org.freedesktop.portal.GlobalShortcuts",
+                           "Activated", "osta{sv}",
+                           {QVariant::fromValue(QDBusObjectPath(
+                                PortalPath + "/session/" +
+                                bus.connection().baseService().mid(1).replace('.', '_') +
+                                "/parlanda_global_keys")),
+                            Walk, 0ULL, QVariantMap()});
+        else
+            bus.emitSignal(Kde, "/component/parlanda", "org.kde.kglobalaccel.Component",
+                           "globalShortcutPressed", "ssx", {"parlanda", Walk, 0LL});
+        QTRY_COMPARE(activated.count(), 1);
+        QCOMPARE(activated.first().first().toString(), Walk);
     }
 };
 
