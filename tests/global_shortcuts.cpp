@@ -263,6 +263,39 @@ private slots:
         QTRY_COMPARE(activated.count(), 1);
         QCOMPARE(activated.first().first().toString(), Walk);
     }
+
+    // A stored value that is not one key binds nothing and is reported; saving stores
+    // every command's key in Qt's portable text.
+    void storedKeys_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("bound");
+        QTest::newRow("key") << "Ctrl+Alt+W"
+                             << "Ctrl+Alt+W";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("unknown key name") << "Ctrl+Bogus"
+                                          << "";
+        QTest::newRow("two chords") << "Ctrl+A, Ctrl+B"
+                                    << "";
+        QTest::newRow("modifier alone") << "Ctrl"
+                                        << "";
+    }
+    void storedKeys() {
+        QFETCH(QString, stored);
+        QFETCH(QString, bound);
+        const QString App = QStringLiteral("Parlanda");
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        QVERIFY(SaveSetting(App, "Global Keys", "Jump Back", stored));
+        GlobalShortcuts shortcuts({noBus(), QByteArray(), true});
+        const QStringList problems = shortcuts.load(App);
+        QCOMPARE(shortcuts.keys("Jump Back").toString(QKeySequence::PortableText), bound);
+        QCOMPARE(problems.size(), int(bound.isEmpty() && !stored.isEmpty()));
+        shortcuts.bind("Play Pause", QKeySequence("Meta+F9"));
+        shortcuts.save(App);
+        QCOMPARE(GetSetting(App, "Global Keys", "Jump Back", "-"), bound);
+        QCOMPARE(GetSetting(App, "Global Keys", "Play Pause", "-"), "Meta+F9");
+    }
 };
 
 QTEST_GUILESS_MAIN(GlobalShortcutsTest)
