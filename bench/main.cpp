@@ -1,6 +1,7 @@
 // parlanda_bench: figures of the media control, its audio engine and the walk, measured
 // through the real PulseAudio output into the null sink "test". One line per figure.
 // Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
+#include "GlobalKeyFigures.h"
 #include "MonitorRecorder.h"
 #include "walk/WalkFigures.h"
 
@@ -284,5 +285,6 @@ int main(int argc, char** argv) {
     measureCpu(media);
     media.setCommand("Close");
     printWalkFigures();
+    printGlobalKeyFigures();
     return 0;
 }
