@@ -109,9 +109,9 @@ QStringList GlobalShortcuts::load(const QString& appName) {
     for (const QString& command : GlobalShortcutCommands()) {
         const QString text = GetSetting(appName, Section, command, QString()).trimmed();
         const QKeySequence keys = QKeySequence::fromString(text, QKeySequence::PortableText);
-        if (text.isEmpty() || isOneKey(keys))
-            bind(command, keys);
-        else
+        const bool valid = text.isEmpty() || isOneKey(keys);
+        bind(command, valid ? keys : QKeySequence());
+        if (!valid)
             problems << tr("The global key \"%1\" of \"%2\" is not a key; the command has "
                            "no global key.")
                             .arg(text, command);

@@ -77,6 +77,10 @@ PortalShortcuts::PortalShortcuts(const QDBusConnection& bus, const QString& appI
     connect(rebind, &QTimer::timeout, this, &PortalShortcuts::openSession);
 }
 
+PortalShortcuts::~PortalShortcuts() {
+    closeSession();
+}
+
 QString PortalShortcuts::name() const {
     return tr("the desktop portal");
 }

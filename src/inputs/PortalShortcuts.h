@@ -17,6 +17,7 @@ class PortalShortcuts : public ShortcutBackend {
 public:
     // Null when the bus has no portal offering global shortcuts.
     static PortalShortcuts* open(const QDBusConnection& bus, const QString& appId, QObject* parent);
+    ~PortalShortcuts() override;
 
     QString name() const override;
     ShortcutStatus bind(const QString& command, QKeyCombination keys) override;
