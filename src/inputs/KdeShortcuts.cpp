@@ -2,7 +2,8 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusReply>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 
 namespace {
 
@@ -56,14 +57,23 @@ ShortcutStatus KdeShortcuts::bind(const QString& command, QKeyCombination keys) 
     QDBusMessage setShortcut = serviceCall("setShortcut", command);
     setShortcut << QVariant::fromValue(QList<int>{keys.toCombined()})
                 << (SetPresent | NoAutoloading);
-    const QDBusReply<QList<int>> reply = bus.call(setShortcut, QDBus::Block, ReplyTimeoutMs);
-    if (!reply.isValid())
+    boundCommands.insert(command);
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(setShortcut, ReplyTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, command, keys](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                if (boundCommands.contains(command))
+                    emit statusChanged(command, statusOf(*call, keys));
+            });
+    return pendingStatus();
+}
+
+ShortcutStatus KdeShortcuts::statusOf(const QDBusPendingReply<QList<int>>& reply,
+                                      QKeyCombination keys) {
+    if (reply.isError())
         return {ShortcutStatus::Unsupported,
                 tr("KDE's global shortcuts failed: %1").arg(reply.error().message())};
-    boundCommands.insert(command);
-    if (!reply.value().contains(keys.toCombined()))
-        return takenStatus();
-    return registeredStatus();
+    return reply.value().contains(keys.toCombined()) ? registeredStatus() : takenStatus();
 }
 
 void KdeShortcuts::unbind(const QString& command) {

@@ -3,6 +3,7 @@
 #include "inputs/ShortcutBackend.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingReply>
 #include <QSet>
 
 // KDE's global shortcut service. The program is one component of it; each command is one
@@ -25,6 +26,9 @@ private slots:
 private:
     KdeShortcuts(const QDBusConnection& bus, QObject* parent);
     QDBusMessage serviceCall(const QString& method, const QString& command) const;
+    // The service answers setShortcut with the keys it gave the action.
+    static ShortcutStatus statusOf(const QDBusPendingReply<QList<int>>& reply,
+                                   QKeyCombination keys);
 
     QDBusConnection bus;
     QSet<QString> boundCommands;

@@ -88,7 +88,7 @@ QString PortalShortcuts::name() const {
 ShortcutStatus PortalShortcuts::bind(const QString& command, QKeyCombination keys) {
     keysByCommand.insert(command, keys);
     rebind->start();
-    return {ShortcutStatus::Pending, tr("Waiting for the desktop to accept the key.")};
+    return pendingStatus();
 }
 
 void PortalShortcuts::unbind(const QString& command) {

@@ -1,5 +1,9 @@
 #include "inputs/ShortcutBackend.h"
 
+ShortcutStatus ShortcutBackend::pendingStatus() {
+    return {ShortcutStatus::Pending, tr("Waiting for the desktop to accept the key.")};
+}
+
 ShortcutStatus ShortcutBackend::registeredStatus() {
     return {ShortcutStatus::Registered, tr("Works in every program.")};
 }

@@ -33,6 +33,7 @@ public:
 
 protected:
     // The answers every service gives in the same words.
+    static ShortcutStatus pendingStatus();
     static ShortcutStatus registeredStatus();
     static ShortcutStatus takenStatus();
 
