@@ -2,12 +2,10 @@
 // through the real PulseAudio output into the null sink "test". One line per figure.
 // Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
 //      [open/play/close rounds]
+#include "GlobalKeyFigures.h"
 #include "MonitorRecorder.h"
-<<<<<<< HEAD
 #include "OpenCloseStress.h"
-=======
 #include "pedals/PedalFigures.h"
->>>>>>> f14
 #include "walk/WalkFigures.h"
 
 #include "audio/MediaControl.h"
@@ -292,5 +290,6 @@ int main(int argc, char** argv) {
     media.setCommand("Close");
     printWalkFigures();
     printPedalFigures();
+    printGlobalKeyFigures();
     return 0;
 }

@@ -1,0 +1,269 @@
+// Global keys: X11 grabs on an Xvfb server of the test's own while another window has the
+// focus, the desktop portal and KDE's service as mock services on a private bus, and the
+// keys as stored in the settings file.
+#include "inputs/GlobalShortcuts.h"
+#include "platform/SettingsStore.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+
+namespace {
+
+const QString Walk = QStringLiteral("Walk");
+const QString Stop = QStringLiteral("Stop");
+const QKeySequence FreeKeys(QStringLiteral("Ctrl+Alt+W"));
+const QKeySequence TakenKeys(QStringLiteral("Ctrl+Alt+T"));
+
+// Waits until the X server has done everything the client asked.
+void sync(xcb_connection_t* connection) {
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
+QDBusConnection noBus() {
+    return QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), "none");
+}
+
+// A process's first line of output, within the deadline.
+QString firstLineOf(QProcess& process) {
+    QDeadlineTimer deadline(10000);
+    while (!process.canReadLine() && process.waitForReadyRead(int(deadline.remainingTime())))
+        ;
+    return QString::fromLocal8Bit(process.readLine()).trimmed();
+}
+
+// A process that ends with the test.
+struct Child : QProcess {
+    Child(const QString& variable, const QString& value, const QString& program,
+          const QStringList& arguments) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(variable, value);
+        setProcessEnvironment(environment);
+        start(program, arguments);
+    }
+    ~Child() override {
+        kill();
+        waitForFinished();
+    }
+};
+
+const QString Portal = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString PortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString Kde = QStringLiteral("org.kde.kglobalaccel");
+
+} // namespace
+
+class GlobalShortcutsTest : public QObject {
+    Q_OBJECT
+    QProcess xServer;
+    QByteArray display;
+    xcb_connection_t* otherClient = nullptr;
+    xcb_window_t root = 0;
+
+    void xdotool(const QStringList& arguments) {
+        Child process("DISPLAY", display, "xdotool", arguments);
+        QVERIFY(process.waitForFinished(10000) && process.exitCode() == 0);
+    }
+
+    bool numLockOn() {
+        xcb_query_pointer_reply_t* reply =
+            xcb_query_pointer_reply(otherClient, xcb_query_pointer(otherClient, root), nullptr);
+        const bool on = reply && (reply->mask & XCB_MOD_MASK_2);
+        free(reply);
+        return on;
+    }
+
+    // Another program's window, holding the keyboard focus.
+    void focusAnotherWindow() {
+        const xcb_window_t window = xcb_generate_id(otherClient);
+        xcb_create_window(otherClient, XCB_COPY_FROM_PARENT, window, root, 0, 0, 100, 100, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_map_window(otherClient, window);
+        xcb_set_input_focus(otherClient, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+        sync(otherClient);
+    }
+
+    ShortcutEnvironment x11() const { return {noBus(), display, false}; }
+
+private slots:
+    void initTestCase() {
+        xServer.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
+        if (!xServer.waitForStarted())
+            return;
+        display = ':' + firstLineOf(xServer).toLatin1();
+        otherClient = xcb_connect(display.constData(), nullptr);
+        QVERIFY(!xcb_connection_has_error(otherClient));
+        root = xcb_setup_roots_iterator(xcb_get_setup(otherClient)).data->root;
+        focusAnotherWindow();
+    }
+
+    void cleanupTestCase() {
+        if (otherClient)
+            xcb_disconnect(otherClient);
+        xServer.terminate();
+        xServer.waitForFinished();
+    }
+
+    void x11KeyReachesTheProgram_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<bool>("numLock");
+        QTest::newRow("NumLock off") << FreeKeys << "ctrl+alt+w" << false;
+        QTest::newRow("NumLock on") << FreeKeys << "ctrl+alt+w" << true;
+        QTest::newRow("function key, NumLock on") << QKeySequence("Shift+F7") << "shift+F7" << true;
+    }
+    void x11KeyReachesTheProgram() {
+        if (!otherClient)
+            QSKIP("Xvfb is not installed");
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, pressed);
+        QFETCH(bool, numLock);
+        if (numLockOn() != numLock)
+            xdotool({"key", "Num_Lock"});
+        QTRY_COMPARE(numLockOn(), numLock);
+        GlobalShortcuts shortcuts(x11());
+        QCOMPARE(shortcuts.bind(Walk, keys).state, ShortcutStatus::Registered);
+        QSignalSpy activated(&shortcuts, &GlobalShortcuts::activated);
+        xdotool({"key", pressed});
+        QTRY_COMPARE(activated.count(), 1);
+        QCOMPARE(activated.first().first().toString(), Walk);
+    }
+
+    // Another client holding the key, or only its NumLock variant, takes it from us.
+    void x11KeyHeldByAnotherClientIsTaken_data() {
+        QTest::addColumn<quint16>("heldLocks");
+        QTest::newRow("same modifiers") << quint16(0);
+        QTest::newRow("with NumLock only") << quint16(XCB_MOD_MASK_2);
+    }
+    void x11KeyHeldByAnotherClientIsTaken() {
+        if (!otherClient)
+            QSKIP("Xvfb is not installed");
+        QFETCH(quint16, heldLocks);
+        xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(otherClient);
+        xcb_keycode_t* keycodes = xcb_key_symbols_get_keycode(symbols, 't');
+        const quint16 modifiers = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | heldLocks;
+        xcb_grab_key(otherClient, 1, root, modifiers, keycodes[0], XCB_GRAB_MODE_ASYNC,
+                     XCB_GRAB_MODE_ASYNC);
+        sync(otherClient);
+        GlobalShortcuts shortcuts(x11());
+        const ShortcutStatus status = shortcuts.bind(Stop, TakenKeys);
+        xcb_ungrab_key(otherClient, keycodes[0], root, modifiers);
+        free(keycodes);
+        xcb_key_symbols_free(symbols);
+        QCOMPARE(status.state, ShortcutStatus::Taken);
+        QCOMPARE(shortcuts.keys(Stop), TakenKeys);
+    }
+
+    // Both services refuse TakenKeys: the portal as a trigger it does not bind, KDE's
+    // service as a key another component holds.
+    void busServiceBindsAndDelivers_data() {
+        QTest::addColumn<QStringList>("services");
+        QTest::addColumn<bool>("wayland");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("freeState");
+        QTest::addColumn<int>("takenState");
+        QTest::newRow("portal before KDE")
+            << QStringList{Portal, Kde} << true << "the desktop portal"
+            << int(ShortcutStatus::Registered) << int(ShortcutStatus::Taken);
+        QTest::newRow("KDE without portal")
+            << QStringList{Kde} << false << "KDE's global shortcuts"
+            << int(ShortcutStatus::Registered) << int(ShortcutStatus::Taken);
+        QTest::newRow("Wayland without either")
+            << QStringList{} << true << "" << int(ShortcutStatus::Unsupported)
+            << int(ShortcutStatus::Unsupported);
+    }
+    void busServiceBindsAndDelivers() {
+        QFETCH(QStringList, services);
+        QFETCH(bool, wayland);
+        QFETCH(QString, chosen);
+        QFETCH(int, freeState);
+        QFETCH(int, takenState);
+        Child daemon("DBUS_SESSION_BUS_ADDRESS", "", "dbus-daemon",
+                     {"--session", "--nofork", "--print-address"});
+        const QString address = firstLineOf(daemon);
+        const QDBusConnection bus = QDBusConnection::connectToBus(address, address);
+        QVERIFY(bus.isConnected());
+        const QByteArray refusedByKde = QByteArray::number(TakenKeys[0].toCombined());
+        std::vector<std::unique_ptr<Child>> mocks;
+        for (const QString& service : services) {
+            // The system's Python, which has python3-dbusmock; another may come first on PATH.
+            mocks.push_back(std::make_unique<Child>(
+                "DBUS_SESSION_BUS_ADDRESS", address, "/usr/bin/python3",
+                QStringList{"-m", "dbusmock", "--template",
+                            QFINDTESTDATA(service == Portal ? "support/portal_mock.py"
+                                                            : "support/kglobalaccel_mock.py"),
+                            "--parameters",
+                            service == Portal ? R"({"refused": ["CTRL+ALT+t"]})"
+                                              : R"({"taken": [)" + refusedByKde + "]}"}));
+            if (!QTest::qWaitFor([&] { return bus.interface()->isServiceRegistered(service); }))
+                QSKIP("python3-dbusmock is not installed");
+        }
+        GlobalShortcuts shortcuts({bus, display, wayland});
+        QCOMPARE(shortcuts.serviceName(), chosen);
+        shortcuts.bind(Walk, FreeKeys);
+        shortcuts.bind(Stop, TakenKeys);
+        QTRY_COMPARE(int(shortcuts.status(Walk).state), freeState);
+        QTRY_COMPARE(int(shortcuts.status(Stop).state), takenState);
+        if (services.isEmpty()) {
+            QVERIFY(shortcuts.status(Walk).message.contains("parlanda --walk"));
+            return;
+        }
+
+        const bool portal = services.first() == Portal;
+        const QString session = PortalPath + "/session/" +
+                                bus.baseService().mid(1).replace('.', '_') +
+                                "/parlanda_global_keys";
+        QDBusMessage press = QDBusMessage::createMethodCall(
+            services.first(), portal ? PortalPath : "/component/parlanda",
+            "org.freedesktop.DBus.Mock", "EmitSignal");
+        press << (portal ? "org.freedesktop.portal.GlobalShortcuts"
+                         : "org.kde.kglobalaccel.Component")
+              << (portal ? "Activated" : "globalShortcutPressed") << (portal ? "osta{sv}" : "ssx")
+              << QVariant(portal ? QVariantList{QVariant::fromValue(QDBusObjectPath(session)), Walk,
+                                                0ULL, QVariantMap()}
+                                 : QVariantList{"parlanda", Walk, 0LL});
+        QSignalSpy activated(&shortcuts, &GlobalShortcuts::activated);
+        QCOMPARE(bus.call(press).type(), QDBusMessage::ReplyMessage);
+        QTRY_COMPARE(activated.count(), 1);
+        QCOMPARE(activated.first().first().toString(), Walk);
+    }
+
+    // A stored value that is not one key binds nothing and is reported; saving stores
+    // every command's key in Qt's portable text.
+    void storedKeys_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("key") << "Ctrl+Alt+W" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("unknown key name") << "Ctrl+Bogus" << false;
+        QTest::newRow("two chords") << "Ctrl+A, Ctrl+B" << false;
+        QTest::newRow("modifier alone") << "Ctrl" << false;
+    }
+    void storedKeys() {
+        QFETCH(QString, stored);
+        QFETCH(bool, valid);
+        const QString bound = valid ? stored : QString();
+        const QString App = QStringLiteral("Parlanda");
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        QVERIFY(SaveSetting(App, "Global Keys", "Jump Back", stored));
+        GlobalShortcuts shortcuts({noBus(), QByteArray(), true});
+        const QStringList problems = shortcuts.load(App);
+        QCOMPARE(shortcuts.keys("Jump Back").toString(QKeySequence::PortableText), bound);
+        QCOMPARE(problems.size(), valid ? 0 : 1);
+        shortcuts.bind("Play Pause", QKeySequence("Meta+F9"));
+        shortcuts.save(App);
+        QCOMPARE(GetSetting(App, "Global Keys", "Jump Back", "-"), bound);
+        QCOMPARE(GetSetting(App, "Global Keys", "Play Pause", "-"), "Meta+F9");
+    }
+};
+
+QTEST_GUILESS_MAIN(GlobalShortcutsTest)
+#include "global_shortcuts.moc"
