@@ -1,5 +1,7 @@
 #include "audio/AudioDecoder.h"
 
+#include "audio/AudioFormats.h"
+#include "audio/FfmpegDecoder.h"
 #include "audio/MciErrors.h"
 
 #include <QFile>
@@ -11,13 +13,7 @@
 
 namespace {
 
-// Limits of what the sound server can play (PA_CHANNELS_MAX, PA_RATE_MAX).
-constexpr int MaxChannels = 32;
-constexpr int MaxSampleRate = 384000;
-
-AudioDecoder::OpenResult failure(const QString& path, int error, const QString& reason) {
-    return {nullptr, error, QStringLiteral("Cannot open %1: %2.").arg(path, reason)};
-}
+constexpr auto failure = &AudioDecoder::refusal;
 
 int bitsPerSampleOf(int format) {
     switch (format & SF_FORMAT_SUBMASK) {
@@ -93,6 +89,8 @@ private:
 AudioDecoder::OpenResult AudioDecoder::open(const QString& path) {
     if (auto problem = checkFile(path))
         return std::move(*problem);
+    if (!isLibsndfileContainer(path))
+        return openWithFfmpeg(path);
     SF_INFO info{};
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (!file)
