@@ -89,11 +89,12 @@ private slots:
         for (int i = 0; i < 12; ++i) {
             // Jumps back and forth, the last one to the end of the file.
             const qint64 from = i == 0 ? 0 : qint64(random() % quint64(length));
-            const qint64 to = i == 11 ? length : std::min<qint64>(length, from + 1 + random() % 30000);
+            const qint64 to =
+                i == 11 ? length : std::min<qint64>(length, from + 1 + random() % 30000);
             const std::vector<float> played = drain(*engine.startRange(from, to));
             const auto expected = whole.begin() + from * channels;
-            for (size_t k = 0; k < played.size(); ++k) if (played[k] != expected[k]) { qDebug() << "first diff at frame" << from + qint64(k)/channels << played[k] << expected[k] << "len" << played.size()/channels; for (size_t j=0;j<4096*2 && j + 1 < whole.size();++j) if (whole[j]==played[k] && whole[j+1]==played[k+1]) {qDebug() << "matches whole frame" << j/2; break;} break; }
-            QVERIFY2(std::equal(played.begin(), played.end(), expected, expected + (to - from) * channels),
+            QVERIFY2(std::equal(played.begin(), played.end(), expected,
+                                expected + (to - from) * channels),
                      qPrintable(QStringLiteral("frames %1 to %2").arg(from).arg(to)));
         }
     }
@@ -109,19 +110,24 @@ private slots:
         // The index is written last: a recording cut off has none.
         QFile cut(folder.filePath("cut.m4a"));
         QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(bytes.left(bytes.size() / 2)) > 0);
-        QTest::newRow("truncated M4A") << "cut.m4a" << "index is missing";
-        // A sample entry no decoder knows.
-        QFile unknown(folder.filePath("unknown.m4a"));
-        QVERIFY(unknown.open(QIODevice::WriteOnly) &&
-                unknown.write(bytes.replace("mp4a", "zzzz")) > 0);
-        QTest::newRow("unknown codec") << "unknown.m4a" << "cannot be decoded";
+        QTest::newRow("truncated M4A") << "cut.m4a"
+                                       << "index is missing";
+        // A codec no decoder knows.
+        QFile opus(make("opus.mka", Signal + QStringList{"-c:a", "libopus", "-t", "2"}));
+        QFile unknown(folder.filePath("unknown.mka"));
+        QVERIFY(opus.open(QIODevice::ReadOnly) && unknown.open(QIODevice::WriteOnly) &&
+                unknown.write(opus.readAll().replace("A_OPUS", "A_ZZZZ")) > 0);
+        QTest::newRow("unknown codec") << "unknown.mka"
+                                       << "cannot be decoded";
         make("silent.mp4", Video + QStringList{"-c:v", "libx264"});
-        QTest::newRow("no audio stream") << "silent.mp4" << "holds no sound";
-        make("locked.m4a", aac + QStringList{"-encryption_scheme", "cenc-aes-ctr", "-encryption_key",
-                                              "00112233445566778899aabbccddeeff",
-                                              "-encryption_kid",
-                                              "ffeeddccbbaa99887766554433221100"});
-        QTest::newRow("encrypted") << "locked.m4a" << "encrypted";
+        QTest::newRow("no audio stream") << "silent.mp4"
+                                         << "holds no sound";
+        make("locked.m4a",
+             aac + QStringList{"-encryption_scheme", "cenc-aes-ctr", "-encryption_key",
+                               "00112233445566778899aabbccddeeff", "-encryption_kid",
+                               "ffeeddccbbaa99887766554433221100"});
+        QTest::newRow("encrypted") << "locked.m4a"
+                                   << "encrypted";
     }
 
     void badFilesAreRefusedWithTheReason() {
@@ -151,7 +157,8 @@ private slots:
         AudioEngine engine(std::move(opened.decoder));
         const std::vector<float> played = drain(*engine.startRange(0, length));
         QCOMPARE(reports.size(), size_t(1));
-        QVERIFY2(std::abs(reports[0] - length / 2) < length / 10, qPrintable(QString::number(reports[0])));
+        QVERIFY2(std::abs(reports[0] - length / 2) < length / 10,
+                 qPrintable(QString::number(reports[0])));
     }
 };
 

@@ -46,16 +46,21 @@ bool startsLikeMp4(const QString& path) {
     return file.open(QIODevice::ReadOnly) && file.read(8).mid(4) == "ftyp";
 }
 
-bool isEncrypted(const AVStream* stream) {
-    return av_stream_get_side_data(stream, AV_PKT_DATA_ENCRYPTION_INIT_INFO, nullptr) ||
-           stream->codecpar->codec_tag == MKTAG('e', 'n', 'c', 'a');
+QString codecNameOf(const AVCodecParameters* parameters) {
+    if (parameters->codec_id != AV_CODEC_ID_NONE)
+        return QString::fromUtf8(avcodec_get_name(parameters->codec_id));
+    if (parameters->codec_tag != 0) {
+        char tag[AV_FOURCC_MAX_STRING_SIZE]{};
+        return QString::fromUtf8(av_fourcc_make_string(tag, parameters->codec_tag));
+    }
+    return QStringLiteral("unknown");
 }
 
 // A decoder for `stream`; null with `error` set when it cannot be opened.
 CodecPtr openCodec(const AVStream* stream, const AVCodec* type, int* error) {
     CodecPtr codec(avcodec_alloc_context3(type));
-    int result = codec ? avcodec_parameters_to_context(codec.get(), stream->codecpar)
-                       : AVERROR(ENOMEM);
+    int result =
+        codec ? avcodec_parameters_to_context(codec.get(), stream->codecpar) : AVERROR(ENOMEM);
     if (result >= 0) {
         codec->pkt_timebase = stream->time_base;
         result = avcodec_open2(codec.get(), type, nullptr);
@@ -83,6 +88,8 @@ public:
     // Reads the start of the file for the place of its first frame and its length.
     // Returns false when no sound at all can be decoded.
     bool prepare();
+    // Packets carried encryption: what decodes from them is noise.
+    bool encrypted() const { return encrypted_; }
 
     QString codecName() const override {
         const AVCodecDescriptor* descriptor = avcodec_descriptor_get(codec_->codec_id);
@@ -132,6 +139,7 @@ private:
     int64_t lastDuration_ = 0;
     qint64 lastEndSkip_ = 0;
     bool scanning_ = false;
+    bool encrypted_ = false;
 
     bool inputEnded_ = false;
     bool seeking_ = false;
@@ -159,8 +167,8 @@ bool FfmpegDecoder::prepare() {
 }
 
 qint64 FfmpegDecoder::frameIndexOf(int64_t timestamp) const {
-    const qint64 estimate = av_rescale_q(timestamp - anchor_, stream_->time_base,
-                                         AVRational{1, sampleRate()});
+    const qint64 estimate =
+        av_rescale_q(timestamp - anchor_, stream_->time_base, AVRational{1, sampleRate()});
     if (exactTimestamps_)
         return estimate;
     // Milliseconds (Matroska, ASF) cannot name a sample, but decoded frames lie on a grid
@@ -181,9 +189,8 @@ void FfmpegDecoder::noteScanned() {
     const int64_t timestamp = packet_->pts != AV_NOPTS_VALUE ? packet_->pts : packet_->dts;
     if (timestamp == AV_NOPTS_VALUE)
         return;
-    const int64_t spacing =
-        av_rescale_q(sampleRate() / ScanIndexDivisor, AVRational{1, sampleRate()},
-                     stream_->time_base);
+    const int64_t spacing = av_rescale_q(sampleRate() / ScanIndexDivisor,
+                                         AVRational{1, sampleRate()}, stream_->time_base);
     if (packet_->pos >= 0 &&
         (scanIndex_.empty() || timestamp - scanIndex_.back().timestamp >= spacing))
         scanIndex_.push_back({packet_->pos, timestamp});
@@ -201,6 +208,8 @@ bool FfmpegDecoder::readPacket() {
             return false;
         if (packet_->stream_index != stream_->index)
             continue;
+        encrypted_ = encrypted_ ||
+                     av_packet_get_side_data(packet_.get(), AV_PKT_DATA_ENCRYPTION_INFO, nullptr);
         if (firstPacketTimestamp_ == AV_NOPTS_VALUE)
             firstPacketTimestamp_ = packet_->pts != AV_NOPTS_VALUE ? packet_->pts : packet_->dts;
         if (scanning_)
@@ -241,14 +250,13 @@ bool FfmpegDecoder::decodeFrame() {
             continue; // damaged: the gap it leaves plays as silence
         pending_.resize(size_t(frame_->nb_samples) * channels());
         auto* out = reinterpret_cast<uint8_t*>(pending_.data());
-        const int converted = swr_convert(converter_.get(), &out, frame_->nb_samples,
-                                          const_cast<const uint8_t**>(frame_->extended_data),
-                                          frame_->nb_samples);
+        const int converted =
+            swr_convert(converter_.get(), &out, frame_->nb_samples,
+                        const_cast<const uint8_t**>(frame_->extended_data), frame_->nb_samples);
         if (converted < 0)
             continue;
         const int64_t timestamp = frame_->best_effort_timestamp;
-        pendingStart_ = timestamp == AV_NOPTS_VALUE ? pendingEnd()
-                                                    : frameIndexOf(timestamp);
+        pendingStart_ = timestamp == AV_NOPTS_VALUE ? pendingEnd() : frameIndexOf(timestamp);
         pendingFrames_ = converted;
         return true;
     }
@@ -287,9 +295,8 @@ bool FfmpegDecoder::seekDemuxer(qint64 frame) {
     int result = 0;
     if (scanned_) {
         const int64_t timestamp = timestampOf(frame);
-        auto place = std::upper_bound(
-            scanIndex_.begin(), scanIndex_.end(), timestamp,
-            [](int64_t t, const Place& p) { return t < p.timestamp; });
+        auto place = std::upper_bound(scanIndex_.begin(), scanIndex_.end(), timestamp,
+                                      [](int64_t t, const Place& p) { return t < p.timestamp; });
         if (place != scanIndex_.begin())
             --place;
         result = av_seek_frame(format_.get(), -1, place->position, AVSEEK_FLAG_BYTE);
@@ -334,8 +341,8 @@ bool FfmpegDecoder::seekBefore(qint64 frame) {
 bool FfmpegDecoder::seek(qint64 frame) {
     if (frame < 0 || frame > frames())
         return false;
-    const bool nearAhead = frame >= std::max(pendingStart_, settledFrom_) &&
-                           frame <= pendingEnd() + sampleRate() / 8;
+    const bool nearAhead =
+        frame >= std::max(pendingStart_, settledFrom_) && frame <= pendingEnd() + sampleRate() / 8;
     position_ = frame;
     if (nearAhead)
         return true; // decoding on from here is quicker than seeking
@@ -379,20 +386,18 @@ AudioDecoder::OpenResult openStream(const QString& path, FormatPtr format) {
     const int index = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (index < 0)
         return ffmpegFailure(path, QStringLiteral("it holds no sound"));
-    const AVCodecID codecId = format->streams[index]->codecpar->codec_id;
-    const AVCodec* codecType = avcodec_find_decoder(codecId);
+    const AVCodecParameters* parameters = format->streams[index]->codecpar;
+    const AVCodec* codecType = avcodec_find_decoder(parameters->codec_id);
     if (!codecType)
         return ffmpegFailure(path, QStringLiteral("its sound is coded in a format that cannot be "
                                                   "decoded (%1)")
-                                       .arg(QString::fromUtf8(avcodec_get_name(codecId))));
+                                       .arg(codecNameOf(parameters)));
     AVStream* stream = format->streams[index];
-    if (isEncrypted(stream))
-        return ffmpegFailure(path, QStringLiteral("its sound is encrypted"));
     int error = 0;
     CodecPtr codec = openCodec(stream, codecType, &error);
     if (!codec)
-        return ffmpegFailure(path, QStringLiteral("its sound cannot be decoded (%1)")
-                                       .arg(ffmpegReason(error)));
+        return ffmpegFailure(
+            path, QStringLiteral("its sound cannot be decoded (%1)").arg(ffmpegReason(error)));
     const int channels = codec->ch_layout.nb_channels;
     if (channels < 1 || channels > AudioDecoder::MaxChannels || codec->sample_rate < 1 ||
         codec->sample_rate > AudioDecoder::MaxSampleRate)
@@ -409,7 +414,10 @@ AudioDecoder::OpenResult openStream(const QString& path, FormatPtr format) {
     }
     auto decoder = std::make_unique<FfmpegDecoder>(std::move(format), std::move(codec),
                                                    SwrPtr(converter), index);
-    if (!decoder->prepare())
+    const bool decodes = decoder->prepare();
+    if (decoder->encrypted())
+        return ffmpegFailure(path, QStringLiteral("its sound is encrypted"));
+    if (!decodes)
         return ffmpegFailure(path, QStringLiteral("no sound in it can be decoded"));
     return {std::move(decoder), MciError::None, QString()};
 }
@@ -417,6 +425,9 @@ AudioDecoder::OpenResult openStream(const QString& path, FormatPtr format) {
 } // namespace
 
 AudioDecoder::OpenResult openWithFfmpeg(const QString& path) {
+    // The libraries' own messages would go to the terminal; problems are reported in
+    // the program's words instead.
+    av_log_set_level(AV_LOG_QUIET);
     AVFormatContext* opened = nullptr;
     if (const int error =
             avformat_open_input(&opened, QFile::encodeName(path).constData(), nullptr, nullptr);
@@ -430,7 +441,7 @@ AudioDecoder::OpenResult openWithFfmpeg(const QString& path) {
     }
     FormatPtr format(opened);
     if (const int error = avformat_find_stream_info(format.get(), nullptr); error < 0)
-        return ffmpegFailure(path, QStringLiteral("its streams cannot be read (%1)")
-                                       .arg(ffmpegReason(error)));
+        return ffmpegFailure(
+            path, QStringLiteral("its streams cannot be read (%1)").arg(ffmpegReason(error)));
     return openStream(path, std::move(format));
 }
