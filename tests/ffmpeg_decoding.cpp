@@ -2,8 +2,10 @@
 // decode by the ffmpeg command; bad files are refused in plain words.
 #include "audio/AudioDecoder.h"
 #include "audio/AudioEngine.h"
+#include "audio/AudioFormats.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -137,6 +139,22 @@ private slots:
         QVERIFY(!opened.decoder);
         QVERIFY2(opened.message.contains(folder.filePath(name)) && opened.message.contains(reason),
                  qPrintable(opened.message));
+    }
+
+    void desktopFilesListTheTypesThatOpen() {
+        QStringList types;
+        for (const AudioFileType& type : openableFileTypes())
+            types << type.mimeType;
+        QFile entry(RESOURCES_DIR "/org.parlanda.Parlanda.desktop");
+        QFile metadata(RESOURCES_DIR "/org.parlanda.Parlanda.metainfo.xml");
+        QVERIFY(entry.open(QIODevice::ReadOnly) && metadata.open(QIODevice::ReadOnly));
+        const QString line = QString(entry.readAll()).section("MimeType=", 1).section('\n', 0, 0);
+        QCOMPARE(line, types.join(';') + ';');
+        QStringList listed;
+        const QString xml = metadata.readAll();
+        for (const auto& match : QRegularExpression("<mediatype>(.*)</mediatype>").globalMatch(xml))
+            listed << match.captured(1);
+        QCOMPARE(listed, types);
     }
 
     // Garbage in the middle of an MP3 plays as silence there and is reported once, near

@@ -23,6 +23,7 @@ const QList<AudioFileType>& openableFileTypes() {
         {QStringLiteral("audio/webm"), {"weba"}},
         {QStringLiteral("audio/x-matroska"), {"mka"}},
         {QStringLiteral("audio/AMR"), {"amr"}},
+        {QStringLiteral("audio/AMR-WB"), {"awb"}},
         {QStringLiteral("audio/3gpp"), {"3ga"}},
         {QStringLiteral("audio/x-caf"), {"caf"}},
         {QStringLiteral("audio/x-dss"), {"dss", "ds2"}},
