@@ -3,6 +3,7 @@
 #include "audio/AudioDecoder.h"
 #include "audio/AudioEngine.h"
 #include "audio/AudioFormats.h"
+#include "support/DrainRange.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -35,17 +36,6 @@ std::vector<float> wholeDecode(const QString& path) {
     std::vector<float> samples(size_t(bytes.size()) / sizeof(float));
     std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(float));
     return samples;
-}
-
-std::vector<float> drain(PlayRange& range) {
-    std::vector<float> frames, buffer(size_t(1000) * range.channels());
-    while (!range.fullyRead()) {
-        const qint64 got = range.read(buffer.data(), 1000);
-        frames.insert(frames.end(), buffer.begin(), buffer.begin() + got * range.channels());
-        if (got == 0)
-            QThread::usleep(100);
-    }
-    return frames;
 }
 
 } // namespace

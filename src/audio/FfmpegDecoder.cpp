@@ -142,7 +142,6 @@ private:
     bool encrypted_ = false;
 
     bool inputEnded_ = false;
-    bool seeking_ = false;
     std::vector<float> pending_; // the last decoded frame, interleaved
     qint64 pendingStart_ = 0;
     qint64 pendingFrames_ = 0;
@@ -292,8 +291,8 @@ qint64 FfmpegDecoder::lengthByTailDecode() {
 }
 
 bool FfmpegDecoder::seekDemuxer(qint64 frame) {
-    int result = 0;
-    if (scanned_) {
+    int result = -1;
+    if (scanned_ && !scanIndex_.empty()) {
         const int64_t timestamp = timestampOf(frame);
         auto place = std::upper_bound(scanIndex_.begin(), scanIndex_.end(), timestamp,
                                       [](int64_t t, const Place& p) { return t < p.timestamp; });
@@ -301,7 +300,7 @@ bool FfmpegDecoder::seekDemuxer(qint64 frame) {
             --place;
         result = av_seek_frame(format_.get(), -1, place->position, AVSEEK_FLAG_BYTE);
         nextStamp_ = place->timestamp;
-    } else {
+    } else if (!scanned_) {
         const int64_t timestamp = frame <= 0 && firstPacketTimestamp_ != AV_NOPTS_VALUE
                                       ? firstPacketTimestamp_
                                       : timestampOf(frame);
