@@ -55,19 +55,26 @@ private slots:
     void rangesAreTheFramesOfAWholeDecode_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("AAC in M4A") << "aac.m4a" << Signal + Aac;
-        QTest::newRow("MP3") << "tone.mp3" << Signal + QStringList{"-c:a", "libmp3lame"};
-        QTest::newRow("Opus in WebM") << "opus.webm" << Signal + QStringList{"-c:a", "libopus"};
-        QTest::newRow("WMA") << "tone.wma" << Signal + QStringList{"-c:a", "wmav2"};
+        QTest::addColumn<bool>("seekAnywhere");
+        QTest::newRow("AAC in M4A") << "aac.m4a" << Signal + Aac << true;
+        QTest::newRow("MP3") << "tone.mp3" << Signal + QStringList{"-c:a", "libmp3lame"} << true;
+        QTest::newRow("Opus in WebM")
+            << "opus.webm" << Signal + QStringList{"-c:a", "libopus"} << true;
+        QTest::newRow("WMA") << "tone.wma" << Signal + QStringList{"-c:a", "wmav2"} << true;
         QTest::newRow("sound of an MP4 video")
-            << "video.mp4" << Video + Signal + Aac + QStringList{"-c:v", "libx264"};
+            << "video.mp4" << Video + Signal + Aac + QStringList{"-c:v", "libx264"} << true;
         // Named as what it is not: the content decides.
-        QTest::newRow("M4A named .wav") << "named.wav" << Signal + Aac + QStringList{"-f", "ipod"};
+        QTest::newRow("M4A named .wav")
+            << "named.wav" << Signal + Aac + QStringList{"-f", "ipod"} << true;
+        // With noise substitution only a decode from the start is exact (see Aac).
+        QTest::newRow("AAC, noise substituted")
+            << "noisy.m4a" << Signal + QStringList{"-c:a", "aac"} << false;
     }
 
     void rangesAreTheFramesOfAWholeDecode() {
         QFETCH(QString, name);
         QFETCH(QStringList, arguments);
+        QFETCH(bool, seekAnywhere);
         const QString path = make(name, arguments);
         const std::vector<float> whole = wholeDecode(path);
         auto opened = AudioDecoder::open(path);
@@ -85,8 +92,9 @@ private slots:
                 i == 11 ? length : std::min<qint64>(length, from + 1 + random() % 30000);
             const std::vector<float> played = drain(*engine.startRange(from, to));
             const auto expected = whole.begin() + from * channels;
-            QVERIFY2(std::equal(played.begin(), played.end(), expected,
-                                expected + (to - from) * channels),
+            QVERIFY2((!seekAnywhere && from > 0) ||
+                         std::equal(played.begin(), played.end(), expected,
+                                    expected + (to - from) * channels),
                      qPrintable(QStringLiteral("frames %1 to %2").arg(from).arg(to)));
         }
     }
@@ -167,6 +175,7 @@ private slots:
         QCOMPARE(reports.size(), size_t(1));
         QVERIFY2(std::abs(reports[0] - length / 2) < length / 10,
                  qPrintable(QString::number(reports[0])));
+        QCOMPARE(played[size_t(reports[0]) * 2], 0.0f);
     }
 };
 
