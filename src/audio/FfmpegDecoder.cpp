@@ -306,8 +306,8 @@ bool FfmpegDecoder::seekDemuxer(qint64 frame) {
                                       : timestampOf(frame);
         result = av_seek_frame(format_.get(), stream_->index, timestamp, AVSEEK_FLAG_BACKWARD);
     }
-    // A flushed decoder keeps a little state (AAC's window shape): only a new one decodes
-    // the first frames as a decode from the start does.
+    // A flushed decoder keeps some state (AAC's noise generator): only a new one decodes
+    // from the start exactly as a whole decode does.
     if (frame <= 0) {
         if (CodecPtr fresh = openCodec(stream_, codec_->codec, nullptr))
             codec_ = std::move(fresh);
