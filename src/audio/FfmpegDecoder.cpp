@@ -92,6 +92,8 @@ public:
     bool encrypted() const { return encrypted_; }
 
     QString codecName() const override {
+        if (bitsPerSample() > 0)
+            return {}; // PCM and ADPCM, which their bits per sample describe
         const AVCodecDescriptor* descriptor = avcodec_descriptor_get(codec_->codec_id);
         return QString::fromUtf8(descriptor ? descriptor->long_name
                                             : avcodec_get_name(codec_->codec_id));
