@@ -75,6 +75,32 @@ std::vector<MonitorRecorder::Run> MonitorRecorder::heardRuns() const {
     return runs;
 }
 
+qint64 MonitorRecorder::capturedFrames() const {
+    std::lock_guard lock(mutex_);
+    return qint64(samples_.size() / 2);
+}
+
+std::optional<qint64> MonitorRecorder::firstSoundFrom(qint64 frame) const {
+    std::lock_guard lock(mutex_);
+    for (; frame < qint64(samples_.size() / 2); ++frame)
+        if (!silentAt(frame))
+            return frame;
+    return std::nullopt;
+}
+
+qint64 MonitorRecorder::silenceFrom(qint64 frame) const {
+    std::lock_guard lock(mutex_);
+    while (frame < qint64(samples_.size() / 2) && !silentAt(frame))
+        ++frame;
+    return frame;
+}
+
+std::vector<qint16> MonitorRecorder::samples(qint64 frame, qint64 count) const {
+    std::lock_guard lock(mutex_);
+    const auto from = samples_.begin() + std::min<qint64>(frame * 2, qint64(samples_.size()));
+    return {from, from + std::min<qint64>(count * 2, samples_.end() - from)};
+}
+
 MonitorRecorder::TimePoint MonitorRecorder::renderTime(qint64 frame) const {
     std::lock_guard lock(mutex_);
     const auto stamp = std::lower_bound(stamps_.begin(), stamps_.end(), frame + 1,

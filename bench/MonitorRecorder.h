@@ -32,10 +32,21 @@ public:
     void stop();
 
     std::vector<Run> heardRuns() const;
+    qint64 capturedFrames() const;
+    // The first frame from `frame` on that is not digital silence.
+    std::optional<qint64> firstSoundFrom(qint64 frame) const;
+    // The first frame of digital silence from `frame` on (the end of the sound there).
+    qint64 silenceFrom(qint64 frame) const;
+    // Interleaved stereo samples of `count` frames from `frame` on.
+    std::vector<qint16> samples(qint64 frame, qint64 count) const;
     // When capture frame `frame` was rendered by the sink.
     TimePoint renderTime(qint64 frame) const;
 
 private:
+    bool silentAt(qint64 frame) const {
+        return samples_[size_t(frame * 2)] == 0 && samples_[size_t(frame * 2 + 1)] == 0;
+    }
+
     struct Stamp {
         qint64 endFrame;
         TimePoint renderedAt;

@@ -2,7 +2,9 @@
 // through the real PulseAudio output into the null sink "test". One line per figure.
 // Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
 //      [open/play/close rounds]
+#include "FfmpegFigures.h"
 #include "GlobalKeyFigures.h"
+#include "Measures.h"
 #include "MonitorRecorder.h"
 #include "OpenCloseStress.h"
 #include "pedals/PedalFigures.h"
@@ -29,28 +31,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr int Rate = MonitorRecorder::SampleRate;
-
-double msBetween(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
-double maximum(const std::vector<double>& values) {
-    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
-}
-
-double residentMiB() {
-    QFile statm("/proc/self/statm");
-    statm.open(QIODevice::ReadOnly);
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.value(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
 
 double cpuSeconds() {
     rusage usage{};
@@ -258,6 +239,7 @@ int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
     QTemporaryDir folder;
     measureOpen(folder.path());
+    printFfmpegFigures(folder.path());
     printOpenCloseStress(folder.path(), argc > 2 ? atoi(argv[2]) : 300000);
 
     const QString indexed = folder.filePath("indexed.wav");

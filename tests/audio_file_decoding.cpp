@@ -1,6 +1,7 @@
 // Decoding of every format libsndfile reads, and exact ranges out of the read-ahead ring.
 #include "audio/AudioDecoder.h"
 #include "audio/AudioEngine.h"
+#include "support/DrainRange.h"
 #include "support/TestWav.h"
 
 #include <QProcess>
@@ -10,17 +11,6 @@
 #include <cstdio>
 #include <future>
 #include <thread>
-
-// Takes all of `range` in pieces, as an output would: `pauseUs` apart, or as fast as it can.
-static std::vector<float> drain(PlayRange& range, qint64 piece, int pauseUs) {
-    std::vector<float> frames, buffer(size_t(piece) * range.channels());
-    while (!range.fullyRead()) {
-        const qint64 got = range.read(buffer.data(), piece);
-        frames.insert(frames.end(), buffer.begin(), buffer.begin() + got * range.channels());
-        std::this_thread::sleep_for(std::chrono::microseconds(got == 0 ? 50 : pauseUs));
-    }
-    return frames;
-}
 
 // The frames libsndfile decodes reading the file from start to end.
 static qint64 framesDecoded(const QByteArray& path) {

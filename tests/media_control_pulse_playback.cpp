@@ -4,6 +4,7 @@
 #include "support/PulseCapture.h"
 #include "support/TestWav.h"
 
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,10 +42,17 @@ class MediaControlPulsePlayback : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(writeIndexedWav(folder.filePath("tape.wav"), frameOf(FileMs))); }
+    void initTestCase() {
+        QVERIFY(writeIndexedWav(folder.filePath("tape.wav"), frameOf(FileMs)));
+        // Lossless, so that the whole decode is the indexed frames, through FFmpeg's decoder.
+        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-i", folder.filePath("tape.wav"),
+                                              "-c:a", "alac", folder.filePath("tape.m4a")}),
+                 0);
+    }
 
     void init() {
-        media.setFileName(folder.filePath("tape.wav"));
+        const bool m4a = QString(QTest::currentDataTag()).startsWith("M4A");
+        media.setFileName(folder.filePath(m4a ? "tape.m4a" : "tape.wav"));
         media.setCommand("Open");
         done.clear();
         QVERIFY2(capture.start(), qPrintable(capture.errorString()));
@@ -59,6 +67,7 @@ private slots:
         QTest::newRow("odd milliseconds") << 7 << 333 << 0;
         QTest::newRow("past the end") << FileMs - 300 << FileMs + 5000 << 0;
         QTest::newRow("paused and resumed") << 500 << 1100 << 200;
+        QTest::newRow("M4A, odd milliseconds") << 1207 << 1733 << 0;
     }
 
     void rangesAreHeardExactly() {

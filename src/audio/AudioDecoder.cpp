@@ -1,5 +1,7 @@
 #include "audio/AudioDecoder.h"
 
+#include "audio/AudioFormats.h"
+#include "audio/FfmpegDecoder.h"
 #include "audio/MciErrors.h"
 
 #include <QFile>
@@ -22,9 +24,6 @@
 
 namespace {
 
-// Limits of what the sound server can play (PA_CHANNELS_MAX, PA_RATE_MAX).
-constexpr int MaxChannels = 32;
-constexpr int MaxSampleRate = 384000;
 // Any length up to this converts to milliseconds (frames * 1000) without overflow.
 constexpr qint64 MaxFrames = std::numeric_limits<qint64>::max() / 1000;
 // Frames decoded at a time while skipping or counting.
@@ -32,9 +31,7 @@ constexpr qint64 ScratchFrames = 4096;
 // Where the search for the end of a file of unknown length starts: about a second.
 constexpr qint64 FirstLengthProbe = 1 << 16;
 
-AudioDecoder::OpenResult failure(const QString& path, int error, const QString& reason) {
-    return {nullptr, error, QStringLiteral("Cannot open %1: %2.").arg(path, reason)};
-}
+constexpr auto failure = &AudioDecoder::refusal;
 
 // Qt reads file names as UTF-8 and turns bytes that are not UTF-8 into U+FFFD, so such a
 // name no longer encodes back to the bytes on disk. The folder's entry shown under the
@@ -111,6 +108,20 @@ std::optional<AudioDecoder::OpenResult> checkFile(const QString& path, const Des
     if (status.st_size == 0)
         return failure(path, MciError::InvalidFile, QStringLiteral("the file is empty"));
     return std::nullopt;
+}
+
+// The first bytes of the file, which tell its container.
+QByteArray fileHead(int file) {
+    QByteArray head(12, '\0');
+    const ssize_t got = ::pread(file, head.data(), size_t(head.size()), 0);
+    head.truncate(std::max<ssize_t>(0, got));
+    return head;
+}
+
+// A name for the opened file that reaches the same file whatever its own name's bytes,
+// for a library that opens files by name.
+QByteArray procPathOf(int file) {
+    return "/proc/self/fd/" + QByteArray::number(file);
 }
 
 // Opened without waiting (a pipe would wait for a writer); reads then block as usual.
@@ -333,6 +344,8 @@ AudioDecoder::OpenResult AudioDecoder::open(const QString& path) {
     Descriptor file = openForReading(fileSystemName(path));
     if (auto problem = checkFile(path, file, errno))
         return std::move(*problem);
+    if (!isLibsndfileContainer(fileHead(file.get())))
+        return openWithFfmpeg(path, procPathOf(file.get()));
     SF_INFO info;
     SndfileHandle handle = openHandle(file.get(), info);
     if (!handle)

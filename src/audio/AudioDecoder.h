@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 // One audio file, decoded to interleaved float frames on demand; nothing is loaded
 // whole. open() picks the library that reads the file. Not thread-safe: one thread at
@@ -15,6 +17,13 @@ public:
         QString message;                       // "Cannot open <path>: <reason>."
     };
     static OpenResult open(const QString& path);
+    // What open() returns for a file it cannot open.
+    static OpenResult refusal(const QString& path, int error, const QString& reason) {
+        return {nullptr, error, QStringLiteral("Cannot open %1: %2.").arg(path, reason)};
+    }
+    // Limits of what the sound server can play (PA_CHANNELS_MAX, PA_RATE_MAX).
+    static constexpr int MaxChannels = 32;
+    static constexpr int MaxSampleRate = 384000;
     virtual ~AudioDecoder() = default;
 
     int sampleRate() const { return sampleRate_; }
@@ -25,6 +34,14 @@ public:
     // Bits per sample of the stored data (16 for PCM_16, 32 for float, 8 for A-law...);
     // 0 for compressed formats that have none.
     int bitsPerSample() const { return bitsPerSample_; }
+    // The codec's name for compressed data ("AAC (Advanced Audio Coding)"); empty for
+    // the PCM files that bitsPerSample() describes.
+    virtual QString codecName() const { return {}; }
+
+    // Called on the thread that reads, once per decoder, with the first frame of a part
+    // of the file that could not be decoded (it plays as silence).
+    using DamageHandler = std::function<void(qint64 frame)>;
+    void setDamageHandler(DamageHandler handler) { onDamage_ = std::move(handler); }
 
     // Moves to `frame`; false when the decoder cannot get there.
     virtual bool seek(qint64 frame) = 0;
@@ -35,10 +52,17 @@ protected:
     AudioDecoder(int sampleRate, int channels, qint64 frames, int bitsPerSample)
         : sampleRate_(sampleRate), channels_(channels), frames_(frames),
           bitsPerSample_(bitsPerSample) {}
+    void setFrames(qint64 frames) { frames_ = frames; }
+    void reportDamage(qint64 frame) {
+        if (onDamage_ && !std::exchange(damageReported_, true))
+            onDamage_(frame);
+    }
 
 private:
     int sampleRate_;
     int channels_;
     qint64 frames_;
     int bitsPerSample_;
+    DamageHandler onDamage_;
+    bool damageReported_ = false;
 };

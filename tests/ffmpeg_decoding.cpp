@@ -1,0 +1,183 @@
+// Files FFmpeg decodes: ranges through the engine are exactly the frames of a whole
+// decode by the ffmpeg command; bad files are refused in plain words.
+#include "audio/AudioDecoder.h"
+#include "audio/AudioEngine.h"
+#include "audio/AudioFormats.h"
+#include "support/DrainRange.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <random>
+
+namespace {
+
+// A chirp on the left and a tone on the right, so that no two frames look alike.
+const QStringList Signal = {"-f", "lavfi", "-i",
+                            "aevalsrc=0.5*sin(2*PI*(150+40*t)*t)|0.3*sin(2*PI*330*t):s=44100:d=12"};
+const QStringList Video = {"-f", "lavfi", "-i", "testsrc=size=32x24:rate=5:duration=12"};
+// AAC's noise substitution draws on a random sequence that runs through the whole file:
+// after a seek its noise differs in the last bits, so the exact comparisons go without it.
+const QStringList Aac = {"-c:a", "aac", "-aac_pns", "0"};
+
+QByteArray runFfmpeg(const QStringList& arguments) {
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", QStringList{"-v", "error", "-y"} + arguments);
+    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0)
+        qWarning() << "ffmpeg" << arguments << ffmpeg.readAllStandardError();
+    return ffmpeg.readAllStandardOutput();
+}
+
+// The frames of a decode of the whole file, as float samples.
+std::vector<float> wholeDecode(const QString& path) {
+    const QByteArray bytes = runFfmpeg({"-i", path, "-f", "f32le", "-"});
+    std::vector<float> samples(size_t(bytes.size()) / sizeof(float));
+    std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(float));
+    return samples;
+}
+
+} // namespace
+
+class FfmpegDecoding : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+
+    QString make(const QString& name, const QStringList& arguments) {
+        const QString path = folder.filePath(name);
+        runFfmpeg(arguments + QStringList{path});
+        return path;
+    }
+
+private slots:
+    void rangesAreTheFramesOfAWholeDecode_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("seekAnywhere");
+        QTest::newRow("AAC in M4A") << "aac.m4a" << Signal + Aac << true;
+        QTest::newRow("MP3") << "tone.mp3" << Signal + QStringList{"-c:a", "libmp3lame"} << true;
+        QTest::newRow("Opus in WebM")
+            << "opus.webm" << Signal + QStringList{"-c:a", "libopus"} << true;
+        QTest::newRow("WMA") << "tone.wma" << Signal + QStringList{"-c:a", "wmav2"} << true;
+        QTest::newRow("sound of an MP4 video")
+            << "video.mp4" << Video + Signal + Aac + QStringList{"-c:v", "libx264"} << true;
+        // Named as what it is not: the content decides.
+        QTest::newRow("M4A named .wav")
+            << "named.wav" << Signal + Aac + QStringList{"-f", "ipod"} << true;
+        // With noise substitution only a decode from the start is exact (see Aac).
+        QTest::newRow("AAC, noise substituted")
+            << "noisy.m4a" << Signal + QStringList{"-c:a", "aac"} << false;
+    }
+
+    void rangesAreTheFramesOfAWholeDecode() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, seekAnywhere);
+        const QString path = make(name, arguments);
+        const std::vector<float> whole = wholeDecode(path);
+        auto opened = AudioDecoder::open(path);
+        QVERIFY2(opened.decoder, qPrintable(opened.message));
+        const int channels = opened.decoder->channels();
+        const qint64 length = opened.decoder->frames();
+        QCOMPARE(length, qint64(whole.size()) / channels);
+        QVERIFY(!opened.decoder->codecName().isEmpty());
+        AudioEngine engine(std::move(opened.decoder));
+        std::mt19937 random(13);
+        for (int i = 0; i < 12; ++i) {
+            // Jumps back and forth, the last one to the end of the file.
+            const qint64 from = i == 0 ? 0 : qint64(random() % quint64(length));
+            const qint64 to =
+                i == 11 ? length : std::min<qint64>(length, from + 1 + random() % 30000);
+            const std::vector<float> played = drain(*engine.startRange(from, to));
+            const auto expected = whole.begin() + from * channels;
+            QVERIFY2((!seekAnywhere && from > 0) ||
+                         std::equal(played.begin(), played.end(), expected,
+                                    expected + (to - from) * channels),
+                     qPrintable(QStringLiteral("frames %1 to %2").arg(from).arg(to)));
+        }
+    }
+
+    void badFilesAreRefusedWithTheReason_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        const QStringList aac = Signal + QStringList{"-c:a", "aac", "-t", "2"};
+        make("whole.m4a", aac);
+        QFile whole(folder.filePath("whole.m4a"));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        QByteArray bytes = whole.readAll();
+        // The index is written last: a recording cut off has none.
+        QFile cut(folder.filePath("cut.m4a"));
+        QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(bytes.left(bytes.size() / 2)) > 0);
+        QTest::newRow("truncated M4A") << "cut.m4a"
+                                       << "index is missing";
+        // A codec no decoder knows.
+        QFile opus(make("opus.mka", Signal + QStringList{"-c:a", "libopus", "-t", "2"}));
+        QFile unknown(folder.filePath("unknown.mka"));
+        QVERIFY(opus.open(QIODevice::ReadOnly) && unknown.open(QIODevice::WriteOnly) &&
+                unknown.write(opus.readAll().replace("A_OPUS", "A_ZZZZ")) > 0);
+        QTest::newRow("unknown codec") << "unknown.mka"
+                                       << "cannot be decoded";
+        make("silent.mp4", Video + QStringList{"-c:v", "libx264"});
+        QTest::newRow("no audio stream") << "silent.mp4"
+                                         << "holds no sound";
+        make("locked.m4a",
+             aac + QStringList{"-encryption_scheme", "cenc-aes-ctr", "-encryption_key",
+                               "00112233445566778899aabbccddeeff", "-encryption_kid",
+                               "ffeeddccbbaa99887766554433221100"});
+        QTest::newRow("encrypted") << "locked.m4a"
+                                   << "encrypted";
+    }
+
+    void badFilesAreRefusedWithTheReason() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        const auto opened = AudioDecoder::open(folder.filePath(name));
+        QVERIFY(!opened.decoder);
+        QVERIFY2(opened.message.contains(folder.filePath(name)) && opened.message.contains(reason),
+                 qPrintable(opened.message));
+    }
+
+    void desktopFilesListTheTypesThatOpen() {
+        QStringList types;
+        for (const AudioFileType& type : openableFileTypes())
+            types << type.mimeType;
+        QFile entry(RESOURCES_DIR "/org.parlanda.Parlanda.desktop");
+        QFile metadata(RESOURCES_DIR "/org.parlanda.Parlanda.metainfo.xml");
+        QVERIFY(entry.open(QIODevice::ReadOnly) && metadata.open(QIODevice::ReadOnly));
+        const QString line = QString(entry.readAll()).section("MimeType=", 1).section('\n', 0, 0);
+        QCOMPARE(line, types.join(';') + ';');
+        QStringList listed;
+        const QString xml = metadata.readAll();
+        for (const auto& match : QRegularExpression("<mediatype>(.*)</mediatype>").globalMatch(xml))
+            listed << match.captured(1);
+        QCOMPARE(listed, types);
+    }
+
+    // Garbage in the middle of an MP3 plays as silence there and is reported once, near
+    // where it is; the frames keep their places and the length.
+    void damageIsSilenceAndReported() {
+        const QString path = make("damaged.mp3", Signal + QStringList{"-c:a", "libmp3lame"});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 middle = file.size() / 2;
+        file.seek(middle);
+        file.write(QByteArray(4000, '\xff'));
+        file.close();
+        auto opened = AudioDecoder::open(path);
+        QVERIFY2(opened.decoder, qPrintable(opened.message));
+        std::vector<qint64> reports;
+        opened.decoder->setDamageHandler([&](qint64 frame) { reports.push_back(frame); });
+        const qint64 length = opened.decoder->frames();
+        AudioEngine engine(std::move(opened.decoder));
+        const std::vector<float> played = drain(*engine.startRange(0, length));
+        QCOMPARE(reports.size(), size_t(1));
+        QVERIFY2(std::abs(reports[0] - length / 2) < length / 10,
+                 qPrintable(QString::number(reports[0])));
+        QCOMPARE(played[size_t(reports[0]) * 2], 0.0f);
+    }
+};
+
+QTEST_GUILESS_MAIN(FfmpegDecoding)
+#include "ffmpeg_decoding.moc"
