@@ -1,10 +1,11 @@
 // File > Info: the three lines of the dialog for files of several formats and for files
 // the dialog's own opening cannot read.
-#include "files/frmInfo.h"
 #include "audio/MciCommand.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
+#include "windows/frmInfo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +39,7 @@ QStringList showInfo(frmMain& window, Qt::Key key) {
             QTest::keyClick(dialog->findChild<QPushButton*>("OKButton"), key);
         }
     });
-    window.mnuInfo_Click();
+    window.findChild<QAction*>("mnuInfo")->trigger();
     return lines;
 }
 
@@ -104,7 +105,7 @@ private slots:
         const QString path = fixture.folder() + "/second.wav";
         QVERIFY(writeToneFile(path, {}));
         fixture.prompts().queueOpenFile(path);
-        fixture.window().mnuOpen_Click();
+        fixture.trigger("mnuOpen");
         QCOMPARE(
             showInfo(fixture.window(), Qt::Key_Space),
             expected(path, "00:00:01:00 (1.0 seconds)", "44.1 kHz, stereo, 16 bits per channel"));

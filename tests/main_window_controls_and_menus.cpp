@@ -48,13 +48,13 @@ private slots:
         QCOMPARE(w.findChild<QLineEdit*>("txtTime")->text(), "00:00:00:00");
         QVERIFY(w.findChild<QLineEdit*>("txtTime")->isReadOnly());
         QCOMPARE(w.findChild<QLabel*>("statusText")->text(), "No audio file");
-        QVERIFY(w.AutoUpdate());
+        QVERIFY(fixture.player().autoUpdate());
         auto* updateTime = w.findChild<QAction*>("mnuUpdateTime");
         for (bool value : {false, true}) {
-            w.setAutoUpdate(value);
+            fixture.player().setAutoUpdate(value);
             QCOMPARE(updateTime->isChecked(), value);
             updateTime->trigger();
-            QCOMPARE(w.AutoUpdate(), !value);
+            QCOMPARE(fixture.player().autoUpdate(), !value);
             QCOMPARE(updateTime->isChecked(), !value);
         }
     }
@@ -85,22 +85,22 @@ private slots:
         QCOMPARE(found.join(" | "), items);
     }
 
-    // Both layouts reset the time field and the slider, and leave the device where it is.
-    void enableControlsBothWays() {
+    // An open switches to the file layout, a failed one back; both reset the time field
+    // and the slider.
+    void openingSwitchesTheLayout() {
         ManualClockWindow fixture;
-        QVERIFY(fixture.openFile(10000));
-        fixture.seekTo(6000);
         frmMain& w = fixture.window();
         auto* time = w.findChild<QLineEdit*>("txtTime");
         auto* slider = w.findChild<QScrollBar*>("hsbSlider");
-        for (bool state : {false, true}) {
+        for (bool state : {true, false}) {
             time->setText("00:00:06:00");
             slider->setValue(60);
-            w.EnableControls(state);
+            const bool opened = state ? fixture.openFile(10000)
+                                      : fixture.player().openFile(fixture.folder() + "/none.wav");
+            QCOMPARE(opened, state);
             QCOMPARE(outOfLayout(w, state), QStringList());
             QCOMPARE(time->text(), "00:00:00:00");
             QCOMPARE(slider->value(), 0);
-            QCOMPARE(fixture.device().position(), 6000);
         }
     }
 };

@@ -1,8 +1,8 @@
 // Closing the window leaves no sound and saves the settings, whatever was going on; the
 // mouse and keys reach the handlers as the window routes them, and nothing else.
-#include "files/frmChooseFolder.h"
-#include "platform/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "support/ManualClockWindow.h"
+#include "windows/frmChooseFolder.h"
 
 #include <QApplication>
 #include <QTest>
@@ -14,7 +14,7 @@ class MainWindowShutdownAndInput : public QObject {
     std::unique_ptr<ManualClockWindow> fixture;
 
     frmMain& window() { return fixture->window(); }
-    MediaControl& device() { return fixture->device(); }
+    PlayerController& player() { return fixture->player(); }
 
 private slots:
     void init() { fixture = std::make_unique<ManualClockWindow>(); }
@@ -30,25 +30,24 @@ private slots:
     // "Close" goes only to an open file; then nothing sounds, not even at a rest's end.
     void closingSavesAndEndsAllSound() {
         QFETCH(QString, activity);
-        window().setStep(2500);
-        window().setPause(100);
+        player().setStep(2500);
+        player().setPause(100);
         if (activity != "no file")
             QVERIFY(fixture->openFile(20000));
         if (activity == "playing")
-            window().PressPlayButton(2);
+            player().play();
         if (activity.startsWith("walk"))
-            window().cmdLoop_Click(0);
+            player().walk();
         if (activity == "walk rest") {
-            fixture->clock().advance(window().Step());
-            QTRY_VERIFY(window().resting());
+            fixture->clock().advance(2500);
+            QTRY_COMPARE(player().state(), PlayerController::State::Resting);
         }
         QVERIFY(window().close());
-        QVERIFY(!window().resting());
         QCOMPARE(GetSetting("Parlanda", "Settings", "Step", ""), "2500");
-        QCOMPARE(device().command(), activity == "no file" ? QString() : "Close");
         fixture->clock().advance(20000);
-        QTest::qWait(2 * window().Pause());
-        QCOMPARE(device().mode(), int(MediaControl::ModeNotOpen));
+        QTest::qWait(200);
+        QVERIFY(!player().isOpen() && !player().walking());
+        QCOMPARE(player().state(), PlayerController::State::Idle);
     }
 
     // The options dialog and the folder chooser go with the window; an open About box stays.
@@ -58,10 +57,10 @@ private slots:
             options = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QTest::mouseClick(options->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
         });
-        window().mnuOptions_Click();
+        fixture->trigger("mnuOptions");
         QVERIFY(options);
         QPointer<QDialog> chooser = new frmChooseFolder(&window());
-        window().mnuAbout_Click();
+        fixture->trigger("mnuAbout");
         QPointer<QWidget> about = QApplication::activeWindow();
         QVERIFY(window().close());
         QVERIFY(options.isNull() && chooser.isNull());
@@ -79,15 +78,15 @@ private slots:
         QTest::mouseClick(jumpForward, Qt::RightButton);
         jumpForward->setFocus();
         QTest::keyClick(jumpForward, Qt::Key_Space);
-        QCOMPARE(device().position(), 0);
+        QCOMPARE(player().position(), 0);
         QTest::mousePress(jumpForward, Qt::LeftButton);
-        QCOMPARE(device().position(), window().Jump());
+        QCOMPARE(player().position(), player().settings().jump);
         QTest::mouseRelease(jumpForward, Qt::LeftButton);
 
         QTest::mouseClick(window().findChild<QToolButton*>("cmdPlay_2"), Qt::LeftButton);
-        for (int mode : {MediaControl::ModePaused, MediaControl::ModePlaying}) {
+        for (auto state : {PlayerController::State::Paused, PlayerController::State::Playing}) {
             QTest::keyClick(window().findChild<QWidget*>("statusText"), Qt::Key_Space);
-            QCOMPARE(device().mode(), mode);
+            QCOMPARE(player().state(), state);
         }
     }
 };

@@ -1,7 +1,7 @@
 // The sentences for the media control's error numbers, shown in an exclamation box with
 // no title.
-#include "messages/modErrorHandlers.h"
 #include "support/ScriptedDialogs.h"
+#include "windows/modErrorHandlers.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // Starts Parlanda: the main window, and the file named on the command line if any.
-#include "app/frmMain.h"
+#include "windows/frmMain.h"
 
 #include "Version.h"
 #include "audio/AudioOutput.h"

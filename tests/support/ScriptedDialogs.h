@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "windows/Dialogs.h"
 
 #include <QList>
 #include <QQueue>
