@@ -7,7 +7,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 
 class MediaControlCommands : public QObject {
     Q_OBJECT
@@ -39,21 +38,6 @@ private slots:
         done = std::make_unique<QSignalSpy>(media.get(), &MediaControl::done);
         QVERIFY(media->open(path));
         QCOMPARE(media->length(), FileMs);
-    }
-
-    void refusedCommandsReportTheirError() {
-        QVERIFY(!media->playRange(3000, 2000, true));
-        QCOMPARE(media->error(), 282);
-        media->close();
-        for (const auto& command : {std::function<void()>([this] { media->play(); }),
-                                    std::function<void()>([this] { media->stop(); }),
-                                    std::function<void()>([this] { media->seek(500); }),
-                                    std::function<void()>([this] { media->togglePause(); })}) {
-            command();
-            QCOMPARE(media->error(), 263);
-        }
-        QVERIFY(!media->open(" "));
-        QCOMPARE(media->error(), 30304);
     }
 
     void rangesEndWithSuccessExactlyAtTheirClampedEnd() {

@@ -152,20 +152,6 @@ private slots:
             QCOMPARE(GetSetting(AppName, "Settings", "Offset", "none"), QString("none"));
         }
     }
-
-    // The arrows stay within 1 to 9; from outside that range they go to the nearest bound.
-    void arrowsStayWithinOneToNine() {
-        for (const auto& [from, arrow, after] :
-             {std::tuple{9, "UpButton", 9}, std::tuple{1, "DownButton", 1},
-              std::tuple{15, "DownButton", 9}, std::tuple{0, "UpButton", 1}}) {
-            auto window = newMainWindow();
-            window->player.setMaxFiles(qint16(from));
-            QPointer<frmSettings> dialog = showOptions(*window);
-            QTest::mouseClick(control<QToolButton>(*dialog, arrow), Qt::LeftButton);
-            QTest::mouseClick(control(*dialog, "cmdOK"), Qt::LeftButton);
-            QCOMPARE(window->player.settings().maxFiles, qint16(after));
-        }
-    }
 };
 
 QTEST_MAIN(OptionsDialogTest)

@@ -30,7 +30,9 @@ QString fileToOpen(const QApplication& app) {
     const QStringList files = parser.positionalArguments();
     if (understood && files.size() <= 1)
         return files.value(0);
-    std::fprintf(stderr, "Usage: %s [file]\n", qPrintable(QApplication::applicationName()));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QApplication::translate("main", "Usage: %1 [file]")
+                                .arg(QApplication::applicationName())));
     return {};
 }
 

@@ -19,33 +19,11 @@ AudioDecoder::OpenResult failure(const QString& path, int error, const QString& 
     return {nullptr, error, QStringLiteral("Cannot open %1: %2.").arg(path, reason)};
 }
 
-int bitsPerSampleOf(int format) {
-    switch (format & SF_FORMAT_SUBMASK) {
-    case SF_FORMAT_PCM_S8:
-    case SF_FORMAT_PCM_U8:
-    case SF_FORMAT_ULAW:
-    case SF_FORMAT_ALAW:
-        return 8;
-    case SF_FORMAT_PCM_16:
-        return 16;
-    case SF_FORMAT_PCM_24:
-        return 24;
-    case SF_FORMAT_PCM_32:
-    case SF_FORMAT_FLOAT:
-        return 32;
-    case SF_FORMAT_DOUBLE:
-        return 64;
-    case SF_FORMAT_IMA_ADPCM:
-    case SF_FORMAT_MS_ADPCM:
-        return 4;
-    default:
-        return 0;
-    }
-}
+} // namespace
 
 // Reasons found before libsndfile is asked, so that the message says what is wrong
 // in plain words rather than "format not recognised".
-std::optional<AudioDecoder::OpenResult> checkFile(const QString& path) {
+std::optional<AudioDecoder::OpenResult> AudioDecoder::checkFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
         return failure(path, MciError::FileNotFound, QStringLiteral("the file does not exist"));
@@ -63,6 +41,8 @@ std::optional<AudioDecoder::OpenResult> checkFile(const QString& path) {
     return std::nullopt;
 }
 
+namespace {
+
 QString sndfileReason(SNDFILE* file) {
     QString reason = QString::fromLocal8Bit(sf_strerror(file)).trimmed();
     while (reason.endsWith(u'.'))
@@ -71,6 +51,51 @@ QString sndfileReason(SNDFILE* file) {
 }
 
 } // namespace
+
+int AudioDecoder::bitsPerSampleOf(int format) {
+    switch (format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_NMS_ADPCM_16:
+        return 2;
+    case SF_FORMAT_G723_24:
+    case SF_FORMAT_NMS_ADPCM_24:
+        return 3;
+    case SF_FORMAT_IMA_ADPCM:
+    case SF_FORMAT_MS_ADPCM:
+    case SF_FORMAT_VOX_ADPCM:
+    case SF_FORMAT_G721_32:
+    case SF_FORMAT_NMS_ADPCM_32:
+        return 4;
+    case SF_FORMAT_G723_40:
+        return 5;
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_ULAW:
+    case SF_FORMAT_ALAW:
+    case SF_FORMAT_DPCM_8:
+        return 8;
+    case SF_FORMAT_DWVW_12:
+        return 12;
+    case SF_FORMAT_PCM_16:
+    case SF_FORMAT_DWVW_16:
+    case SF_FORMAT_DPCM_16:
+    case SF_FORMAT_ALAC_16:
+        return 16;
+    case SF_FORMAT_ALAC_20:
+        return 20;
+    case SF_FORMAT_PCM_24:
+    case SF_FORMAT_DWVW_24:
+    case SF_FORMAT_ALAC_24:
+        return 24;
+    case SF_FORMAT_PCM_32:
+    case SF_FORMAT_FLOAT:
+    case SF_FORMAT_ALAC_32:
+        return 32;
+    case SF_FORMAT_DOUBLE:
+        return 64;
+    default:
+        return 0;
+    }
+}
 
 AudioDecoder::OpenResult AudioDecoder::open(const QString& path) {
     if (auto problem = checkFile(path))

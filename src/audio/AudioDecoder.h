@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 struct sf_private_tag;
 
@@ -17,6 +18,12 @@ public:
         QString message;                       // "Cannot open <path>: <reason>."
     };
     static OpenResult open(const QString& path);
+    // Why path cannot be opened before its contents are read (missing, a folder, a pipe
+    // or a device, unreadable, empty); nothing when it may be tried.
+    static std::optional<OpenResult> checkFile(const QString& path);
+    // Bits per sample stored by an encoding (a libsndfile format); 0 where it has no
+    // fixed sample size (lossy codecs, variable-width DWVW).
+    static int bitsPerSampleOf(int format);
     ~AudioDecoder();
 
     int sampleRate() const { return sampleRate_; }

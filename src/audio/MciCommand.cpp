@@ -1,5 +1,7 @@
 #include "audio/MciCommand.h"
 
+#include "audio/AudioDecoder.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -47,53 +49,6 @@ const QRegularExpression& blanks() {
     return pattern;
 }
 
-// Bits per sample as stored, by the encoding; 0 where the encoding has no fixed sample
-// size (lossy codecs such as Vorbis, Opus, MPEG and GSM, or variable-width DWVW).
-int bitsPerSampleOf(int format) {
-    switch (format & SF_FORMAT_SUBMASK) {
-    case SF_FORMAT_NMS_ADPCM_16:
-        return 2;
-    case SF_FORMAT_G723_24:
-    case SF_FORMAT_NMS_ADPCM_24:
-        return 3;
-    case SF_FORMAT_IMA_ADPCM:
-    case SF_FORMAT_MS_ADPCM:
-    case SF_FORMAT_VOX_ADPCM:
-    case SF_FORMAT_G721_32:
-    case SF_FORMAT_NMS_ADPCM_32:
-        return 4;
-    case SF_FORMAT_G723_40:
-        return 5;
-    case SF_FORMAT_PCM_S8:
-    case SF_FORMAT_PCM_U8:
-    case SF_FORMAT_ULAW:
-    case SF_FORMAT_ALAW:
-    case SF_FORMAT_DPCM_8:
-        return 8;
-    case SF_FORMAT_DWVW_12:
-        return 12;
-    case SF_FORMAT_PCM_16:
-    case SF_FORMAT_DWVW_16:
-    case SF_FORMAT_DPCM_16:
-    case SF_FORMAT_ALAC_16:
-        return 16;
-    case SF_FORMAT_ALAC_20:
-        return 20;
-    case SF_FORMAT_PCM_24:
-    case SF_FORMAT_DWVW_24:
-    case SF_FORMAT_ALAC_24:
-        return 24;
-    case SF_FORMAT_PCM_32:
-    case SF_FORMAT_FLOAT:
-    case SF_FORMAT_ALAC_32:
-        return 32;
-    case SF_FORMAT_DOUBLE:
-        return 64;
-    default:
-        return 0;
-    }
-}
-
 Reply lengthInMs(const SF_INFO& info) {
     // A stream of unknown length reports the largest count, which has no length to give.
     if (info.frames < 0 || info.frames > std::numeric_limits<sf_count_t>::max() / 1000)
@@ -108,7 +63,7 @@ Reply statusItem(const SF_INFO& info, const QString& item) {
     if (item == QLatin1String("samplespersec"))
         return {MciError::None, QString::number(info.samplerate)};
     if (item == QLatin1String("bitspersample")) {
-        const int bits = bitsPerSampleOf(info.format);
+        const int bits = AudioDecoder::bitsPerSampleOf(info.format);
         return bits > 0 ? Reply{MciError::None, QString::number(bits)}
                         : failure(MciError::UnsupportedFunction);
     }
@@ -128,8 +83,8 @@ std::optional<QString> unquoted(const QString& element) {
 }
 
 Reply openFile(const QString& path, const QString& alias) {
-    if (!QFileInfo::exists(path))
-        return failure(MciError::FileNotFound);
+    if (const auto problem = AudioDecoder::checkFile(path))
+        return failure(problem->error);
     WaveDevice device;
     device.file.reset(sf_open(QFile::encodeName(path).constData(), SFM_READ, &device.info));
     if (!device.file)
