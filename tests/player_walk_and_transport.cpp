@@ -124,6 +124,9 @@ private slots:
         QTest::newRow("a time typed during a step stalls the walk")
             << 30000ll << 1 << 50 << "@10000 walk part @20000 hear"
             << " | 20000 Idle walking";
+        QTest::newRow("a time typed during a rest: the next step is measured from it")
+            << 30000ll << 1 << 1000 << "@10000 walk hear @20000 hear"
+            << "6000-10000 17100-21100 | 21100 Resting walking";
         QTest::newRow("slider released in a walk restarts it there")
             << 30000ll << 1 << 1000 << "@10000 walk part hold release:20000 hear"
             << "16000-20000 | 20000 Resting walking";
