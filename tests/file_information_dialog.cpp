@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +51,8 @@ class FileInformationDialog : public QObject {
     QTemporaryDir files;
 
 private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
     void recordingLineDescribesTheFile() {
         const int wav = SF_FORMAT_WAV;
         const struct {
@@ -73,6 +76,14 @@ private slots:
             // The dialog's own opening is closed again before it is shown.
             QCOMPARE(mciSendString("close myWave", nullptr, 0), MciError::DeviceNotOpen);
         }
+        // Numbers in the user's notation, never grouped.
+        QCOMPARE(linesOf(frmInfo(files.filePath("t1.wav"), 3600000, nullptr)).mid(1),
+                 QStringList({"Length: 01:00:00:00 (3600.0 seconds)", rows[0].recordingLine}));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(linesOf(frmInfo(files.filePath("t1.wav"), 500, nullptr)).mid(1),
+                 QStringList(
+                     {"Length: 00:00:00:50 (0,5 seconds)", "11,0 kHz, mono, 8 bits per channel"}));
+        QLocale::setDefault(QLocale::c());
     }
 
     // A file the dialog's own opening cannot read, or whose alias is held elsewhere, keeps

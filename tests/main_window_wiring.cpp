@@ -32,6 +32,8 @@ const KeyCase keyCases[] = {
     {"Ctrl+F10: end", Qt::Key_F10, ctrl, Played, Idle, 30000, "c.wav", false},
     {"F5 walks", Qt::Key_F5, none, Stopped, Stepping, 6000, "c.wav", false},
     {"Ctrl+3 opens file 3", Qt::Key_3, ctrl, Stopped, Idle, 0, "a.wav", false},
+    {"Ctrl+Shift+1 opens file 1", Qt::Key_Exclam, ctrl | shift, Stopped, Idle, 0, "c.wav", false},
+    {"AZERTY Ctrl+& opens file 1", Qt::Key_Ampersand, ctrl, Stopped, Idle, 0, "c.wav", false},
     {"Ctrl+pad3", Qt::Key_3, ctrl | Qt::KeypadModifier, Stopped, Idle, 10000, "c.wav", true},
     {"Shift+Space: pause", Qt::Key_Space, shift, Played, Paused, 10000, "c.wav", true},
     {"no file: F9 passes on", Qt::Key_F9, none, NoFile, Idle, 0, "", true},
@@ -217,7 +219,12 @@ private slots:
         received.clear();
         showWindow();
         focused->setFocus();
-        QTest::keyClick(focused, key, modifiers);
+        if (key == Qt::Key_Exclam || key == Qt::Key_Ampersand) { // typed on the key of 1
+            QKeyEvent press(QEvent::KeyPress, key, modifiers, 10, 0, 0, "!");
+            QApplication::sendEvent(focused, &press);
+        } else {
+            QTest::keyClick(focused, key, modifiers);
+        }
         QCOMPARE(player().state(), state);
         QCOMPARE(player().isOpen(), *file != 0);
         if (player().isOpen()) {
@@ -274,11 +281,36 @@ private slots:
         QCOMPARE(player().state() != Idle, playing);
     }
 
-    // Transport buttons act as the left button goes down, not on the right one or on
-    // Space. A key passed up through the parents reaches the key handler once.
-    void transportButtonsAndSpace() {
+    // Only the left button focuses and presses a walk or transport button; a slider press
+    // of any button takes the focus and commits a typed time first. Transport buttons act
+    // as the left button goes down, not on Space, and Space pressing a focused walk button
+    // only pauses. A key passed up through the parents reaches the key handler once.
+    void mouseButtonsFocusAndSpace() {
         showWindow();
         QVERIFY(fixture->openFile(20000));
+        act("left 12");
+        QTest::mouseClick(window().findChild<QToolButton*>("cmdLoop_3"), Qt::RightButton);
+        QTest::mouseClick(window().findChild<QToolButton*>("cmdPlay_2"), Qt::MiddleButton);
+        QVERIFY(field().hasFocus() && player().state() == Idle && player().position() == 0);
+        auto& slider = *window().findChild<QScrollBar*>("hsbSlider");
+        QTest::mousePress(&slider, Qt::RightButton, {}, thumbCentre(slider));
+        QTest::mouseRelease(&slider, Qt::RightButton, {}, thumbCentre(slider));
+        QVERIFY(field().isReadOnly() && player().autoUpdate());
+        QCOMPARE(player().position(), 12000);
+        QPointer<QWidget> menu; // the slider has none to offer
+        QTimer::singleShot(100, this, [&] {
+            if ((menu = QApplication::activePopupWidget()))
+                menu->close();
+        });
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, thumbCentre(slider));
+        QApplication::sendEvent(&slider, &rightClick);
+        QTest::qWait(150);
+        QVERIFY(!menu);
+        QTest::mouseClick(window().findChild<QToolButton*>("cmdLoop_2"), Qt::LeftButton);
+        QTest::keyClick(window().findChild<QToolButton*>("cmdLoop_2"), Qt::Key_Space);
+        QCOMPARE(player().state(), Paused);
+        player().stop();
+        player().seek(0);
         auto* jumpForward = window().findChild<QToolButton*>("cmdPlay_3");
         QTest::mouseClick(jumpForward, Qt::RightButton);
         jumpForward->setFocus();

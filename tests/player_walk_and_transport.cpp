@@ -140,8 +140,9 @@ private slots:
         QTest::newRow("Ctrl+Jump Back goes to the start")
             << 30000ll << 1 << 0 << "@10000 play ^back"
             << " | 0 Playing";
-        QTest::newRow("Jump Forward stops at the end") << 30000ll << 1 << 0 << "@28000 fwd"
-                                                       << " | 30000 Idle";
+        QTest::newRow("Jump Forward reaching the end stops there")
+            << 30000ll << 1 << 0 << "@28000 play fwd"
+            << " | 30000 Idle";
         QTest::newRow("Ctrl+Jump Forward ends playing") << 30000ll << 1 << 0 << "@10000 play ^fwd"
                                                         << " | 30000 Idle";
         QTest::newRow("Play at the end starts from 0") << 30000ll << 1 << 0 << "@30000 play"

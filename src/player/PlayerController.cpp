@@ -106,14 +106,16 @@ void PlayerController::transport(Command command, bool toEdge) {
     case Command::JumpBack:
         jumpTo(toEdge ? 0 : withinFile(media->position() - current.jump));
         break;
-    case Command::JumpForward:
-        if (toEdge) {
-            // To the end: playing stops there.
+    case Command::JumpForward: {
+        const qint64 target = toEdge ? length : withinFile(media->position() + current.jump);
+        if (target == length) {
+            // At the end playing stops, rather than starting the file over.
             isPlaying = false;
             isWalking = false;
         }
-        jumpTo(toEdge ? length : withinFile(media->position() + current.jump));
+        jumpTo(target);
         break;
+    }
     case Command::Stop:
         if (isWalking) {
             isWalking = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLocale>
 #include <QPushButton>
 #include <QRect>
 #include <QSize>
@@ -17,6 +18,13 @@ constexpr QSize twipsToSize(int width, int height) {
 
 constexpr QRect twipsToRect(int left, int top, int width, int height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// value with `decimals` decimals in the user's notation, without grouping.
+inline QString DecimalText(double value, int decimals) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
 }
 
 // For dialogs without a default button: Enter clicks the button that has the focus and

@@ -17,7 +17,7 @@ constexpr int ReplyLength = 255;
 
 QString LengthText(qint64 lengthMs) {
     return QCoreApplication::translate("frmInfo", "Length: %1 (%2 seconds)")
-        .arg(MsToTimeCode(lengthMs), QString::number(lengthMs / 1000.0, 'f', 1));
+        .arg(MsToTimeCode(lengthMs), DecimalText(lengthMs / 1000.0, 1));
 }
 
 // The reply to "status myWave <item>", "" when the command fails.
@@ -71,7 +71,7 @@ QString RecordingText(const RecordingDetails& details) {
         details.bitsPerSample == 0)
         return QCoreApplication::translate("frmInfo", "Unable to obtain recording information.");
     return QCoreApplication::translate("frmInfo", "%1 kHz, %2, %3 bits per channel")
-        .arg(QString::number(details.samplesPerSecond / 1000.0, 'f', 1), details.channelText)
+        .arg(DecimalText(details.samplesPerSecond / 1000.0, 1), details.channelText)
         .arg(details.bitsPerSample);
 }
 

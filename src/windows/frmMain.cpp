@@ -69,8 +69,9 @@ QToolButton* createPictureButton(QWidget* parent, const QString& objectName,
     button->setIconSize(QSize(buttonIconSize, buttonIconSize));
     button->setToolTip(QCoreApplication::translate("frmMain", design.tooltip));
     button->setAccessibleName(button->toolTip());
-    // Clicking a button takes the focus, so a time being typed is committed first.
-    button->setFocusPolicy(Qt::StrongFocus);
+    // A left click gives it the focus (see eventFilter), so that a time being typed is
+    // committed first; other buttons of the mouse neither focus nor press it.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -175,7 +176,8 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-template <std::size_t N> int indexOf(const std::array<QToolButton*, N>& buttons, QObject* object) {
+template <std::size_t N>
+int indexOf(const std::array<QToolButton*, N>& buttons, const QObject* object) {
     for (std::size_t i = 0; i < N; ++i)
         if (buttons[i] == object)
             return int(i);
@@ -244,6 +246,10 @@ void frmMain::createControls() {
     hsbSlider->setPageStep(5);
     hsbSlider->setSingleStep(1);
     hsbSlider->setToolTip(tr("Click to adjust time"));
+    // Every button presses and releases the slider itself: no menu of its own. Pressing
+    // it takes the focus, so that a time being typed in the field is committed first.
+    hsbSlider->setContextMenuPolicy(Qt::NoContextMenu);
+    hsbSlider->setFocusPolicy(Qt::ClickFocus);
     hsbSlider->setAccessibleName(hsbSlider->toolTip());
 
     auto* column = new QVBoxLayout(central);
@@ -352,6 +358,7 @@ void frmMain::connectHandlers() {
                 [this, step] { controller->run(step); });
         // Transport buttons act when the mouse button goes down, seen by eventFilter.
         cmdPlay[i]->installEventFilter(this);
+        cmdLoop[i]->installEventFilter(this);
         const auto command =
             PlayerController::Command(int(PlayerController::Command::JumpBack) + i);
         connect(mnuPlay[i], &QAction::triggered, controller.get(),
@@ -418,7 +425,16 @@ void frmMain::connectPlayer() {
             [this](bool available) { outputStatus->setVisible(!available); });
 }
 
+bool frmMain::isPlayerButton(const QObject* object) const {
+    return indexOf(cmdLoop, object) >= 0 || indexOf(cmdPlay, object) >= 0;
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (isPlayerButton(watched) && isMousePress(event)) {
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return true;
+        static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
+    }
     if (const int index = indexOf(cmdPlay, watched); index >= 0) {
         if (isMousePress(event)) {
             const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -67,6 +67,7 @@ private:
     void txtTime_Validate();
     void ShowCommittedTime(qint64 ms);
     qint64 SliderPositionMs() const;
+    bool isPlayerButton(const QObject* object) const;
     // The window's own keys, seen before the focused control; true when consumed.
     bool Form_KeyDown(const QKeyEvent& key);
     friend class KeyPreview;

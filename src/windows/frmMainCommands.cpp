@@ -10,7 +10,7 @@
 #include "windows/modErrorHandlers.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -30,6 +30,21 @@ qint64 DivideRoundingHalfToEven(qint64 numerator, qint64 denominator) {
     if (twiceRemainder > denominator || (twiceRemainder == denominator && quotient % 2 != 0))
         return quotient + 1;
     return quotient;
+}
+
+// The digit 1 to 9 of a key of the main keyboard's digit row, 0 for other keys. Where
+// Shift or the layout (AZERTY) turns the key into a symbol, its position tells: the
+// key codes of the digit row are 10 to 18 under X11 and Wayland.
+int DigitRowKey(const QKeyEvent& key) {
+    if (key.modifiers().testFlag(Qt::KeypadModifier))
+        return 0;
+    if (key.key() >= Qt::Key_1 && key.key() <= Qt::Key_9)
+        return key.key() - Qt::Key_0;
+    constexpr quint32 FirstDigitKeyCode = 10;
+    const quint32 code = key.nativeScanCode();
+    if (code >= FirstDigitKeyCode && code < FirstDigitKeyCode + 9)
+        return int(code - FirstDigitKeyCode) + 1;
+    return 0;
 }
 
 void ReportTimeCodeError(QWidget* parent, TimeCodeError error, const QString& typed) {
@@ -226,9 +241,8 @@ bool frmMain::Form_KeyDown(const QKeyEvent& key) {
     const Qt::KeyboardModifiers held =
         key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const bool ctrl = held.testFlag(Qt::ControlModifier);
-    const bool keypad = key.modifiers().testFlag(Qt::KeypadModifier);
-    if (ctrl && !keypad && key.key() >= Qt::Key_1 && key.key() <= Qt::Key_9) {
-        const int item = key.key() - Qt::Key_1;
+    if (const int digit = DigitRowKey(key); ctrl && digit > 0) {
+        const int item = digit - 1;
         if (mnuRecentFiles[item]->isVisible())
             mnuRecentFiles_Click(item);
         return true;
@@ -250,9 +264,10 @@ bool frmMain::Form_KeyDown(const QKeyEvent& key) {
         return false;
     }
     case Qt::Key_Space:
-        // A focused button or an unlocked time field still takes it.
+        // An unlocked time field still takes it; a focused walk or transport button,
+        // which would press itself, does not.
         controller->togglePause();
-        return false;
+        return isPlayerButton(QApplication::focusWidget());
     default:
         return false;
     }

@@ -44,9 +44,7 @@ QString SecondsText(qint64 ms) {
     }
     if (rest > 5 || (rest == 5 && hundredths % 2 != 0))
         ++hundredths;
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(static_cast<double>(hundredths) / 100.0, 'f', 2);
+    return DecimalText(static_cast<double>(hundredths) / 100.0, 2);
 }
 
 // A typed number in the user's notation or with a decimal point; thousands separators
