@@ -13,7 +13,7 @@
 #include "audio/MediaControl.h"
 #include "audio/PulseAudioOutput.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -95,17 +95,16 @@ void measureOpen(const QString& folder) {
     MediaControl media;
     const double before = residentMiB();
     const auto start = Clock::now();
-    media.setFileName(path);
-    media.setCommand("Open");
+    media.open(path);
     const double openMs = msBetween(start, Clock::now());
     const double afterOpen = residentMiB();
-    std::printf("open two-hour WAV (%d ms long): %.2f ms, error %d\n", media.length(), openMs,
-                media.error());
+    std::printf("open two-hour WAV (%lld ms long): %.2f ms, error %d\n",
+                static_cast<long long>(media.length()), openMs, media.error());
     std::printf("memory growth by the open: %.2f MiB\n", afterOpen - before);
-    media.setFrom(media.length() / 2);
-    media.setTo(media.length() / 2 + 2000);
-    media.setWait(true);
-    media.setCommand("Play");
+    QEventLoop played;
+    QObject::connect(&media, &MediaControl::modeChanged, &played, &QEventLoop::quit);
+    media.playRange(media.length() / 2, media.length() / 2 + 2000, false);
+    played.exec(); // until the range has ended
     std::printf("memory growth after playing 2 s from the middle: %.2f MiB\n",
                 residentMiB() - before);
 }
@@ -136,11 +135,8 @@ RangeFigures measureRanges(MediaControl& media, MonitorRecorder& recorder, int c
             if (code == MediaControl::NotifySuccessful)
                 loop.quit();
         });
-        media.setFrom(fromMs);
-        media.setTo(toMs);
-        media.setNotify(true);
         const auto command = Clock::now();
-        media.setCommand("Play");
+        media.playRange(fromMs, toMs, true);
         loop.exec();
         QObject::disconnect(connection);
         played.push_back({(qint64(fromMs) * Rate + 500) / 1000,
@@ -176,14 +172,11 @@ void measureStops(MediaControl& media, MonitorRecorder& recorder, int count) {
     int measured = 0;
     for (int i = 0; i < count; ++i) {
         const qint32 fromMs = 60000 + i * 2000;
-        media.setFrom(fromMs);
-        media.setTo(fromMs + 1500);
-        media.setCommand("Play");
+        media.playRange(fromMs, fromMs + 1500, false);
         runEvents(300 + i * 7);
-        media.setWait(true);
         const auto stopAt = Clock::now();
-        media.setCommand("Stop");
-        const qint32 position = media.position();
+        media.stop();
+        const qint64 position = media.position();
         runEvents(100);
         const qint64 first = qint64(fromMs) * Rate / 1000;
         std::optional<MonitorRecorder::Run> last;
@@ -195,7 +188,7 @@ void measureStops(MediaControl& media, MonitorRecorder& recorder, int count) {
         ++measured;
         const qint64 lastCapture = last->captureFrame + (last->last - last->first);
         silenceMs.push_back(msBetween(stopAt, recorder.renderTime(lastCapture)));
-        positionExact += position == qint32(((last->last + 1) * 1000 + Rate / 2) / Rate);
+        positionExact += position == ((last->last + 1) * 1000 + Rate / 2) / Rate;
     }
     std::printf("stop to silence: median %.2f ms, max %.2f ms (%d stops)\n", median(silenceMs),
                 maximum(silenceMs), measured);
@@ -204,13 +197,10 @@ void measureStops(MediaControl& media, MonitorRecorder& recorder, int count) {
 }
 
 void measureCpu(MediaControl& media) {
-    media.setFrom(200000);
-    media.setTo(210000);
-    media.setNotify(false);
     const double cpuBefore = cpuSeconds();
     const ThreadCounters threadsBefore = engineThreads();
     const auto start = Clock::now();
-    media.setCommand("Play");
+    media.playRange(200000, 210000, false);
     runEvents(10000);
     const double wallS = msBetween(start, Clock::now()) / 1000;
     const ThreadCounters threadsAfter = engineThreads();
@@ -219,8 +209,7 @@ void measureCpu(MediaControl& media) {
                 100 * (cpuSeconds() - cpuBefore) / wallS,
                 100 * (threadsAfter.cpuSeconds - threadsBefore.cpuSeconds) / wallS,
                 double(threadsAfter.wakeups - threadsBefore.wakeups) / wallS);
-    media.setWait(true);
-    media.setCommand("Stop");
+    media.stop();
 
     media.setUpdateInterval(0);
     runEvents(200);
@@ -235,7 +224,7 @@ void measureCpu(MediaControl& media) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv); // the walk's figures drive the main window
+    QCoreApplication app(argc, argv);
     const int count = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
     QTemporaryDir folder;
     measureOpen(folder.path());
@@ -249,8 +238,7 @@ int main(int argc, char** argv) {
     if (!media.outputAvailable())
         return std::printf("no PulseAudio server: run under scripts/with-pulse\n"), 1;
     media.setUpdateInterval(0);
-    media.setFileName(indexed);
-    media.setCommand("Open");
+    media.open(indexed);
 
     MonitorRecorder recorder;
     if (!recorder.start())
@@ -269,7 +257,7 @@ int main(int argc, char** argv) {
     measureStops(media, recorder, std::max(5, count / 3));
     recorder.stop();
     measureCpu(media);
-    media.setCommand("Close");
+    media.close();
     printWalkFigures();
     printPedalFigures();
     printGlobalKeyFigures();

@@ -1,7 +1,7 @@
 // The help window and its finder, also beside a modal dialog; the About box's keys and life.
-#include "messages/frmAbout.h"
-#include "platform/HelpViewer.h"
 #include "support/ManualClockWindow.h"
+#include "windows/HelpViewer.h"
+#include "windows/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,8 +96,8 @@ private slots:
     void aboutBoxOutlivesMainWindow() {
         ManualClockWindow fixture;
         fixture.window().show();
-        fixture.window().mnuAbout_Click();
-        fixture.window().mnuAbout_Click();
+        fixture.trigger("mnuAbout");
+        fixture.trigger("mnuAbout");
         QCOMPARE(windows("frmAbout").size(), 1);
         QPointer<QWidget> box = windows("frmAbout").value(0);
         QVERIFY(box->findChild<QLabel*>("lblVersion")->text().startsWith("Version 2.0.0,  "));

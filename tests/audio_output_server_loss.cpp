@@ -26,10 +26,7 @@ class AudioOutputServerLoss : public QObject {
 
     void playRangeToItsEnd(MediaControl& media, qint32 toMs, const std::function<void()>& midway) {
         QSignalSpy done(&media, &MediaControl::done);
-        media.setFrom(0);
-        media.setTo(toMs);
-        media.setNotify(true);
-        media.setCommand("Play");
+        media.playRange(0, toMs, true);
         midway();
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, toMs + 5000);
         QCOMPARE(done.at(0).at(0).toInt(), int(MediaControl::NotifySuccessful));
@@ -50,8 +47,7 @@ private slots:
         MediaControl media; // the real output: no server yet
         QSignalSpy availability(&media, &MediaControl::outputAvailableChanged);
         QVERIFY(!media.outputAvailable());
-        media.setFileName(root.filePath("tape.wav"));
-        media.setCommand("Open");
+        media.open(root.filePath("tape.wav"));
         playRangeToItsEnd(media, 300, [] {});
         startServer(media);
         playRangeToItsEnd(media, 1200, [&] {

@@ -1,12 +1,14 @@
 // File > Info: the three lines of the dialog for files of several formats and for files
 // the dialog's own opening cannot read.
-#include "files/frmInfo.h"
 #include "audio/MciCommand.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
+#include "windows/frmInfo.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,7 +40,7 @@ QStringList showInfo(frmMain& window, Qt::Key key) {
             QTest::keyClick(dialog->findChild<QPushButton*>("OKButton"), key);
         }
     });
-    window.mnuInfo_Click();
+    window.findChild<QAction*>("mnuInfo")->trigger();
     return lines;
 }
 
@@ -49,6 +51,8 @@ class FileInformationDialog : public QObject {
     QTemporaryDir files;
 
 private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
     void recordingLineDescribesTheFile() {
         const int wav = SF_FORMAT_WAV;
         const struct {
@@ -72,6 +76,14 @@ private slots:
             // The dialog's own opening is closed again before it is shown.
             QCOMPARE(mciSendString("close myWave", nullptr, 0), MciError::DeviceNotOpen);
         }
+        // Numbers in the user's notation, never grouped.
+        QCOMPARE(linesOf(frmInfo(files.filePath("t1.wav"), 3600000, nullptr)).mid(1),
+                 QStringList({"Length: 01:00:00:00 (3600.0 seconds)", rows[0].recordingLine}));
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(linesOf(frmInfo(files.filePath("t1.wav"), 500, nullptr)).mid(1),
+                 QStringList(
+                     {"Length: 00:00:00:50 (0,5 seconds)", "11,0 kHz, mono, 8 bits per channel"}));
+        QLocale::setDefault(QLocale::c());
     }
 
     // A file the dialog's own opening cannot read, or whose alias is held elsewhere, keeps
@@ -104,7 +116,7 @@ private slots:
         const QString path = fixture.folder() + "/second.wav";
         QVERIFY(writeToneFile(path, {}));
         fixture.prompts().queueOpenFile(path);
-        fixture.window().mnuOpen_Click();
+        fixture.trigger("mnuOpen");
         QCOMPARE(
             showInfo(fixture.window(), Qt::Key_Space),
             expected(path, "00:00:01:00 (1.0 seconds)", "44.1 kHz, stereo, 16 bits per channel"));

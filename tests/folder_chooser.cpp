@@ -1,5 +1,5 @@
 // The folder chooser: where it starts, what OK and Cancel leave, and the drive list.
-#include "files/frmChooseFolder.h"
+#include "windows/frmChooseFolder.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -2,7 +2,7 @@
 // sysfs tree, the stored mapping, and the requests the pedals make of the player.
 #include "inputs/FootPedals.h"
 #include "inputs/PedalReader.h"
-#include "platform/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -2,7 +2,7 @@
 // focus, the desktop portal and KDE's service as mock services on a private bus, and the
 // keys as stored in the settings file.
 #include "inputs/GlobalShortcuts.h"
-#include "platform/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

@@ -19,10 +19,7 @@ class MediaControlBadFiles : public QObject {
     MediaControl media{std::make_unique<NullAudioOutput>(std::make_shared<ManualAudioClock>())};
 
     QString path(const QString& name) const { return folder.filePath(name); }
-    void open(const QString& name) {
-        media.setFileName(path(name));
-        media.setCommand("Open");
-    }
+    void open(const QString& name) { media.open(path(name)); }
 
 private slots:
     void badFilesAreRefusedWithTheFileAndTheReason() {

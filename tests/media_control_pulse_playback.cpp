@@ -23,12 +23,7 @@ class MediaControlPulsePlayback : public QObject {
 
     static qint64 frameOf(qint32 ms) { return (qint64(ms) * 441 + 5) / 10; } // at 44100 Hz
 
-    void playRange(qint32 fromMs, qint32 toMs) {
-        media.setFrom(fromMs);
-        media.setTo(toMs);
-        media.setNotify(true);
-        media.setCommand("Play");
-    }
+    void playRange(qint32 fromMs, qint32 toMs) { media.playRange(fromMs, toMs, true); }
 
     qint64 lastHeard() const { return heard.isEmpty() ? -1 : heard.last().last; }
     // Each frame from `first` on is heard once, in order, however late (the sink may run dry).
@@ -52,8 +47,7 @@ private slots:
 
     void init() {
         const bool m4a = QString(QTest::currentDataTag()).startsWith("M4A");
-        media.setFileName(folder.filePath(m4a ? "tape.m4a" : "tape.wav"));
-        media.setCommand("Open");
+        media.open(folder.filePath(m4a ? "tape.m4a" : "tape.wav"));
         done.clear();
         QVERIFY2(capture.start(), qPrintable(capture.errorString()));
     }
@@ -77,9 +71,9 @@ private slots:
         playRange(fromMs, toMs);
         if (pauseAfterMs > 0) {
             QTest::qWait(pauseAfterMs);
-            media.setCommand("pause");
+            media.togglePause();
             QTest::qWait(300);
-            media.setCommand("pause");
+            media.togglePause();
         }
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
         QCOMPARE(media.position(), std::min(toMs, FileMs));
@@ -96,8 +90,7 @@ private slots:
         using enum MediaControl::NotifyCode;
         playRange(500, 800);
         QTest::qWait(200);
-        media.setWait(true);
-        media.setCommand("Stop");
+        media.stop();
         stopListeningFrom(frameOf(500));
         QCOMPARE_LE(std::abs(frameOf(media.position()) - lastHeard() - 1), 45); // 1 ms: cut at once
         playRange(1000, 1300);

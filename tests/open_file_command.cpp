@@ -1,9 +1,9 @@
 // File > Open: the dialog's starting folder, a cancel, and a file the device refuses.
-#include "files/RecentFiles.h"
-#include "platform/FileDialogFilter.h"
-#include "platform/SettingsStore.h"
+#include "settings/RecentFiles.h"
+#include "settings/SettingsStore.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
+#include "windows/FileDialogFilter.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -31,18 +31,18 @@ private slots:
         QVERIFY(writeIndexedWav(good, 8000, 8000, 1));
         QVERIFY(writeBadFile(folder + "/noise.wav", BadFile::RandomBytes));
         const QString failed = folder + "/" + name;
-        window.setDefaultAudioFolder(folder + "/Default/");
+        fixture.player().setDefaultAudioFolder(folder + "/Default/");
 
         prompts.queueOpenFile(good);
-        window.mnuOpen_Click();
-        window.PressPlayButton(2);
-        window.mnuOpen_Click(); // cancelled: the file plays on
-        QCOMPARE(window.mciWave().fileName(), good);
-        QCOMPARE(window.mciWave().mode(), MediaControl::ModePlaying);
+        fixture.trigger("mnuOpen");
+        fixture.player().play();
+        fixture.trigger("mnuOpen"); // cancelled: the file plays on
+        QCOMPARE(fixture.player().fileName(), good);
+        QCOMPARE(fixture.player().state(), PlayerController::State::Playing);
 
         prompts.queueOpenFile(name.isEmpty() ? name : failed);
-        window.mnuOpen_Click();
-        QCOMPARE(window.mciWave().mode(), MediaControl::ModeNotOpen);
+        fixture.trigger("mnuOpen");
+        QVERIFY(!fixture.player().isOpen());
         QVERIFY(!window.findChild<QAbstractButton*>("cmdPlay_2")->isEnabled());
         const ScriptedDialogs::Call message = prompts.calls().value(3); // after three dialogs
         QCOMPARE(message.title, title);
@@ -54,7 +54,7 @@ private slots:
         AddRecentFile(failed, 9);
         SaveFilePosition(failed, 400, 9);
         prompts.queueOpenFile(good);
-        window.mnuOpen_Click();
+        fixture.trigger("mnuOpen");
         const QString entry = "Recent File List\\" + QString::number(FindRecentFile(failed, 9));
         QCOMPARE(GetSetting("Parlanda", entry, "Position", ""), "400");
         QCOMPARE(prompts.calls()[0].request.initialFolder, folder + "/Default/");

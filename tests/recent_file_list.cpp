@@ -1,6 +1,6 @@
 // The recent file list in the store, the menu computed from it, and the window's menu.
-#include "files/RecentFiles.h"
-#include "platform/SettingsStore.h"
+#include "settings/RecentFiles.h"
+#include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
 #include "support/ManualClockWindow.h"
 
@@ -81,23 +81,23 @@ private slots:
         const QString dir = fixture.folder(), first = dir + "/First.wav",
                       second = dir + "/second.wav";
         writeEntries({dir + "/deleted.wav"});
-        window.BuildRecentFileMenu();
+        emit fixture.player().recentFilesChanged();
         item(0)->trigger();
         QCOMPARE(fixture.prompts().callsOf(ScriptedDialogs::Kind::Message).size(), 1);
         QCOMPARE(FindRecentFile(dir + "/deleted.wav", 9), -1);
 
         QVERIFY(fixture.openFile(2000, "First.wav"));
-        fixture.seekTo(1500);
+        fixture.player().seek(1500);
         QVERIFY(fixture.openFile(2000, "second.wav"));
-        fixture.seekTo(700);
-        QVERIFY(window.OpenAudioFile(first));
+        fixture.player().seek(700);
+        QVERIFY(fixture.player().openFile(first));
         QCOMPARE(entriesText(3), QStringList({second + "@700", first + "@1500", "@0"}));
-        QVERIFY(window.Form_KeyDown('3', 2)); // Ctrl+3: a hidden item
-        QCOMPARE(window.mciWave().fileName(), first);
-        QVERIFY(window.Form_KeyDown('1', 2));
-        QCOMPARE(window.mciWave().fileName(), second);
+        QTest::keyClick(&window, Qt::Key_3, Qt::ControlModifier); // a hidden item
+        QCOMPARE(fixture.player().fileName(), first);
+        QTest::keyClick(&window, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(fixture.player().fileName(), second);
         QVERIFY(item(0)->isChecked() && !item(1)->isChecked());
-        window.mnuClearFiles_Click();
+        fixture.trigger("mnuClearFiles");
         QCOMPARE(entriesText(2), QStringList({second + "@0", "-@-"}));
         QVERIFY(item(0)->isChecked() && !item(1)->isVisible());
     }

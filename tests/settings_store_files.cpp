@@ -1,5 +1,5 @@
 // The settings store's file: hand-written, corrupt, unwritable, and killed while written.
-#include "platform/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,5 +1,5 @@
 // The section "Settings": defaults, conversions, limits, the round trip, and the window.
-#include "platform/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
 #include "support/ManualClockWindow.h"
 
@@ -13,14 +13,16 @@ static QStringList storedForm(const UserSettings& s) {
     const auto n = [](qint32 number) { return QString::number(number); };
     return QString("Step=%1|Offset=%2|Pause=%3|Jump=%4|Loop Repetitions=%5,%6|Max Files=%7|"
                    "Recent File List=%8|Default Audio Folder=%9")
-        .arg(n(s.step), n(s.offset), n(s.pause), n(s.jump), n(s.loopCount), s.loopCaption,
-             n(s.maxFiles), n(s.recentFileList), s.defaultAudioFolder)
+        .arg(n(s.step), n(s.offset), n(s.pause), n(s.jump), n(s.loopCount),
+             s.looping ? "Disable" : "Enable", n(s.maxFiles), n(s.recentFileList),
+             s.defaultAudioFolder)
         .split('|');
 }
 
 static QStringList readSettings() {
     UserSettings settings;
-    settings.step = 1; // presets replace whatever the window held
+    settings.step = 1;           // presets replace whatever the player held
+    settings.recentFileList = 0; // kept when the stored flag is malformed
     ReadUserSettings(settings);
     return storedForm(settings);
 }
@@ -36,7 +38,7 @@ private slots:
     // limited, or as the default when malformed (a list flag: the starting value, off).
     void storedValuesConvertAndAreLimited() {
         // clang-format off
-        QCOMPARE(readSettings(), storedForm({4000, 1100, 600, 4000, 1, "Disable",
+        QCOMPARE(readSettings(), storedForm({4000, 1100, 600, 4000, 1, true,
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), 9, 1}));
         const std::pair<QString, QString> rows[] = { // stored, read (under the same key)
             {"Step=200", "500"}, {"Offset=0", "100"}, {"Pause=-5", "10"}, {"Jump=1000", "4000"},
@@ -57,7 +59,7 @@ private slots:
 
     // Values within limits come back; a step below its limit is stored, raised when read.
     void roundTripThroughTheFile() {
-        UserSettings written{2500, 900, 250, 7000, 4, "Enable", "/home/ann/Tapes & Notes", 3, 1};
+        UserSettings written{2500, 900, 250, 7000, 4, false, "/home/ann/Tapes & Notes", 3, 1};
         WriteUserSettings(written);
         QCOMPARE(readSettings(), storedForm(written));
         written.step = 200;
@@ -66,16 +68,29 @@ private slots:
         QVERIFY(readSettings().contains("Step=500"));
     }
 
-    // The window keeps the stored Looping menu, and stores 1 when no item is checked.
-    void windowLoadsAndSavesTheLoopingMenu() {
+    // The Looping menu shows the stored state and changes it; closing stores it.
+    void loopingMenuFollowsThePlayer() {
         ManualClockWindow fixture;
         QVERIFY(SaveSetting(AppName, "Settings", "Loop Repetitions", "3,Enable"));
-        fixture.window().LoadSettings();
-        fixture.window().SaveSettings();
-        QCOMPARE(GetSetting(AppName, "Settings", "Loop Repetitions", ""), "3,Enable");
-        fixture.window().findChild<QAction*>("mnuLoopItem_3")->setChecked(false);
+        fixture.player().loadSettings();
+        const auto item = [&](const char* name) {
+            return fixture.window().findChild<QAction*>(QLatin1String(name));
+        };
+        const auto menu = [&] {
+            return QStringLiteral("%1 %2%3")
+                .arg(item("mnuToggleLooping")->text())
+                .arg(item("mnuLoopItem_3")->isChecked() ? "3" : "-",
+                     item("mnuLoopItem_4")->isEnabled() ? " enabled" : "");
+        };
+        QCOMPARE(menu(), "Enable 3");
+        fixture.trigger("mnuToggleLooping");
+        QCOMPARE(menu(), "Disable 3 enabled");
+        fixture.trigger("mnuLoopItem_3"); // the checked item stays checked
+        QCOMPARE(menu(), "Disable 3 enabled");
+        QCOMPARE(fixture.player().loopRepetitionCount(), 3);
+        fixture.trigger("mnuLoopItem_4");
         fixture.window().close();
-        QCOMPARE(GetSetting(AppName, "Settings", "Loop Repetitions", ""), "1,Enable");
+        QCOMPARE(GetSetting(AppName, "Settings", "Loop Repetitions", ""), "4,Disable");
     }
 
     // A file where the settings folder should be: the window says once, and still ends.

@@ -1,8 +1,6 @@
 // A walk heard through PulseAudio: exactly its windows, silent rests between, then nothing.
-#include "app/frmMain.h"
-#include "audio/MediaControl.h"
+#include "player/PlayerController.h"
 #include "support/PulseCapture.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TestWav.h"
 
 #include <QTemporaryDir>
@@ -35,20 +33,18 @@ private slots:
         QTemporaryDir folder;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
         QVERIFY(writeIndexedWav(folder.filePath("walk.wav"), frameOf(2500)));
-        ScriptedDialogs prompts;
-        ScopedDialogs promptsInUse(prompts);
-        frmMain window;
-        QVERIFY2(window.mciWave().outputAvailable(), "no PulseAudio (run under with-pulse)");
-        QVERIFY(window.OpenAudioFile(folder.filePath("walk.wav")));
-        window.setStep(1000);
-        window.setOffset(400);
-        window.setPause(300);
+        PlayerController player;
+        QVERIFY2(player.outputAvailable(), "no PulseAudio (run under with-pulse)");
+        QVERIFY(player.openFile(folder.filePath("walk.wav")));
+        player.setStep(1000);
+        player.setOffset(400);
+        player.setPause(300);
 
         PulseCapture capture;
         QVERIFY2(capture.start(), qPrintable(capture.errorString()));
-        window.cmdLoop_Click(0);
+        player.walk();
         QTRY_VERIFY_WITH_TIMEOUT(
-            !window.walking() && window.mciWave().mode() != MediaControl::ModePlaying, 15000);
+            !player.walking() && player.state() == PlayerController::State::Idle, 15000);
         QTest::qWait(500); // and then silence
         capture.stop();
 

@@ -1,9 +1,7 @@
 #include "walk/WalkFigures.h"
 
 #include "MonitorRecorder.h"
-#include "app/frmMain.h"
-#include "platform/Dialogs.h"
-#include "audio/MediaControl.h"
+#include "player/PlayerController.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -22,8 +20,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-enum Loop { Walk = 0, CurrentStep = 2, NextStep = 3 };
-enum Transport { Stop = 1, Play = 2 };
+using Command = PlayerController::Command;
+using State = PlayerController::State;
 constexpr int Rate = MonitorRecorder::SampleRate;
 constexpr qint32 FileMs = 6000;
 constexpr qint32 PauseMs = 600;
@@ -46,54 +44,31 @@ void printSpread(const char* what, std::vector<double> values, const char* unit 
                 values[values.size() / 2], unit, values.front(), values.back(), values.size());
 }
 
-// Message boxes would wait for a user; the bench has none, so they are printed.
-class PrintedDialogs : public Dialogs {
-public:
-    void message(QWidget*, const QString& text, const QString&, Icon) override {
-        std::printf("walk: message: %s\n", qPrintable(text));
-    }
-    QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> openFile(QWidget*, const OpenFileRequest&) override { return {}; }
-    void showHelp(QWidget*, HelpCommand, int) override {}
-};
-
-// The main window on an indexed file, playing through the sound server, with its
-// settings store in a temporary folder.
+// The player on an indexed file, playing through the sound server, with its settings
+// store in a temporary folder.
 class WalkBench {
 public:
     WalkBench() {
         savedConfigHome = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
-        setDialogs(&printed);
-        window = std::make_unique<frmMain>();
+        QObject::connect(&controller, &PlayerController::errorOccurred,
+                         [](const QString& text) { std::printf("walk: %s\n", qPrintable(text)); });
         const QString path = folder.filePath("walk.wav");
-        opened =
-            writeIndexedWav(path, qint64(FileMs) * Rate / 1000) && window->OpenAudioFile(path) != 0;
-        window->setStep(1000);
-        window->setOffset(500);
-        window->setPause(PauseMs);
-        window->mnuLoopItem_Click(1);
+        opened = writeIndexedWav(path, qint64(FileMs) * Rate / 1000) && controller.openFile(path);
+        controller.setStep(1000);
+        controller.setOffset(500);
+        controller.setPause(PauseMs);
+        controller.setRepetitions(1);
     }
-    ~WalkBench() {
-        window.reset();
-        setDialogs(nullptr);
-        qputenv("XDG_CONFIG_HOME", savedConfigHome);
-    }
+    ~WalkBench() { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
 
-    bool ready() { return opened && device().outputAvailable(); }
-    frmMain& main() { return *window; }
-    MediaControl& device() { return window->mciWave(); }
-    void seekTo(qint32 ms) {
-        device().setWait(true);
-        device().setTo(ms);
-        device().setCommand(QStringLiteral("Seek"));
-    }
+    bool ready() const { return opened && controller.outputAvailable(); }
+    PlayerController& player() { return controller; }
 
 private:
     QTemporaryDir folder;
     QByteArray savedConfigHome;
-    PrintedDialogs printed;
-    std::unique_ptr<frmMain> window;
+    PlayerController controller;
     bool opened = false;
 };
 
@@ -105,19 +80,22 @@ void measureRests(WalkBench& bench, MonitorRecorder& recorder) {
     std::vector<double> restCpuPercent;
     constexpr int MeasuredMs = PauseMs - 50;
     QEventLoop walkEnded;
-    QObject::connect(&bench.device(), &MediaControl::done, &walkEnded, [&](int code) {
-        if (code != MediaControl::NotifySuccessful)
-            return;
-        if (!bench.main().walking())
-            return QTimer::singleShot(300, &walkEnded, &QEventLoop::quit);
-        const double cpuStart = threadCpuMs();
-        QTimer::singleShot(MeasuredMs, Qt::PreciseTimer, &walkEnded, [&, cpuStart] {
-            restCpuPercent.push_back((threadCpuMs() - cpuStart) * 100.0 / MeasuredMs);
+    QObject::connect(
+        &bench.player(), &PlayerController::stateChanged, &walkEnded, [&](State state) {
+            if (state == State::Stepping || state == State::Playing)
+                return;
+            if (!bench.player().walking())
+                return QTimer::singleShot(300, &walkEnded, &QEventLoop::quit);
+            if (state != State::Resting)
+                return;
+            const double cpuStart = threadCpuMs();
+            QTimer::singleShot(MeasuredMs, Qt::PreciseTimer, &walkEnded, [&, cpuStart] {
+                restCpuPercent.push_back((threadCpuMs() - cpuStart) * 100.0 / MeasuredMs);
+            });
         });
-    });
     QTimer::singleShot(60000, &walkEnded, &QEventLoop::quit);
     const Clock::time_point walkStart = Clock::now();
-    bench.main().cmdLoop_Click(Walk);
+    bench.player().run(Command::Walk);
     walkEnded.exec(); // an event loop, not polling: only the program itself runs
 
     // A new step begins where the frames heard jump back; a sink that ran dry for a
@@ -147,14 +125,14 @@ void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* 
                        const std::function<void()>& command) {
     std::vector<Clock::time_point> commands;
     for (int trial = 0; trial < Trials; ++trial) {
-        bench.main().PressPlayButton(Stop);
-        bench.seekTo(3000);
+        bench.player().run(Command::Stop);
+        bench.player().seek(3000);
         runEvents(150);
         commands.push_back(Clock::now());
         command();
         runEvents(250);
     }
-    bench.main().PressPlayButton(Stop);
+    bench.player().run(Command::Stop);
     runEvents(150);
 
     const std::vector<MonitorRecorder::Run> runs = recorder.heardRuns();
@@ -182,12 +160,10 @@ void printWalkFigures() {
     }
     runEvents(500);
     measureRests(bench, recorder);
-    frmMain& main = bench.main();
-    measureFirstSound(bench, recorder, "Walk to first sound", [&] { main.cmdLoop_Click(Walk); });
-    measureFirstSound(bench, recorder, "Current Step to first sound",
-                      [&] { main.cmdLoop_Click(CurrentStep); });
-    measureFirstSound(bench, recorder, "Next Step to first sound",
-                      [&] { main.cmdLoop_Click(NextStep); });
-    measureFirstSound(bench, recorder, "Play to first sound", [&] { main.PressPlayButton(Play); });
+    for (const Command command :
+         {Command::Walk, Command::CurrentStep, Command::NextStep, Command::Play}) {
+        const QString what = PlayerController::commandName(command) + " to first sound";
+        measureFirstSound(bench, recorder, qPrintable(what), [&] { bench.player().run(command); });
+    }
     recorder.stop();
 }

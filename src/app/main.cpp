@@ -1,5 +1,5 @@
 // Starts Parlanda: the main window, and the file named on the command line if any.
-#include "app/frmMain.h"
+#include "windows/frmMain.h"
 
 #include "Version.h"
 #include "audio/AudioOutput.h"
@@ -34,7 +34,9 @@ QString fileToOpen(const QApplication& app) {
     const QStringList files = parser.positionalArguments();
     if (understood && files.size() <= 1)
         return files.value(0);
-    std::fprintf(stderr, "Usage: %s [file]\n", qPrintable(QApplication::applicationName()));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QApplication::translate("main", "Usage: %1 [file]")
+                                .arg(QApplication::applicationName())));
     return {};
 }
 

@@ -6,17 +6,13 @@
 #include "audio/NullAudioOutput.h"
 #include "audio/PulseAudioOutput.h"
 
-#include <QEventLoop>
+#include <QTimer>
 
 #include <algorithm>
 #include <optional>
 
-MediaError::MediaError(int number, const QString& what)
-    : std::runtime_error(what.toStdString()), number_(number) {}
-
 namespace {
 constexpr int InitialUpdateInterval = 1000;
-constexpr int RaisedErrorBase = 30000;
 } // namespace
 
 struct MediaControl::Private {
@@ -25,32 +21,26 @@ struct MediaControl::Private {
 
     // Conversions between the control's milliseconds and the file's frames.
     qint64 msToFrame(qint64 ms) const;
-    qint32 frameToMs(qint64 frame) const;
-    qint32 lengthMs() const { return engine ? frameToMs(frames()) : 0; }
+    qint64 frameToMs(qint64 frame) const;
+    qint64 lengthMs() const { return engine ? frameToMs(frames()) : 0; }
     qint64 frames() const { return engine ? engine->decoder().frames() : 0; }
 
     bool isOpen() const { return engine != nullptr; }
     bool rangeActive() const { return mode == ModePlaying || mode == ModePaused; }
     qint64 currentFrame() const;
 
-    void run(const QString& verb);
-    void open();
-    void close();
-    void play();
-    void stop();
-    void seek();
-    void pause();
-
+    void begin();
     void fail(int number, const QString& message);
     bool requireOpen();
+    void setMode(Mode next);
     void postDone(int code);
     // Ends the range playing (stopped, superseded or closed): Position is the frame heard.
     void endRange(int notifyCode);
-    void startRange(qint64 from, qint64 to, std::optional<qint32> endMs, bool notifyAtEnd);
+    bool playRange(std::optional<qint64> fromMs, std::optional<qint64> toMs, bool notifyAtEnd);
+    void startRange(qint64 from, qint64 to, qint64 endMs, bool notifyAtEnd);
     void rangeFinished(quint64 finishedTag);
     void outputAvailabilityChanged(bool available);
-    void setPosition(qint64 frame, std::optional<qint32> exactMs = std::nullopt);
-    void waitForRangeEnd();
+    void setPosition(qint64 frame, std::optional<qint64> exactMs = std::nullopt);
 
     MediaControl* q;
     std::unique_ptr<AudioOutput> primary;
@@ -60,23 +50,17 @@ struct MediaControl::Private {
     QTimer statusTimer;
 
     QString fileName;
-    QString command;
-    bool wait = false;
-    bool notify = false;
-    std::optional<qint32> from;
-    std::optional<qint32> to;
-    int mode = ModeNotOpen;
+    Mode mode = ModeNotOpen;
     int error = 0;
     QString errorMessage;
 
     qint64 positionFrame = 0;
-    std::optional<qint32> positionMs; // the exact ms the position was set to, if any
+    std::optional<qint64> positionMs; // the exact ms the position was set to, if any
     qint64 rangeFrom = 0;
     qint64 rangeTo = 0;
-    std::optional<qint32> rangeToMs;
+    qint64 rangeToMs = 0;
     bool rangeNotify = false;
     quint64 tag = 0;
-    QEventLoop* waitLoop = nullptr;
 };
 
 qint64 MediaControl::Private::msToFrame(qint64 ms) const {
@@ -88,87 +72,49 @@ qint64 MediaControl::Private::msToFrame(qint64 ms) const {
     return std::min(frames(), (ms * rate + 500) / 1000);
 }
 
-qint32 MediaControl::Private::frameToMs(qint64 frame) const {
+// Split into whole seconds and the rest, so that no frame count overflows the product.
+qint64 MediaControl::Private::frameToMs(qint64 frame) const {
     const qint64 rate = engine->decoder().sampleRate();
-    return qint32(std::min<qint64>((frame * 1000 + rate / 2) / rate, INT32_MAX));
+    return frame / rate * 1000 + ((frame % rate) * 1000 + rate / 2) / rate;
 }
 
 qint64 MediaControl::Private::currentFrame() const {
     return rangeActive() ? rangeFrom + active->framesHeard() : positionFrame;
 }
 
-void MediaControl::Private::setPosition(qint64 frame, std::optional<qint32> exactMs) {
+void MediaControl::Private::setPosition(qint64 frame, std::optional<qint64> exactMs) {
     positionFrame = frame;
     positionMs = exactMs;
+}
+
+void MediaControl::Private::begin() {
+    error = 0;
+    errorMessage.clear();
 }
 
 void MediaControl::Private::fail(int number, const QString& message) {
     error = number;
     errorMessage = message;
-    if (notify)
-        postDone(NotifyFailure);
 }
 
 bool MediaControl::Private::requireOpen() {
+    begin();
     if (isOpen())
         return true;
     fail(MciError::DeviceNotOpen, QStringLiteral("No audio file is open."));
     return false;
 }
 
+void MediaControl::Private::setMode(Mode next) {
+    if (mode == next)
+        return;
+    mode = next;
+    emit q->modeChanged(mode);
+}
+
 void MediaControl::Private::postDone(int code) {
     QMetaObject::invokeMethod(
         q, [control = q, code] { emit control->done(code); }, Qt::QueuedConnection);
-}
-
-void MediaControl::Private::run(const QString& verb) {
-    error = 0;
-    errorMessage.clear();
-    const QString word = verb.trimmed().toLower();
-    if (word == u"open")
-        open();
-    else if (word == u"close")
-        close();
-    else if (word == u"play")
-        play();
-    else if (word == u"stop")
-        stop();
-    else if (word == u"seek")
-        seek();
-    else if (word == u"pause")
-        pause();
-    else
-        fail(MciError::UnrecognizedCommand,
-             QStringLiteral("The command \"%1\" is not known.").arg(verb));
-}
-
-void MediaControl::Private::open() {
-    close();
-    if (fileName.trimmed().isEmpty())
-        throw MediaError(RaisedErrorBase + MciError::InvalidFile,
-                         QStringLiteral("Invalid filename."));
-    auto opened = AudioDecoder::open(fileName);
-    if (!opened.decoder) {
-        fail(opened.error, opened.message);
-        return;
-    }
-    const int rate = opened.decoder->sampleRate();
-    const int channels = opened.decoder->channels();
-    engine = std::make_unique<AudioEngine>(std::move(opened.decoder));
-    setPosition(0, 0);
-    mode = ModeStopped;
-    primary->prepare(rate, channels);
-    if (notify)
-        postDone(NotifySuccessful);
-}
-
-void MediaControl::Private::close() {
-    if (!isOpen())
-        return;
-    endRange(NotifyAborted);
-    engine.reset();
-    setPosition(0, 0);
-    mode = ModeNotOpen;
 }
 
 void MediaControl::Private::endRange(int notifyCode) {
@@ -178,86 +124,42 @@ void MediaControl::Private::endRange(int notifyCode) {
     engine->cancelRange();
     ++tag; // a finished() already on its way belongs to the range that ended here
     setPosition(rangeFrom + heard);
-    mode = ModeStopped;
+    setMode(ModeStopped);
     if (rangeNotify)
         postDone(notifyCode);
-    if (waitLoop)
-        waitLoop->quit();
 }
 
-void MediaControl::Private::startRange(qint64 from, qint64 to, std::optional<qint32> endMs,
-                                       bool notifyAtEnd) {
-    rangeFrom = from;
-    rangeTo = to;
-    rangeToMs = endMs;
-    rangeNotify = notifyAtEnd;
-    mode = ModePlaying;
-    active = primary->isAvailable() ? primary.get() : static_cast<AudioOutput*>(&fallback);
-    active->start(engine->startRange(from, to), ++tag);
-}
-
-void MediaControl::Private::play() {
+// A range without a start begins at the frame the position stands on; one without an
+// end plays to the end of the file.
+bool MediaControl::Private::playRange(std::optional<qint64> fromMs, std::optional<qint64> toMs,
+                                      bool notifyAtEnd) {
     if (!requireOpen())
-        return;
-    const qint32 length = lengthMs();
-    const qint32 start = from ? std::clamp(*from, 0, length) : frameToMs(currentFrame());
-    const qint32 end = to ? std::clamp(*to, 0, length) : length;
+        return false;
+    const qint64 length = lengthMs();
+    const qint64 start =
+        fromMs ? std::clamp<qint64>(*fromMs, 0, length) : frameToMs(currentFrame());
+    const qint64 end = toMs ? std::clamp<qint64>(*toMs, 0, length) : length;
     if (end < start) {
         fail(MciError::OutOfRange,
              QStringLiteral("The play range ends (%1 ms) before it starts (%2 ms).")
                  .arg(end)
                  .arg(start));
-        return;
+        return false;
     }
-    const qint64 startFrame = from ? msToFrame(start) : currentFrame();
+    const qint64 startFrame = fromMs ? msToFrame(start) : currentFrame();
     endRange(NotifySuperseded);
-    startRange(startFrame, msToFrame(end), end, notify);
-    if (wait)
-        waitForRangeEnd();
+    startRange(startFrame, msToFrame(end), end, notifyAtEnd);
+    return true;
 }
 
-void MediaControl::Private::waitForRangeEnd() {
-    QEventLoop loop;
-    waitLoop = &loop;
-    if (rangeActive())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    waitLoop = nullptr;
-}
-
-void MediaControl::Private::stop() {
-    if (!requireOpen())
-        return;
-    endRange(NotifyAborted);
-    if (notify)
-        postDone(NotifySuccessful);
-}
-
-void MediaControl::Private::seek() {
-    if (!requireOpen())
-        return;
-    if (!to) {
-        fail(MciError::MissingParameter, QStringLiteral("Seek needs a target time (To)."));
-        return;
-    }
-    endRange(NotifySuperseded);
-    const qint32 target = std::clamp(*to, 0, lengthMs());
-    setPosition(msToFrame(target), target);
-    if (notify)
-        postDone(NotifySuccessful);
-}
-
-void MediaControl::Private::pause() {
-    if (!requireOpen())
-        return;
-    if (mode == ModePlaying) {
-        active->pause();
-        mode = ModePaused;
-    } else if (mode == ModePaused) {
-        active->resume();
-        mode = ModePlaying;
-    }
-    if (notify)
-        postDone(NotifySuccessful);
+void MediaControl::Private::startRange(qint64 from, qint64 to, qint64 endMs, bool notifyAtEnd) {
+    rangeFrom = from;
+    rangeTo = to;
+    rangeToMs = endMs;
+    rangeNotify = notifyAtEnd;
+    active = primary->isAvailable() ? primary.get() : static_cast<AudioOutput*>(&fallback);
+    active->start(engine->startRange(from, to), ++tag);
+    setMode(ModePlaying);
 }
 
 void MediaControl::Private::rangeFinished(quint64 finishedTag) {
@@ -265,9 +167,7 @@ void MediaControl::Private::rangeFinished(quint64 finishedTag) {
         return;
     engine->cancelRange();
     setPosition(rangeTo, rangeToMs);
-    mode = ModeStopped;
-    if (waitLoop)
-        waitLoop->quit();
+    setMode(ModeStopped);
     if (rangeNotify)
         emit q->done(NotifySuccessful);
 }
@@ -297,66 +197,83 @@ MediaControl::MediaControl(std::unique_ptr<AudioOutput> output, QObject* parent)
             [this](quint64 tag) { d->rangeFinished(tag); });
     connect(d->primary.get(), &AudioOutput::availableChanged, this,
             [this](bool available) { d->outputAvailabilityChanged(available); });
-    connect(&d->statusTimer, &QTimer::timeout, this, &MediaControl::statusUpdate);
+    connect(&d->statusTimer, &QTimer::timeout, this, &MediaControl::positionUpdate);
     setUpdateInterval(InitialUpdateInterval);
 }
 
 MediaControl::~MediaControl() {
-    d->close();
+    close();
+}
+
+bool MediaControl::open(const QString& path) {
+    close();
+    d->fileName = path;
+    if (path.trimmed().isEmpty()) {
+        d->fail(RaisedErrorBase + MciError::InvalidFile, QStringLiteral("Invalid filename."));
+        return false;
+    }
+    auto opened = AudioDecoder::open(path);
+    if (!opened.decoder) {
+        d->fail(opened.error, opened.message);
+        return false;
+    }
+    const int rate = opened.decoder->sampleRate();
+    const int channels = opened.decoder->channels();
+    d->engine = std::make_unique<AudioEngine>(std::move(opened.decoder));
+    d->setPosition(0, 0);
+    d->setMode(ModeStopped);
+    d->primary->prepare(rate, channels);
+    return true;
+}
+
+void MediaControl::close() {
+    d->begin();
+    if (!d->isOpen())
+        return;
+    d->endRange(NotifyAborted);
+    d->engine.reset();
+    d->setPosition(0, 0);
+    d->setMode(ModeNotOpen);
+}
+
+bool MediaControl::playRange(qint64 fromMs, qint64 toMs, bool notifyAtEnd) {
+    return d->playRange(fromMs, toMs, notifyAtEnd);
+}
+
+bool MediaControl::play() {
+    return d->playRange(std::nullopt, std::nullopt, false);
+}
+
+void MediaControl::seek(qint64 ms) {
+    if (!d->requireOpen())
+        return;
+    d->endRange(NotifySuperseded);
+    const qint64 target = std::clamp<qint64>(ms, 0, d->lengthMs());
+    d->setPosition(d->msToFrame(target), target);
+}
+
+void MediaControl::stop() {
+    if (d->requireOpen())
+        d->endRange(NotifyAborted);
+}
+
+void MediaControl::togglePause() {
+    if (!d->requireOpen())
+        return;
+    if (d->mode == ModePlaying) {
+        d->active->pause();
+        d->setMode(ModePaused);
+    } else if (d->mode == ModePaused) {
+        d->active->resume();
+        d->setMode(ModePlaying);
+    }
 }
 
 QString MediaControl::fileName() const {
     return d->fileName;
 }
-void MediaControl::setFileName(const QString& fileName) {
-    d->fileName = fileName;
-}
 
-QString MediaControl::command() const {
-    return d->command;
-}
-
-void MediaControl::setCommand(const QString& command) {
-    d->command = command;
-    // Wait, Notify, From and To belong to this command only, also when it throws.
-    struct ClearOneShotValues {
-        Private* d;
-        ~ClearOneShotValues() {
-            d->wait = d->notify = false;
-            d->from.reset();
-            d->to.reset();
-        }
-    } clear{d.get()};
-    d->run(command);
-}
-
-bool MediaControl::wait() const {
-    return d->wait;
-}
-void MediaControl::setWait(bool wait) {
-    d->wait = wait;
-}
-bool MediaControl::notify() const {
-    return d->notify;
-}
-void MediaControl::setNotify(bool notify) {
-    d->notify = notify;
-}
-
-qint32 MediaControl::from() const {
-    return d->from.value_or(0);
-}
-void MediaControl::setFrom(qint32 ms) {
-    d->from = ms;
-}
-qint32 MediaControl::to() const {
-    return d->to.value_or(0);
-}
-void MediaControl::setTo(qint32 ms) {
-    d->to = ms;
-}
-
-qint32 MediaControl::position() const {
+qint64 MediaControl::position() const {
     if (!d->isOpen())
         return 0;
     if (!d->rangeActive() && d->positionMs)
@@ -364,10 +281,11 @@ qint32 MediaControl::position() const {
     return d->frameToMs(d->currentFrame());
 }
 
-qint32 MediaControl::length() const {
+qint64 MediaControl::length() const {
     return d->lengthMs();
 }
-qint32 MediaControl::mode() const {
+
+MediaControl::Mode MediaControl::mode() const {
     return d->mode;
 }
 
@@ -385,9 +303,11 @@ void MediaControl::setUpdateInterval(int ms) {
 int MediaControl::error() const {
     return d->error;
 }
+
 QString MediaControl::errorMessage() const {
     return d->errorMessage;
 }
+
 bool MediaControl::outputAvailable() const {
     return d->primary->isAvailable();
 }

@@ -2,30 +2,14 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include "audio/AudioOutput.h"
 
 #include <memory>
-#include <stdexcept>
 
-class AudioEngine;
-
-// Error raised by the media control, carrying 30000 plus the underlying device error
-// number (30304 for an empty or unusable file name, 30266 when no audio system can be
-// loaded at all). Failures of ordinary commands are reported through error() instead.
-class MediaError : public std::runtime_error {
-public:
-    MediaError(int number, const QString& what);
-    int number() const { return number_; }
-
-private:
-    int number_;
-};
-
-// The playback device `mciWave`: one wave file, a string command and a set of
-// properties, all used on the GUI thread. Decoding and sound output run on the audio
-// engine's own threads, which report back through queued signals.
+// The playback device: one audio file, played in ranges, used on the GUI thread.
+// Decoding and sound output run on the audio engine's own threads, which report back
+// through queued signals. Positions and lengths are milliseconds.
 class MediaControl : public QObject {
     Q_OBJECT
 public:
@@ -33,46 +17,48 @@ public:
         ModeNotOpen = 524,
         ModeStopped = 525,
         ModePlaying = 526,
-        ModeSeeking = 528,
         ModePaused = 529,
     };
     enum NotifyCode {
-        NotifySuccessful = 1,
-        NotifySuperseded = 2,
-        NotifyAborted = 4,
-        NotifyFailure = 8,
+        NotifySuccessful = 1, // the range was heard to its end
+        NotifySuperseded = 2, // another play or a seek replaced it
+        NotifyAborted = 4,    // stopped or closed
     };
+    // Added to the device error of a failure the caller cannot correct by choosing
+    // another file (30304: no file name at all).
+    static constexpr int RaisedErrorBase = 30000;
 
     // Without an output the control plays through PulseAudio, falling back to a null
     // output (and saying so through outputAvailable()) when no sound server answers.
     explicit MediaControl(std::unique_ptr<AudioOutput> output = {}, QObject* parent = nullptr);
     ~MediaControl() override;
 
+    // Opens path at position 0, closing the file open before. On failure nothing is open
+    // and error() and errorMessage() say why.
+    bool open(const QString& path);
+    void close();
+    // Plays fromMs..toMs (within the file) and returns at once; done() follows when
+    // notifyAtEnd is set. False, with error(), when the range ends before it starts.
+    bool playRange(qint64 fromMs, qint64 toMs, bool notifyAtEnd);
+    // Plays from the position to the end of the file, without a done notification.
+    bool play();
+    // Ends the range playing (superseded) and puts the position at ms, within the file.
+    void seek(qint64 ms);
+    // Ends the range playing at the frame heard.
+    void stop();
+    // Pauses a range that plays, resumes one that is paused.
+    void togglePause();
+
     QString fileName() const;
-    void setFileName(const QString& fileName);
+    qint64 position() const;
+    qint64 length() const;
+    Mode mode() const;
 
-    // Runs the command ("Open", "Close", "Play", "Stop", "Seek", "pause"; any case).
-    QString command() const;
-    void setCommand(const QString& command);
-
-    // Wait and Notify apply to the next command only.
-    bool wait() const;
-    void setWait(bool wait);
-    bool notify() const;
-    void setNotify(bool notify);
-
-    qint32 from() const;
-    void setFrom(qint32 ms);
-    qint32 to() const;
-    void setTo(qint32 ms);
-
-    qint32 position() const;
-    qint32 length() const;
-    qint32 mode() const;
-
+    // The interval of positionUpdate() in ms; 0 stops it.
     int updateInterval() const;
     void setUpdateInterval(int ms);
 
+    // The error of the last command, 0 when it succeeded.
     int error() const;
     QString errorMessage() const;
 
@@ -81,9 +67,10 @@ public:
 
 signals:
     // The periodic position notification, every updateInterval() ms while it is not 0.
-    void statusUpdate();
-    // A command sent with Notify set has ended, with its notify code.
+    void positionUpdate();
+    // A range played with notifyAtEnd has ended, with its notify code.
     void done(int notifyCode);
+    void modeChanged(int mode);
     // The sound server went away or came back.
     void outputAvailableChanged(bool available);
 

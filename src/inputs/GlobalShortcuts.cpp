@@ -4,7 +4,7 @@
 #include "inputs/KeySymbols.h"
 #include "inputs/PortalShortcuts.h"
 #include "inputs/X11Shortcuts.h"
-#include "platform/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "settings/modSettings.h"
 
-#include "platform/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -23,10 +23,14 @@ QString stored(const QString& key, const QString& defaultValue) {
 
 // Leaves target as it was when the stored text does not convert.
 template <typename Integer>
-void readNumber(Integer& target, const QString& key, const QString& defaultText) {
-    if (const std::optional<Integer> value = WholeNumberOf<Integer>(stored(key, defaultText)))
+void readNumber(Integer& target, const QString& key, Integer byDefault) {
+    if (const std::optional<Integer> value =
+            WholeNumberOf<Integer>(stored(key, QString::number(byDefault))))
         target = *value;
 }
+
+const QString LoopingOnCaption = QStringLiteral("Disable");
+const QString LoopingOffCaption = QStringLiteral("Enable");
 
 void applyLowerLimits(UserSettings& settings) {
     settings.step = std::max(settings.step, LowestStep);
@@ -62,12 +66,15 @@ template std::optional<qint32> WholeNumberOf<qint32>(const QString&);
 LoopRepetitions ParseLoopRepetitions(const QString& text) {
     const qsizetype comma = text.indexOf(',');
     LoopRepetitions loop;
-    loop.caption = comma < 0 ? text : text.mid(comma + 1);
+    loop.looping = (comma < 0 ? text : text.mid(comma + 1)) != LoopingOffCaption;
     const qint16 count = comma < 0 ? 0 : WholeNumberOf<qint16>(text.left(comma)).value_or(0);
-    if (loop.caption != "Enable" && loop.caption != "Disable")
-        loop.caption = "Disable";
     loop.count = count >= 1 && count <= 5 ? count : 1;
     return loop;
+}
+
+QString LoopRepetitionsText(const LoopRepetitions& loop) {
+    return QString::number(loop.count) + ',' +
+           (loop.looping ? LoopingOnCaption : LoopingOffCaption);
 }
 
 QString StoredDefaultAudioFolder() {
@@ -83,19 +90,20 @@ void ReadUserSettings(UserSettings& settings) {
     settings.pause = defaults.pause;
     settings.maxFiles = defaults.maxFiles;
 
-    readNumber(settings.step, "Step", "4000");
-    readNumber(settings.offset, "Offset", "1100");
-    readNumber(settings.pause, "Pause", "600");
-    readNumber(settings.jump, "Jump", "4000");
+    readNumber(settings.step, "Step", defaults.step);
+    readNumber(settings.offset, "Offset", defaults.offset);
+    readNumber(settings.pause, "Pause", defaults.pause);
+    readNumber(settings.jump, "Jump", defaults.jump);
     applyLowerLimits(settings);
 
-    const LoopRepetitions loop = ParseLoopRepetitions(stored("Loop Repetitions", "1,Disable"));
+    const LoopRepetitions loop = ParseLoopRepetitions(
+        stored("Loop Repetitions", LoopRepetitionsText({defaults.loopCount, defaults.looping})));
     settings.loopCount = loop.count;
-    settings.loopCaption = loop.caption;
+    settings.looping = loop.looping;
 
     settings.defaultAudioFolder = StoredDefaultAudioFolder();
-    readNumber(settings.maxFiles, "Max Files", "9");
-    readNumber(settings.recentFileList, "Recent File List", "1");
+    readNumber(settings.maxFiles, "Max Files", defaults.maxFiles);
+    readNumber(settings.recentFileList, "Recent File List", defaults.recentFileList);
 }
 
 void WriteUserSettings(const UserSettings& settings) {
@@ -107,5 +115,5 @@ void WriteUserSettings(const UserSettings& settings) {
     save("Default Audio Folder", settings.defaultAudioFolder);
     save("Max Files", QString::number(settings.maxFiles));
     save("Recent File List", QString::number(settings.recentFileList));
-    save("Loop Repetitions", QString::number(settings.loopCount) + ',' + settings.loopCaption);
+    save("Loop Repetitions", LoopRepetitionsText({settings.loopCount, settings.looping}));
 }

@@ -9,19 +9,19 @@ inline constexpr char AppName[] = "Parlanda";
 
 // The section "Settings" as the program uses it: the durations in milliseconds, the
 // Looping menu, the open dialog's default folder and the recent file list's settings.
+// The values given here are the defaults, for the store and for the Options dialog.
 struct UserSettings {
     qint32 step = 4000;
     qint32 offset = 1100;
     qint32 pause = 600;
     qint32 jump = 4000;
-    // The checked repetition item (1 to 5) and the caption of the toggle item, which
-    // names the action it offers: "Disable" while looping is on, "Enable" while off.
+    // The number of repetitions (1 to 5) and whether looping is on; off counts as 1.
     qint16 loopCount = 1;
-    QString loopCaption = "Disable";
+    bool looping = true;
     QString defaultAudioFolder;
     qint16 maxFiles = 9;
     // Used as a flag: nonzero builds the recent file menu at start-up.
-    qint16 recentFileList = 0;
+    qint16 recentFileList = 1;
 };
 
 // A stored number as a whole number: the text is a decimal number (blanks around it,
@@ -30,14 +30,16 @@ struct UserSettings {
 // result does not fit Integer. Defined for qint16 and qint32.
 template <typename Integer> std::optional<Integer> WholeNumberOf(const QString& text);
 
-// The Looping menu as stored: "<count>,<caption>" such as "3,Disable".
+// The Looping menu as stored: "<count>,<caption>" such as "3,Disable", the caption
+// naming what the toggle item offers ("Disable" while looping is on).
 struct LoopRepetitions {
     qint16 count = 1;
-    QString caption = "Disable";
+    bool looping = true;
 };
-// Reads the stored text: a count outside 1 to 5 (or none) gives 1, a caption other
-// than exactly "Enable" or "Disable" gives "Disable".
+// Reads the stored text: a count outside 1 to 5 (or none) gives 1, and only a caption
+// of exactly "Enable" means looping off.
 LoopRepetitions ParseLoopRepetitions(const QString& text);
+QString LoopRepetitionsText(const LoopRepetitions& loop);
 
 // The default audio folder as stored at the last shutdown; the user's documents folder
 // when the store names none.
@@ -45,7 +47,8 @@ QString StoredDefaultAudioFolder();
 
 // Reads the section "Settings" into settings: presets the durations and MaxFiles to
 // their defaults, takes every stored value that converts, keeps the earlier value for
-// one that does not, then raises the durations to their lower limits. Never fails.
+// one that does not (RecentFileList keeps the value settings holds), then raises the
+// durations to their lower limits. Never fails.
 void ReadUserSettings(UserSettings& settings);
 // Writes all eight keys of the section "Settings" in one write of the store. Whether it
 // reached the disk shows in SettingsWriteFailed(AppName).

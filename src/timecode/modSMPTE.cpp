@@ -1,9 +1,5 @@
 #include "timecode/modSMPTE.h"
 
-#include "messages/modErrorHandlers.h"
-#include "platform/Dialogs.h"
-
-#include <QApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -15,18 +11,17 @@
 namespace {
 
 const QString ZeroTimeCode = QStringLiteral("00:00:00:00");
-constexpr int OverflowError = 6;
 constexpr qsizetype MaxTypedMinutesAndSeconds = 5;
 
-qint64 hundredthsRoundedToEven(qint64 ms) {
-    qint64 hundredths = ms / 10;
-    const qint64 rest = ms % 10;
+quint64 hundredthsRoundedToEven(quint64 ms) {
+    quint64 hundredths = ms / 10;
+    const quint64 rest = ms % 10;
     if (rest > 5 || (rest == 5 && hundredths % 2 == 1))
         ++hundredths;
     return hundredths;
 }
 
-QString twoDigitsAtLeast(qint64 value) {
+QString twoDigitsAtLeast(quint64 value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
 
@@ -73,12 +68,8 @@ std::optional<qint32> sumOfFields(qint64 hours, qint64 minutes, qint64 seconds, 
     return qint32(total);
 }
 
-qint32 reportTimeCodeOverflow(const QString& text) {
-    dialogs().message(QApplication::activeWindow(),
-                      QStringLiteral("Overflow: the time %1 is too large.").arg(text.trimmed()),
-                      QStringLiteral("Error!"), Dialogs::Icon::None);
-    return 0;
-}
+const TimeCodeResult<qint64> TimeTooLarge{0, TimeCodeError::TimeTooLarge};
+const TimeCodeResult<QString> SecondsOutOfRange{ZeroTimeCode, TimeCodeError::SecondsOutOfRange};
 
 // A count of seconds typed with the user's decimal separator or a point; no value when
 // the text is not such a number. A number too large for a double reads as infinity.
@@ -96,27 +87,23 @@ std::optional<double> readSeconds(const QString& text) {
     return QLocale::c().toDouble(trimmed);
 }
 
-QString reportParseOverflow() {
-    MediaErrorMessage(OverflowError);
-    return ZeroTimeCode;
-}
-
 // Form 1: seconds, rounded to whole milliseconds with halves to even. The range of the
 // 32-bit float the entry was once read into still marks the numbers refused as overflow.
-QString secondsToTimeCode(double seconds) {
+TimeCodeResult<QString> secondsToTimeCode(double seconds) {
     if (!std::isfinite(seconds) || std::fabs(seconds) > FLT_MAX)
-        return reportParseOverflow();
+        return SecondsOutOfRange;
     if (seconds < 0)
-        return ZeroTimeCode;
+        return {ZeroTimeCode};
     const double ms = std::nearbyint(seconds * 1000);
     if (ms > std::numeric_limits<qint32>::max())
-        return reportParseOverflow();
-    return MsToTimeCode(qint32(ms));
+        return SecondsOutOfRange;
+    return {MsToTimeCode(qint64(ms))};
 }
 
 // Form 2: a full time code, kept as typed when it reads as a time after the start.
-QString typedTimeCode(const QString& text) {
-    return TimeCodeToMs(text) > 0 ? text : ZeroTimeCode;
+TimeCodeResult<QString> typedTimeCode(const QString& text) {
+    const TimeCodeResult<qint64> ms = TimeCodeToMs(text);
+    return {ms.value > 0 ? text : ZeroTimeCode, ms.error};
 }
 
 // Form 3: "m:ss" in five characters or fewer; a negative total gives its magnitude.
@@ -128,21 +115,23 @@ QString minutesAndSecondsToTimeCode(const QString& text) {
     const auto seconds = readWholeNumber(QStringView(text).mid(colon + 1));
     if (!minutes || !seconds)
         return ZeroTimeCode;
-    return MsToTimeCode(qint32((*minutes * 60 + *seconds) * 1000));
+    return MsToTimeCode((*minutes * 60 + *seconds) * 1000);
 }
 
 } // namespace
 
-QString MsToTimeCode(qint32 ms) {
-    const qint64 totalHundredths = hundredthsRoundedToEven(qAbs(qint64(ms)));
-    const qint64 totalSeconds = totalHundredths / 100;
-    const qint64 totalMinutes = totalSeconds / 60;
+QString MsToTimeCode(qint64 ms) {
+    // The magnitude of the most negative value only fits unsigned.
+    const quint64 magnitude = ms < 0 ? 0 - quint64(ms) : quint64(ms);
+    const quint64 totalHundredths = hundredthsRoundedToEven(magnitude);
+    const quint64 totalSeconds = totalHundredths / 100;
+    const quint64 totalMinutes = totalSeconds / 60;
     return QStringList{twoDigitsAtLeast(totalMinutes / 60), twoDigitsAtLeast(totalMinutes % 60),
                        twoDigitsAtLeast(totalSeconds % 60), twoDigitsAtLeast(totalHundredths % 100)}
         .join(u':');
 }
 
-qint32 TimeCodeToMs(const QString& text) {
+TimeCodeResult<qint64> TimeCodeToMs(const QString& text) {
     const qsizetype hourWidth = hourFieldWidth(text);
     const qsizetype shift = hourWidth - 2;
     const QStringView view(text);
@@ -154,22 +143,24 @@ qint32 TimeCodeToMs(const QString& text) {
     const auto seconds = field(6 + shift, 2);
     const auto hundredths = field(9 + shift, 2);
     if (!minutes || !seconds || !hundredths)
-        return 0;
+        return {};
     if (!hours) // a field of many digits that no integer holds
-        return hourWidth > 2 ? reportTimeCodeOverflow(text) : 0;
+        return hourWidth > 2 ? TimeTooLarge : TimeCodeResult<qint64>{};
     const auto ms = sumOfFields(*hours, *minutes, *seconds, *hundredths);
-    return ms ? *ms : reportTimeCodeOverflow(text);
+    return ms ? TimeCodeResult<qint64>{*ms} : TimeTooLarge;
 }
 
-QString ParseTimeEntry(const QString& text) {
+TimeCodeResult<QString> ParseTimeEntry(const QString& text) {
     if (const auto seconds = readSeconds(text))
         return secondsToTimeCode(*seconds);
     if (text.size() > MaxTypedMinutesAndSeconds)
         return typedTimeCode(text);
-    return minutesAndSecondsToTimeCode(text);
+    return {minutesAndSecondsToTimeCode(text)};
 }
 
-QString ClampTimeEntry(const QString& text, qint32 lengthMs) {
-    const QString entry = ParseTimeEntry(text);
-    return TimeCodeToMs(entry) > lengthMs ? MsToTimeCode(lengthMs) : entry;
+TimeCodeResult<QString> ClampTimeEntry(const QString& text, qint64 lengthMs) {
+    TimeCodeResult<QString> entry = ParseTimeEntry(text);
+    if (TimeCodeToMs(entry.value).value > lengthMs)
+        entry.value = MsToTimeCode(lengthMs);
+    return entry;
 }

@@ -3,22 +3,36 @@
 #include <QString>
 
 // Conversions between milliseconds and the time code hh:mm:ss:cc (hours of two or more
-// digits, minutes, seconds, hundredths).
+// digits, minutes, seconds, hundredths). Pure functions: a conversion that fails says
+// why in its result, and the caller tells the user.
+
+enum class TimeCodeError {
+    None,
+    // A time code whose sum exceeds 32 bits of milliseconds.
+    TimeTooLarge,
+    // A count of seconds beyond the millisecond range.
+    SecondsOutOfRange,
+};
+
+template <typename Value> struct TimeCodeResult {
+    Value value{};
+    TimeCodeError error = TimeCodeError::None;
+};
 
 // The time code of |ms|, hundredths rounded with halves to the even neighbour.
-QString MsToTimeCode(qint32 ms);
+QString MsToTimeCode(qint64 ms);
 
 // Milliseconds of a time code read by character position: hours at characters 1-2
 // (all leading digits when there are three or more), minutes 4-5, seconds 7-8,
 // hundredths 10-11; the characters between are not examined. 0 when a field is not a
-// number; 0 and an "Error!" message when the sum exceeds 32 bits.
-qint32 TimeCodeToMs(const QString& text);
+// number; 0 and TimeTooLarge when the sum exceeds 32 bits.
+TimeCodeResult<qint64> TimeCodeToMs(const QString& text);
 
 // Reads a time as the user typed it: a count of seconds ("90.5", in the user's decimal
 // notation or with a point), a full time code (returned as typed), or minutes:seconds
-// in five characters or fewer ("1:30"). Anything else gives "00:00:00:00"; seconds
-// beyond the millisecond range also show the overflow message.
-QString ParseTimeEntry(const QString& text);
+// in five characters or fewer ("1:30"). Anything else gives "00:00:00:00", as does an
+// error.
+TimeCodeResult<QString> ParseTimeEntry(const QString& text);
 
 // ParseTimeEntry limited to lengthMs, the length of the open file.
-QString ClampTimeEntry(const QString& text, qint32 lengthMs);
+TimeCodeResult<QString> ClampTimeEntry(const QString& text, qint64 lengthMs);

@@ -2,22 +2,28 @@
 
 #include "support/TestWav.h"
 
-ManualClockWindow::ManualClockWindow() {
+#include <QAction>
+
+ManualClockWindow::ManualClockWindow(Kind kind) {
     // The settings store lives under XDG_CONFIG_HOME: never the user's own.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(files.filePath(QStringLiteral("config"))));
-    main = std::make_unique<frmMain>(std::make_unique<NullAudioOutput>(audioClock));
+    auto output = std::make_unique<NullAudioOutput>(audioClock);
+    if (kind == WithWindow)
+        main = std::make_unique<frmMain>(std::move(output));
+    else
+        alone = std::make_unique<PlayerController>(std::move(output));
 }
 
 ManualClockWindow::~ManualClockWindow() = default;
 
-bool ManualClockWindow::openFile(qint32 lengthMs, const QString& name) {
+bool ManualClockWindow::openFile(qint64 lengthMs, const QString& name) {
     const QString path = files.filePath(name);
-    return writeIndexedWav(path, qint64(lengthMs) * SampleRate / 1000, SampleRate, 1) &&
-           main->OpenAudioFile(path) != 0;
+    return writeIndexedWav(path, lengthMs * SampleRate / 1000, SampleRate, 1) &&
+           player().openFile(path);
 }
 
-void ManualClockWindow::seekTo(qint32 ms) {
-    device().setWait(true);
-    device().setTo(ms);
-    device().setCommand(QStringLiteral("Seek"));
+void ManualClockWindow::trigger(const char* item) {
+    auto* action = main->findChild<QAction*>(QLatin1String(item));
+    Q_ASSERT(action);
+    action->trigger();
 }

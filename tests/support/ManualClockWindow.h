@@ -1,34 +1,35 @@
 #pragma once
 
-#include "app/frmMain.h"
-#include "audio/MediaControl.h"
 #include "audio/NullAudioOutput.h"
+#include "player/PlayerController.h"
 #include "support/ScriptedDialogs.h"
+#include "windows/frmMain.h"
 
 #include <QTemporaryDir>
 
 #include <memory>
 
-// A main window that plays through the null output on a clock the test drives, with its
-// settings store in a temporary folder and scripted dialogs installed.
+// The player on the null output, on a clock the test drives, with its settings store in
+// a temporary folder and scripted dialogs installed; with its main window or without.
 class ManualClockWindow {
 public:
     // Files are written at this rate, so that every millisecond is a whole frame.
     static constexpr int SampleRate = 8000;
 
-    ManualClockWindow();
+    enum Kind { WithWindow, PlayerOnly };
+    explicit ManualClockWindow(Kind kind = WithWindow);
     ~ManualClockWindow();
 
     frmMain& window() { return *main; }
-    MediaControl& device() { return main->mciWave(); }
+    PlayerController& player() { return main ? main->player() : *alone; }
     ManualAudioClock& clock() { return *audioClock; }
     ScriptedDialogs& prompts() { return scripted; }
     QString folder() const { return files.path(); }
 
+    // Chooses the window's menu item of that object name, as the user does.
+    void trigger(const char* item);
     // Writes an indexed mono WAV file of lengthMs into folder() and opens it.
-    bool openFile(qint32 lengthMs, const QString& name = QStringLiteral("tape.wav"));
-    // Puts the device at ms, as a seek from the time field would.
-    void seekTo(qint32 ms);
+    bool openFile(qint64 lengthMs, const QString& name = QStringLiteral("tape.wav"));
 
 private:
     QTemporaryDir files;
@@ -36,4 +37,5 @@ private:
     ScopedDialogs scriptedInUse{scripted};
     std::shared_ptr<ManualAudioClock> audioClock = std::make_shared<ManualAudioClock>();
     std::unique_ptr<frmMain> main;
+    std::unique_ptr<PlayerController> alone;
 };

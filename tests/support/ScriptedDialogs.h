@@ -1,11 +1,9 @@
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "windows/Dialogs.h"
 
 #include <QList>
 #include <QQueue>
-
-#include <functional>
 
 // Dialogs for tests: records every call in order and answers from queues the test
 // fills. With an empty queue the input prompt answers "" and the open-file dialog is
@@ -13,43 +11,50 @@
 class ScriptedDialogs : public Dialogs {
 public:
     enum class Kind { Message, Input, OpenFile, Help };
-
     struct Call {
         Kind kind = Kind::Message;
         QString text;  // message text or input prompt
         QString title; // message or input title
         Icon icon = Icon::None;
-        QString defaultText; // input default answer
         OpenFileRequest request;
-        HelpCommand helpCommand = HelpCommand::Contents;
-        int helpContext = 0;
     };
 
-    void message(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
-    QString input(QWidget* parent, const QString& prompt, const QString& title,
-                  const QString& defaultText) override;
-    std::optional<QString> openFile(QWidget* parent, const OpenFileRequest& request) override;
-    void showHelp(QWidget* parent, HelpCommand command, int context = 0) override;
+    void message(QWidget*, const QString& text, const QString& title, Icon icon) override {
+        recorded.append({Kind::Message, text, title, icon, {}});
+    }
+    QString input(QWidget*, const QString& prompt, const QString& title, const QString&) override {
+        recorded.append({Kind::Input, prompt, title, Icon::None, {}});
+        return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
+    }
+    std::optional<QString> openFile(QWidget*, const OpenFileRequest& request) override {
+        recorded.append({Kind::OpenFile, {}, {}, Icon::None, request});
+        return openFileAnswers.isEmpty() ? std::nullopt : openFileAnswers.dequeue();
+    }
+    void showHelp(QWidget*, HelpCommand, int) override {
+        recorded.append({Kind::Help, {}, {}, Icon::None, {}});
+    }
 
     void queueInput(const QString& answer) { inputAnswers.enqueue(answer); }
     void queueOpenFile(const std::optional<QString>& answer) { openFileAnswers.enqueue(answer); }
-    // Runs inside every call after it was recorded, as a modal dialog would let the
-    // event loop run (e.g. to check the state while a message is up).
-    void onCall(std::function<void(const Call&)> hook) { callHook = std::move(hook); }
 
     const QList<Call>& calls() const { return recorded; }
-    QList<Call> callsOf(Kind kind) const;
+    QList<Call> callsOf(Kind kind) const {
+        QList<Call> matching = recorded;
+        matching.removeIf([kind](const Call& call) { return call.kind != kind; });
+        return matching;
+    }
     // The texts of the message boxes shown so far, in order.
-    QStringList messageTexts() const;
-    void clear() { recorded.clear(); }
+    QStringList messageTexts() const {
+        QStringList texts;
+        for (const Call& call : callsOf(Kind::Message))
+            texts.append(call.text);
+        return texts;
+    }
 
 private:
-    void record(Call call);
-
     QList<Call> recorded;
     QQueue<QString> inputAnswers;
     QQueue<std::optional<QString>> openFileAnswers;
-    std::function<void(const Call&)> callHook;
 };
 
 // Installs a Dialogs implementation for its lifetime and restores the real one after.

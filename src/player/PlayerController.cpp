@@ -1,0 +1,398 @@
+#include "player/PlayerController.h"
+
+#include "audio/AudioOutput.h"
+#include "audio/MediaControl.h"
+#include "player/MediaErrorText.h"
+#include "settings/modPaths.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int PlayingUpdateIntervalMs = 50;
+
+const std::array<const char*, 9> CommandNames{
+    "Walk", "Previous Step", "Current Step", "Next Step",  "Jump Back",
+    "Stop", "Play",          "Jump Forward", "Play Pause",
+};
+
+} // namespace
+
+// State changes are announced once a command has run to its end, not for every step
+// the device takes on the way.
+class PlayerController::CommandScope {
+public:
+    explicit CommandScope(PlayerController& player) : player(player) { ++player.commandDepth; }
+    ~CommandScope() {
+        if (--player.commandDepth == 0)
+            player.updateState();
+    }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    PlayerController& player;
+};
+
+QString PlayerController::commandName(Command command) {
+    return QString::fromLatin1(CommandNames.at(std::size_t(command)));
+}
+
+std::optional<PlayerController::Command> PlayerController::commandNamed(const QString& name) {
+    for (std::size_t i = 0; i < CommandNames.size(); ++i)
+        if (name == QLatin1String(CommandNames[i]))
+            return Command(i);
+    return std::nullopt;
+}
+
+PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject* parent)
+    : QObject(parent), media(std::make_unique<MediaControl>(std::move(output))) {
+    // The flag is off until the store says otherwise.
+    current.recentFileList = 0;
+    connect(media.get(), &MediaControl::positionUpdate, this, &PlayerController::followPosition);
+    connect(media.get(), &MediaControl::done, this, &PlayerController::stepHeard);
+    connect(media.get(), &MediaControl::modeChanged, this, &PlayerController::updateState);
+    connect(media.get(), &MediaControl::outputAvailableChanged, this,
+            &PlayerController::outputAvailableChanged);
+    restTimer.setSingleShot(true);
+    // A coarse timer may fire several percent late; the rest should last Pause.
+    restTimer.setTimerType(Qt::PreciseTimer);
+    connect(&restTimer, &QTimer::timeout, this, &PlayerController::endRest);
+}
+
+PlayerController::~PlayerController() = default;
+
+void PlayerController::run(Command command) {
+    switch (command) {
+    case Command::Walk:
+    case Command::PreviousStep:
+    case Command::CurrentStep:
+    case Command::NextStep:
+        playStep(command);
+        break;
+    case Command::JumpBack:
+    case Command::Stop:
+    case Command::Play:
+    case Command::JumpForward:
+        transport(command);
+        break;
+    case Command::PlayPause:
+        togglePause();
+        break;
+    }
+}
+
+// Every transport command ends a walk and cancels a pending rest, so no further step
+// follows it. A jump keeps the play state: playing goes on from the new place.
+void PlayerController::transport(Command command, bool toEdge) {
+    if (!isOpen())
+        return;
+    const CommandScope scope(*this);
+    restTimer.stop();
+    setAutoUpdate(true);
+    stopPlayback();
+    if (stepPending) {
+        // An interrupted step leaves the device at the end of that step.
+        stepPending = false;
+        media->seek(stepEnd);
+    }
+    showPosition();
+    const qint64 length = media->length();
+    const auto withinFile = [length](qint64 ms) { return std::clamp<qint64>(ms, 0, length); };
+    switch (command) {
+    case Command::JumpBack:
+        jumpTo(toEdge ? 0 : withinFile(media->position() - current.jump));
+        break;
+    case Command::JumpForward: {
+        const qint64 target = toEdge ? length : withinFile(media->position() + current.jump);
+        if (target == length) {
+            // At the end playing stops, rather than starting the file over.
+            isPlaying = false;
+            isWalking = false;
+        }
+        jumpTo(target);
+        break;
+    }
+    case Command::Stop:
+        if (isWalking) {
+            isWalking = false;
+            showPosition();
+        }
+        isPlaying = false;
+        break;
+    case Command::Play:
+        if (media->position() >= length)
+            media->seek(0);
+        media->play();
+        media->setUpdateInterval(PlayingUpdateIntervalMs);
+        isPlaying = true;
+        break;
+    default:
+        break;
+    }
+    isWalking = false;
+}
+
+void PlayerController::jumpTo(qint64 target) {
+    media->seek(target);
+    if (isPlaying && !isWalking)
+        transport(Command::Play);
+    else
+        showPosition();
+}
+
+// Walk and the single steps. While a step is pending, repeated commands work from that
+// step's end rather than from wherever its interrupted play had got to.
+void PlayerController::playStep(Command command) {
+    if (!isOpen())
+        return;
+    const CommandScope scope(*this);
+    // This command replaces whatever step the rest would have started.
+    restTimer.stop();
+    setAutoUpdate(true);
+    stopPlayback();
+    if (!stepPending) {
+        stepEnd = media->position();
+        stepPending = true;
+    }
+    qint64 end = stepEnd;
+    if (command == Command::Walk) {
+        isWalking = true;
+        repeatCount = 0;
+    } else if (command == Command::PreviousStep) {
+        end -= current.offset;
+    } else if (command == Command::NextStep) {
+        end += current.offset;
+    }
+    // A step never starts before 0; the step that reaches the end of the file keeps its
+    // full length, ends at the end and is the last of the walk.
+    end = std::max<qint64>(end, current.step);
+    if (end > media->length()) {
+        end = media->length();
+        isWalking = false;
+    }
+    stepEnd = end;
+    // The position display shows the end of the step while it plays.
+    media->seek(stepEnd);
+    showPosition();
+    // A step longer than the file plays the whole file.
+    media->playRange(std::max<qint64>(0, stepEnd - current.step), stepEnd, true);
+}
+
+void PlayerController::stopPlayback() {
+    media->stop();
+    media->setUpdateInterval(0);
+}
+
+// A step heard to its end: in a walk, count the play and rest. Any command given during
+// the rest stops the timer and so replaces the step the rest would have started.
+void PlayerController::stepHeard(int notifyCode) {
+    if (notifyCode != MediaControl::NotifySuccessful)
+        return;
+    const CommandScope scope(*this);
+    stepPending = false;
+    if (!isWalking)
+        return;
+    ++repeatCount;
+    restTimer.start(std::max(0, current.pause));
+}
+
+// Play the same step again until it has been heard as often as Looping asks, then move
+// on to the next one.
+void PlayerController::endRest() {
+    playStep(repeatCount < loopRepetitionCount() ? Command::CurrentStep : Command::NextStep);
+}
+
+void PlayerController::togglePause() {
+    if (isOpen())
+        media->togglePause();
+}
+
+void PlayerController::seek(qint64 ms) {
+    if (!isOpen())
+        return;
+    const CommandScope scope(*this);
+    media->seek(ms);
+    showPosition();
+}
+
+// A pending rest is cancelled too, so no step starts while the slider is held.
+void PlayerController::holdPosition() {
+    if (!isOpen())
+        return;
+    const CommandScope scope(*this);
+    restTimer.stop();
+    media->stop();
+    setAutoUpdate(false);
+}
+
+// A walk starts again from the released position: the step that was playing when the
+// slider was held is dropped rather than replayed. Playback that was running stays
+// stopped.
+void PlayerController::releasePosition(qint64 ms) {
+    if (!isOpen())
+        return;
+    const CommandScope scope(*this);
+    setAutoUpdate(true);
+    media->seek(ms);
+    if (isWalking) {
+        stepPending = false;
+        walk();
+    } else {
+        emit timeShown(media->position());
+    }
+}
+
+void PlayerController::showPosition() {
+    emit positionShown(media->position());
+}
+
+// The display follows normal playback unless a walk shows its step's end or the user
+// switched the display off.
+void PlayerController::followPosition() {
+    if (!isWalking && following)
+        emit positionUpdate(media->position());
+}
+
+// Paths keep their case: file names on this system are case-sensitive.
+bool PlayerController::openFile(const QString& path) {
+    const CommandScope scope(*this);
+    const MediaControl::Mode mode = media->mode();
+    // A paused play is stopped as well, which also ends a walk whose step was paused.
+    if (mode == MediaControl::ModePlaying || mode == MediaControl::ModePaused)
+        stop();
+    // The file being left keeps the position reached in it. After a failed open nothing
+    // is open, and the remembered position of the file that failed must not become 0.
+    if (mode != MediaControl::ModeNotOpen)
+        SaveFilePosition(media->fileName(), media->position(), current.maxFiles);
+    if (!media->open(path)) {
+        emit fileClosed();
+        const int error = media->error();
+        if (error >= MediaControl::RaisedErrorBase)
+            emit errorOccurred(MediaErrorText(error), QString());
+        else
+            emit errorOccurred(media->errorMessage(), tr("Cannot Open Audio File"));
+        return false;
+    }
+    // A new file becomes the list's first entry.
+    AddRecentFile(path, current.maxFiles);
+    emit recentFilesChanged();
+    showPosition();
+    emit fileOpened(path);
+    return true;
+}
+
+// A path from the command line may be relative: it is made absolute so that the status
+// bar, the recent file list and the next dialog name the file wherever they are used.
+bool PlayerController::openChosenFile(const QString& path) {
+    const QString absolutePath = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    const bool opened = openFile(absolutePath);
+    if (opened)
+        lastOpenFolder = FolderOfPath(absolutePath);
+    return opened;
+}
+
+bool PlayerController::openRecentFile(const QString& path) {
+    if (openFile(path))
+        return true;
+    RemoveRecentFile(path, current.maxFiles);
+    emit recentFilesChanged();
+    return false;
+}
+
+void PlayerController::clearRecentFiles() {
+    ClearRecentFiles(isOpen(), media->fileName(), media->position());
+    emit recentFilesChanged();
+}
+
+QList<RecentFileItem> PlayerController::recentFileItems() const {
+    return RecentFileMenuItems(current.maxFiles, isOpen() ? media->fileName() : QString());
+}
+
+QString PlayerController::openFolder() const {
+    return lastOpenFolder.isEmpty() ? current.defaultAudioFolder : lastOpenFolder;
+}
+
+void PlayerController::stopPositionUpdates() {
+    media->setUpdateInterval(0);
+}
+
+void PlayerController::shutDown() {
+    const CommandScope scope(*this);
+    restTimer.stop();
+    isWalking = false;
+    stepPending = false;
+    media->close();
+}
+
+bool PlayerController::isOpen() const {
+    return media->mode() != MediaControl::ModeNotOpen;
+}
+
+QString PlayerController::fileName() const {
+    return media->fileName();
+}
+
+qint64 PlayerController::position() const {
+    return media->position();
+}
+
+qint64 PlayerController::length() const {
+    return media->length();
+}
+
+bool PlayerController::outputAvailable() const {
+    return media->outputAvailable();
+}
+
+void PlayerController::setAutoUpdate(bool value) {
+    following = value;
+    emit autoUpdateChanged(value);
+}
+
+void PlayerController::setLooping(bool on) {
+    current.looping = on;
+    emit loopingChanged();
+}
+
+void PlayerController::setRepetitions(int count) {
+    if (count < 1 || count > 5)
+        return;
+    current.loopCount = qint16(count);
+    emit loopingChanged();
+}
+
+void PlayerController::loadSettings() {
+    ReadUserSettings(current);
+    emit loopingChanged();
+}
+
+void PlayerController::saveSettings() const {
+    WriteUserSettings(current);
+}
+
+PlayerController::State PlayerController::currentState() const {
+    if (restTimer.isActive())
+        return State::Resting;
+    switch (media->mode()) {
+    case MediaControl::ModePlaying:
+        return stepPending ? State::Stepping : State::Playing;
+    case MediaControl::ModePaused:
+        return State::Paused;
+    default:
+        return State::Idle;
+    }
+}
+
+void PlayerController::updateState() {
+    if (commandDepth > 0)
+        return;
+    const State now = currentState();
+    if (now == shownState)
+        return;
+    shownState = now;
+    emit stateChanged(now);
+}

@@ -1,0 +1,159 @@
+#pragma once
+
+#include "settings/RecentFiles.h"
+#include "settings/modSettings.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+#include "audio/AudioOutput.h"
+class MediaControl;
+
+// The player: the open file, the transport and the walk, the durations and the Looping
+// settings, the recent file list. Every input (the main window, and any remote) drives
+// it through run() or the typed commands; it shows nothing itself and reports through
+// signals. Positions and lengths are milliseconds.
+class PlayerController : public QObject {
+    Q_OBJECT
+public:
+    enum class Command {
+        Walk,
+        PreviousStep,
+        CurrentStep,
+        NextStep,
+        JumpBack,
+        Stop,
+        Play,
+        JumpForward,
+        PlayPause,
+    };
+    Q_ENUM(Command)
+
+    enum class State { Idle, Playing, Paused, Stepping, Resting };
+    Q_ENUM(State)
+
+    // The stored name of a command ("Walk", "Previous Step", ... "Play Pause").
+    static QString commandName(Command command);
+    static std::optional<Command> commandNamed(const QString& name);
+
+    // Without an output the player plays through the sound server.
+    explicit PlayerController(std::unique_ptr<AudioOutput> output = {}, QObject* parent = nullptr);
+    ~PlayerController() override;
+
+    // Commands act only while a file is open.
+    void run(Command command);
+    void walk() { playStep(Command::Walk); }
+    void previousStep() { playStep(Command::PreviousStep); }
+    void currentStep() { playStep(Command::CurrentStep); }
+    void nextStep() { playStep(Command::NextStep); }
+    // toStart / toEnd: to the start or the end of the file (Ctrl with the button).
+    void jumpBack(bool toStart = false) { transport(Command::JumpBack, toStart); }
+    void stop() { transport(Command::Stop); }
+    void play() { transport(Command::Play); }
+    void jumpForward(bool toEnd = false) { transport(Command::JumpForward, toEnd); }
+    void togglePause();
+    // Goes to ms without ending a walk: a step playing is interrupted and stays pending.
+    void seek(qint64 ms);
+    // The position slider: holding it stops the sound and the position display;
+    // releasing it goes to ms and restarts a walk there.
+    void holdPosition();
+    void releasePosition(qint64 ms);
+
+    // Opens a file; false (after errorOccurred) when it cannot be opened.
+    bool openFile(const QString& path);
+    // A file chosen by the user: made absolute, and its folder becomes openFolder().
+    bool openChosenFile(const QString& path);
+    // A file of the recent list: one that cannot be opened leaves the list.
+    bool openRecentFile(const QString& path);
+    void clearRecentFiles();
+    QList<RecentFileItem> recentFileItems() const;
+    // Where the open dialog starts: the folder of the file chosen last, else the default.
+    QString openFolder() const;
+    // Stops the periodic position display until the next Play.
+    void stopPositionUpdates();
+    // No step, rest or sound follows; the file is closed.
+    void shutDown();
+
+    State state() const { return shownState; }
+    bool isOpen() const;
+    QString fileName() const;
+    qint64 position() const;
+    qint64 length() const;
+    bool walking() const { return isWalking; }
+    bool outputAvailable() const;
+
+    // Whether the position display follows playback ("Update Time").
+    bool autoUpdate() const { return following; }
+    void setAutoUpdate(bool value);
+
+    // The settings in use. Setters store the value unchanged.
+    const UserSettings& settings() const { return current; }
+    void setStep(qint32 ms) { current.step = ms; }
+    void setOffset(qint32 ms) { current.offset = ms; }
+    void setPause(qint32 ms) { current.pause = ms; }
+    void setJump(qint32 ms) { current.jump = ms; }
+    void setMaxFiles(qint16 count) { current.maxFiles = count; }
+    void setRecentFileList(qint16 flag) { current.recentFileList = flag; }
+    void setDefaultAudioFolder(const QString& folder) { current.defaultAudioFolder = folder; }
+    void setLooping(bool on);
+    // 1 to 5; other counts are ignored.
+    void setRepetitions(int count);
+    // How often a step is heard before the walk moves on: 1 while looping is off.
+    int loopRepetitionCount() const { return current.looping ? current.loopCount : 1; }
+
+    void loadSettings();
+    void saveSettings() const;
+
+signals:
+    // The time field and the slider show ms.
+    void positionShown(qint64 ms);
+    // Only the time field shows ms (the slider stays where it was released).
+    void timeShown(qint64 ms);
+    // The periodic position while normal playback is followed.
+    void positionUpdate(qint64 ms);
+    void stateChanged(PlayerController::State state);
+    void fileOpened(const QString& path);
+    // A file failed to open: none is open now.
+    void fileClosed();
+    // For the user, with the title of its message ("" for none).
+    void errorOccurred(const QString& message, const QString& title);
+    void autoUpdateChanged(bool on);
+    void loopingChanged();
+    void recentFilesChanged();
+    void outputAvailableChanged(bool available);
+
+private:
+    class CommandScope;
+
+    void transport(Command command, bool toEdge = false);
+    void jumpTo(qint64 target);
+    void playStep(Command command);
+    void stopPlayback();
+    void stepHeard(int notifyCode);
+    void endRest();
+    void showPosition();
+    void followPosition();
+    void updateState();
+    State currentState() const;
+
+    std::unique_ptr<MediaControl> media;
+    UserSettings current;
+    QString lastOpenFolder;
+    bool following = true;
+
+    bool isWalking = false;
+    bool isPlaying = false;
+    bool stepPending = false;
+    qint64 stepEnd = 0;
+    // Completed plays since Walk; wide enough never to overflow in one walk.
+    qint64 repeatCount = 0;
+    // The rest between walk steps: a single-shot timer, so the player stays idle.
+    QTimer restTimer;
+
+    State shownState = State::Idle;
+    int commandDepth = 0;
+};
