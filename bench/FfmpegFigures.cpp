@@ -62,13 +62,10 @@ std::vector<Played> playAroundTheMiddle(MediaControl& media, MonitorRecorder& re
         QEventLoop loop;
         QTimer::singleShot(3000, &loop, &QEventLoop::quit);
         auto connection = QObject::connect(&media, &MediaControl::done, &loop, &QEventLoop::quit);
-        media.setFrom(fromMs);
-        media.setTo(fromMs + RangeMs);
-        media.setNotify(true);
         const qint64 first = (qint64(fromMs) * rate + 500) / 1000;
         played.push_back({recorder.capturedFrames(), first,
                           (qint64(fromMs + RangeMs) * rate + 500) / 1000 - first, Clock::now()});
-        media.setCommand("Play");
+        media.playRange(fromMs, fromMs + RangeMs, true);
         loop.exec();
         QObject::disconnect(connection);
         runEvents(100);
@@ -101,8 +98,7 @@ void measure(const QString& folder, const LongFile& file) {
     media.setUpdateInterval(0);
     const double before = residentMiB();
     const auto start = Clock::now();
-    media.setFileName(path);
-    media.setCommand("Open");
+    media.open(path);
     const double openMs = msBetween(start, Clock::now());
     const double addedMiB = residentMiB() - before;
     auto reference = AudioDecoder::open(path).decoder;

@@ -17,6 +17,8 @@ public:
         QString title; // message or input title
         Icon icon = Icon::None;
         OpenFileRequest request;
+        HelpCommand helpCommand = HelpCommand::Contents;
+        int helpContext = 0;
     };
 
     void message(QWidget*, const QString& text, const QString& title, Icon icon) override {
@@ -30,8 +32,8 @@ public:
         recorded.append({Kind::OpenFile, {}, {}, Icon::None, request});
         return openFileAnswers.isEmpty() ? std::nullopt : openFileAnswers.dequeue();
     }
-    void showHelp(QWidget*, HelpCommand, int) override {
-        recorded.append({Kind::Help, {}, {}, Icon::None, {}});
+    void showHelp(QWidget*, HelpCommand command, int context) override {
+        recorded.append({Kind::Help, {}, {}, Icon::None, {}, command, context});
     }
 
     void queueInput(const QString& answer) { inputAnswers.enqueue(answer); }
