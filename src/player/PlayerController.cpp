@@ -84,8 +84,6 @@ void PlayerController::transport(Command command, bool toEdge) {
     if (!isOpen())
         return;
     const CommandScope scope(*this);
-    restTimer.stop();
-    setAutoUpdate(true);
     stopPlayback();
     if (stepPending) {
         // An interrupted step leaves the device at the end of that step.
@@ -143,9 +141,6 @@ void PlayerController::playStep(Command command) {
     if (!isOpen())
         return;
     const CommandScope scope(*this);
-    // This command replaces whatever step the rest would have started.
-    restTimer.stop();
-    setAutoUpdate(true);
     stopPlayback();
     if (!stepPending) {
         stepEnd = media->position();
@@ -175,7 +170,11 @@ void PlayerController::playStep(Command command) {
     media->playRange(std::max<qint64>(0, stepEnd - current.step), stepEnd, true);
 }
 
+// The command replaces whatever step a rest would have started, and the display
+// follows the player again.
 void PlayerController::stopPlayback() {
+    restTimer.stop();
+    setAutoUpdate(true);
     media->stop();
     media->setUpdateInterval(0);
 }
