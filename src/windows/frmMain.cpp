@@ -6,6 +6,7 @@
 #include "audio/AudioOutput.h"
 #include "player/PlayerController.h"
 #include "settings/SettingsStore.h"
+#include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
 #include "windows/frmChooseFolder.h"
 #include "windows/frmSettings.h"
@@ -27,8 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const char* const zeroTimeCode = "00:00:00:00";
 
 struct ButtonDesign {
     const char* tooltip;
@@ -227,7 +226,7 @@ void frmMain::createControls() {
     }
     buttonRow->addSpacing(12);
 
-    txtTime = new QLineEdit(QString::fromLatin1(zeroTimeCode), central);
+    txtTime = new QLineEdit(MsToTimeCode(0), central);
     txtTime->setObjectName(QStringLiteral("txtTime"));
     txtTime->setAccessibleName(tr("Position"));
     txtTime->setReadOnly(true);
@@ -524,7 +523,7 @@ void frmMain::EnableControls(bool state) {
     mnuInfo->setEnabled(state);
     mnuGoToTime->setEnabled(state);
     mnuTimeStamp->setEnabled(state);
-    txtTime->setText(QString::fromLatin1(zeroTimeCode));
+    txtTime->setText(MsToTimeCode(0));
     hsbSlider->setValue(0);
 }
 
