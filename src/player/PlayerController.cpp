@@ -56,7 +56,11 @@ PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject*
     connect(&restTimer, &QTimer::timeout, this, &PlayerController::endRest);
 }
 
-PlayerController::~PlayerController() = default;
+// The media control closes its file as it goes, after the rest timer is gone: nothing of
+// that may reach this object any more.
+PlayerController::~PlayerController() {
+    media->disconnect(this);
+}
 
 void PlayerController::run(Command command) {
     switch (command) {
