@@ -289,10 +289,6 @@ MediaControl::Mode MediaControl::mode() const {
     return d->mode;
 }
 
-int MediaControl::updateInterval() const {
-    return d->statusTimer.isActive() ? d->statusTimer.interval() : 0;
-}
-
 void MediaControl::setUpdateInterval(int ms) {
     if (ms > 0)
         d->statusTimer.start(ms);

@@ -55,7 +55,6 @@ public:
     Mode mode() const;
 
     // The interval of positionUpdate() in ms; 0 stops it.
-    int updateInterval() const;
     void setUpdateInterval(int ms);
 
     // The error of the last command, 0 when it succeeded.
@@ -66,7 +65,7 @@ public:
     bool outputAvailable() const;
 
 signals:
-    // The periodic position notification, every updateInterval() ms while it is not 0.
+    // The periodic position notification, at the update interval while it is not 0.
     void positionUpdate();
     // A range played with notifyAtEnd has ended, with its notify code.
     void done(int notifyCode);

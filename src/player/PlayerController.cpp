@@ -41,13 +41,6 @@ QString PlayerController::commandName(Command command) {
     return QString::fromLatin1(CommandNames.at(std::size_t(command)));
 }
 
-std::optional<PlayerController::Command> PlayerController::commandNamed(const QString& name) {
-    for (std::size_t i = 0; i < CommandNames.size(); ++i)
-        if (name == QLatin1String(CommandNames[i]))
-            return Command(i);
-    return std::nullopt;
-}
-
 PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject* parent)
     : QObject(parent), media(std::make_unique<MediaControl>(std::move(output))) {
     // The flag is off until the store says otherwise.
@@ -63,7 +56,11 @@ PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject*
     connect(&restTimer, &QTimer::timeout, this, &PlayerController::endRest);
 }
 
-PlayerController::~PlayerController() = default;
+// The media control closes its file as it goes, after the rest timer is gone: nothing of
+// that may reach this object any more.
+PlayerController::~PlayerController() {
+    media->disconnect(this);
+}
 
 void PlayerController::run(Command command) {
     switch (command) {
@@ -91,8 +88,6 @@ void PlayerController::transport(Command command, bool toEdge) {
     if (!isOpen())
         return;
     const CommandScope scope(*this);
-    restTimer.stop();
-    setAutoUpdate(true);
     stopPlayback();
     if (stepPending) {
         // An interrupted step leaves the device at the end of that step.
@@ -150,9 +145,6 @@ void PlayerController::playStep(Command command) {
     if (!isOpen())
         return;
     const CommandScope scope(*this);
-    // This command replaces whatever step the rest would have started.
-    restTimer.stop();
-    setAutoUpdate(true);
     stopPlayback();
     if (!stepPending) {
         stepEnd = media->position();
@@ -182,7 +174,11 @@ void PlayerController::playStep(Command command) {
     media->playRange(std::max<qint64>(0, stepEnd - current.step), stepEnd, true);
 }
 
+// The command replaces whatever step a rest would have started, and the display
+// follows the player again.
 void PlayerController::stopPlayback() {
+    restTimer.stop();
+    setAutoUpdate(true);
     media->stop();
     media->setUpdateInterval(0);
 }

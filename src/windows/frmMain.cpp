@@ -6,6 +6,7 @@
 #include "audio/AudioOutput.h"
 #include "player/PlayerController.h"
 #include "settings/SettingsStore.h"
+#include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
 #include "windows/HelpViewer.h"
 #include "windows/frmChooseFolder.h"
@@ -28,8 +29,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const char* const zeroTimeCode = "00:00:00:00";
 
 struct ButtonDesign {
     const char* tooltip;
@@ -228,7 +227,7 @@ void frmMain::createControls() {
     }
     buttonRow->addSpacing(12);
 
-    txtTime = new QLineEdit(QString::fromLatin1(zeroTimeCode), central);
+    txtTime = new QLineEdit(MsToTimeCode(0), central);
     txtTime->setObjectName(QStringLiteral("txtTime"));
     txtTime->setAccessibleName(tr("Position"));
     txtTime->setReadOnly(true);
@@ -530,7 +529,7 @@ void frmMain::EnableControls(bool state) {
     mnuInfo->setEnabled(state);
     mnuGoToTime->setEnabled(state);
     mnuTimeStamp->setEnabled(state);
-    txtTime->setText(QString::fromLatin1(zeroTimeCode));
+    txtTime->setText(MsToTimeCode(0));
     hsbSlider->setValue(0);
 }
 
