@@ -41,6 +41,13 @@ QString PlayerController::commandName(Command command) {
     return QString::fromLatin1(CommandNames.at(std::size_t(command)));
 }
 
+std::optional<PlayerController::Command> PlayerController::commandNamed(const QString& name) {
+    for (std::size_t i = 0; i < CommandNames.size(); ++i)
+        if (name == QLatin1String(CommandNames[i]))
+            return Command(i);
+    return std::nullopt;
+}
+
 PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject* parent)
     : QObject(parent), media(std::make_unique<MediaControl>(std::move(output))) {
     // The flag is off until the store says otherwise.

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 #include "audio/AudioOutput.h"
 class MediaControl;
@@ -37,6 +38,7 @@ public:
 
     // The stored name of a command ("Walk", "Previous Step", ... "Play Pause").
     static QString commandName(Command command);
+    static std::optional<Command> commandNamed(const QString& name);
 
     // Without an output the player plays through the sound server.
     explicit PlayerController(std::unique_ptr<AudioOutput> output = {}, QObject* parent = nullptr);
