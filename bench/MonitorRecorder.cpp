@@ -75,6 +75,20 @@ std::vector<MonitorRecorder::Run> MonitorRecorder::heardRuns() const {
     return runs;
 }
 
+std::vector<qint16> MonitorRecorder::samples(qint64 from) const {
+    std::lock_guard lock(mutex_);
+    const auto begin = samples_.begin() + std::clamp<qint64>(from * 2, 0, qint64(samples_.size()));
+    return {begin, samples_.end()};
+}
+
+qint64 MonitorRecorder::frameAt(TimePoint moment) const {
+    std::lock_guard lock(mutex_);
+    const auto stamp =
+        std::lower_bound(stamps_.begin(), stamps_.end(), moment,
+                         [](const Stamp& s, TimePoint t) { return s.renderedAt < t; });
+    return stamp == stamps_.end() ? qint64(samples_.size() / 2) : stamp->endFrame - ChunkFrames;
+}
+
 MonitorRecorder::TimePoint MonitorRecorder::renderTime(qint64 frame) const {
     std::lock_guard lock(mutex_);
     const auto stamp = std::lower_bound(stamps_.begin(), stamps_.end(), frame + 1,

@@ -32,6 +32,10 @@ public:
     void stop();
 
     std::vector<Run> heardRuns() const;
+    // Everything recorded so far, interleaved stereo, from capture frame `from` on.
+    std::vector<qint16> samples(qint64 from = 0) const;
+    // The first capture frame rendered at or after `moment`.
+    qint64 frameAt(TimePoint moment) const;
     // When capture frame `frame` was rendered by the sink.
     TimePoint renderTime(qint64 frame) const;
 

@@ -1,6 +1,8 @@
 // parlanda_bench: figures of the media control, its audio engine and the walk, measured
 // through the real PulseAudio output into the null sink "test". One line per figure.
 // Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
+//      [tone walk seconds]; 0 ranges measures the tone walk alone (for a graph whose rate
+//      is not the indexed files' 44.1 kHz), 0 seconds leaves it out.
 #include "MonitorRecorder.h"
 #include "walk/WalkFigures.h"
 
@@ -251,7 +253,10 @@ void measureCpu(MediaControl& media) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv); // the walk's figures drive the main window
-    const int count = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
+    const int count = argc > 1 ? atoi(argv[1]) : 60;
+    const int toneWalkSeconds = argc > 2 ? atoi(argv[2]) : 120;
+    if (count <= 0)
+        return printToneWalkFigures(toneWalkSeconds), 0;
     QTemporaryDir folder;
     measureOpen(folder.path());
 
@@ -284,5 +289,7 @@ int main(int argc, char** argv) {
     measureCpu(media);
     media.setCommand("Close");
     printWalkFigures();
+    if (toneWalkSeconds > 0)
+        printToneWalkFigures(toneWalkSeconds);
     return 0;
 }
