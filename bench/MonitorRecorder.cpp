@@ -39,6 +39,7 @@ bool MonitorRecorder::start() {
 void MonitorRecorder::stop() {
     if (!stream_)
         return;
+    catchUp();
     quit_ = true;
     thread_.join();
     pa_simple_free(stream_);
@@ -60,7 +61,20 @@ void MonitorRecorder::recordLoop() {
     }
 }
 
+void MonitorRecorder::catchUp() const {
+    const auto now = std::chrono::steady_clock::now();
+    for (int waited = 0; waited < 30000 && stream_; waited += 10) {
+        {
+            std::lock_guard lock(mutex_);
+            if (!stamps_.empty() && stamps_.back().renderedAt >= now)
+                return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 std::vector<MonitorRecorder::Run> MonitorRecorder::heardRuns() const {
+    catchUp();
     std::lock_guard lock(mutex_);
     std::vector<Run> runs;
     for (qint64 frame = 0; frame < qint64(samples_.size() / 2); ++frame) {
@@ -76,6 +90,7 @@ std::vector<MonitorRecorder::Run> MonitorRecorder::heardRuns() const {
 }
 
 std::vector<qint16> MonitorRecorder::samples(qint64 from) const {
+    catchUp();
     std::lock_guard lock(mutex_);
     const auto begin = samples_.begin() + std::clamp<qint64>(from * 2, 0, qint64(samples_.size()));
     return {begin, samples_.end()};

@@ -31,6 +31,8 @@ public:
     bool start();
     void stop();
 
+    // What the sink rendered up to the call (waiting up to 30 s for a recorder that fell
+    // behind on a busy machine) decoded as runs of an indexed file.
     std::vector<Run> heardRuns() const;
     // Everything recorded so far, interleaved stereo, from capture frame `from` on.
     std::vector<qint16> samples(qint64 from = 0) const;
@@ -45,6 +47,7 @@ private:
         TimePoint renderedAt;
     };
     void recordLoop();
+    void catchUp() const;
 
     pa_simple* stream_ = nullptr;
     std::thread thread_;

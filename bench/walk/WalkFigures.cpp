@@ -236,8 +236,13 @@ std::vector<HeardStep> heardSteps(const std::vector<qint16>& samples) {
 
 // Walks a tone for about `seconds` and prints the dropouts heard inside its steps and
 // the steps' lengths: the walk's continuity as a listener hears it.
-void measureToneWalk(int seconds, const char* load) {
+void measureToneWalk(int seconds, int burnerCount) {
     const int steps = std::max(2, seconds * 1000 / (1000 + TonePauseMs));
+    std::vector<std::unique_ptr<QProcess>> burners;
+    for (int i = 0; i < burnerCount; ++i) {
+        burners.push_back(std::make_unique<QProcess>());
+        burners.back()->start("sh", {"-c", "while :; do :; done"});
+    }
     WalkBench bench(Content::Tone, 1000 + (steps - 1) * ToneOffsetMs);
     MonitorRecorder recorder;
     if (!bench.ready() || !recorder.start())
@@ -263,25 +268,21 @@ void measureToneWalk(int seconds, const char* load) {
         dropoutMs += step.silentBlocks;
         brokenSteps += step.silentBlocks > 0;
     }
-    std::printf("tone walk %d s, %s: dropouts %d ms in %d of %zu steps\n", seconds, load, dropoutMs,
-                brokenSteps, lengths.size());
+    for (auto& burner : burners) {
+        burner->kill();
+        burner->waitForFinished();
+    }
+    std::printf("tone walk %d s, %s: dropouts %d ms in %d of %zu steps\n", seconds,
+                burnerCount ? "two CPU-bound processes beside" : "idle", dropoutMs, brokenSteps,
+                lengths.size());
     printSpread("  step length, Step 1000", lengths);
 }
 
 } // namespace
 
 void printToneWalkFigures(int seconds) {
-    measureToneWalk(seconds, "idle");
-    std::vector<std::unique_ptr<QProcess>> burners;
-    for (int i = 0; i < 2; ++i) {
-        burners.push_back(std::make_unique<QProcess>());
-        burners.back()->start("sh", {"-c", "while :; do :; done"});
-    }
-    measureToneWalk(seconds, "two CPU-bound processes beside");
-    for (auto& burner : burners) {
-        burner->kill();
-        burner->waitForFinished();
-    }
+    measureToneWalk(seconds, 0);
+    measureToneWalk(seconds, 2);
 }
 
 void printWalkFigures() {
