@@ -114,7 +114,8 @@ MonitorRecorder::TimePoint MonitorRecorder::renderTime(qint64 frame) const {
     return stamp->renderedAt - std::chrono::microseconds(framesBefore * 1000000 / SampleRate);
 }
 
-bool writeIndexedWav(const QString& path, qint64 frames) {
+bool writeStereoWav(const QString& path, qint64 frames,
+                    const std::function<std::pair<qint16, qint16>(qint64)>& frameAt) {
     SF_INFO info{};
     info.samplerate = MonitorRecorder::SampleRate;
     info.channels = 2;
@@ -124,10 +125,18 @@ bool writeIndexedWav(const QString& path, qint64 frames) {
         return false;
     std::vector<qint16> samples;
     samples.reserve(size_t(frames) * 2);
-    for (qint64 i = 0; i < frames; ++i)
-        samples.insert(samples.end(), {IndexedCode::left(i), IndexedCode::right(i)});
+    for (qint64 i = 0; i < frames; ++i) {
+        const auto [left, right] = frameAt(i);
+        samples.insert(samples.end(), {left, right});
+    }
     const bool written = sf_writef_short(file, samples.data(), frames) == frames;
     return sf_close(file) == 0 && written;
+}
+
+bool writeIndexedWav(const QString& path, qint64 frames) {
+    return writeStereoWav(path, frames, [](qint64 i) {
+        return std::pair(IndexedCode::left(i), IndexedCode::right(i));
+    });
 }
 
 void runEvents(int ms) {

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -69,6 +70,9 @@ struct IndexedCode {
     }
 };
 
+// Writes a 16-bit stereo WAV at the sink's rate whose frame i is frameAt(i).
+bool writeStereoWav(const QString& path, qint64 frames,
+                    const std::function<std::pair<qint16, qint16>(qint64)>& frameAt);
 // Writes a 16-bit stereo WAV at the sink's rate whose every frame carries its index.
 bool writeIndexedWav(const QString& path, qint64 frames);
 

@@ -65,29 +65,19 @@ public:
     void showHelp(QWidget*, HelpCommand, int) override {}
 };
 
-// The main window on an indexed file, playing through the sound server, with its
-// settings store in a temporary folder.
+// A 1 kHz tone at half of full scale.
 bool writeToneWav(const QString& path, qint64 frames) {
-    SF_INFO info{};
-    info.samplerate = Rate;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    std::vector<qint16> samples;
-    samples.reserve(size_t(frames) * 2);
-    for (qint64 i = 0; i < frames; ++i) {
+    return writeStereoWav(path, frames, [](qint64 i) {
         const auto value =
             qint16(std::lround(16000 * std::sin(2 * M_PI * 1000 * double(i) / Rate)));
-        samples.insert(samples.end(), {value, value});
-    }
-    const bool written = sf_writef_short(file, samples.data(), frames) == frames;
-    return sf_close(file) == 0 && written;
+        return std::pair(value, value);
+    });
 }
 
 enum class Content { Indexed, Tone };
 
+// The main window on an indexed file or a tone, playing through the sound server, with
+// its settings store in a temporary folder.
 class WalkBench {
 public:
     explicit WalkBench(Content content = Content::Indexed, qint32 fileMs = FileMs) {
