@@ -86,6 +86,7 @@ struct PulseAudioOutput::Private {
     bool createStream(int sampleRate, int channels);
     bool ensureStream(int sampleRate, int channels);
     void requestTimingUpdate();
+    void skipToReadIndex();
     // Asks for the server's read and write index now and waits for them (GUI thread).
     bool awaitTimingUpdate(pa_usec_t timeoutUs);
     void dropStream();
@@ -134,11 +135,9 @@ struct PulseAudioOutput::Private {
 
     std::shared_ptr<PlayRange> range;
     quint64 tag = 0;
-    // Where the range begins in the stream (bytes). Its first frames are placed at the
-    // server's read index (a server that ran on empty after the last range moved it on), so
-    // it is known once the server has reported its write index after that write.
-    std::optional<qint64> rangeBase;
-    qint64 rangeBytesWritten = 0;
+    qint64 rangeBase = 0;            // the stream's write index (bytes) where the range begins
+    qint64 writeIndex = 0;           // as written here, corrected from the server at Stop
+    qint64 pendingSeek = 0;          // bytes the range's first write skips (skipToReadIndex)
     pa_usec_t timingRequestedAt = 0; // 0: no correction outstanding
     qint64 heardAtLoss = 0;          // frames of the range known heard when the server went
     qint64 lastHeard = 0;            // the latest framesHeard(): Position never goes back
@@ -289,6 +288,7 @@ bool PulseAudioOutput::Private::createStream(int sampleRate, int channels) {
     // PA_STREAM_AUTO_TIMING_UPDATE, whose timer keeps waking an idle player every 1.5 s.
     const auto flags = pa_stream_flags_t(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_ADJUST_LATENCY |
                                          PA_STREAM_NOT_MONOTONIC | PA_STREAM_START_CORKED);
+    writeIndex = 0;
     if (pa_stream_connect_playback(stream, nullptr, &attr, flags, nullptr, nullptr) < 0) {
         dropStream();
         return false;
@@ -353,15 +353,21 @@ bool PulseAudioOutput::Private::awaitTimingUpdate(pa_usec_t timeoutUs) {
     return answered && pa_stream_get_timing_info(stream);
 }
 
-void PulseAudioOutput::Private::onTimingUpdated(pa_stream* stream, int success, void* self) {
+void PulseAudioOutput::Private::onTimingUpdated(pa_stream*, int, void* self) {
     auto* d = static_cast<Private*>(self);
     d->timingRequestedAt = 0;
-    // libpulse adds the writes made after the request to the reported write index, and
-    // marks it corrupt when the range's first write came after the request.
-    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
-    if (success && timing && !timing->write_index_corrupt && d->range && !d->rangeBase)
-        d->rangeBase = timing->write_index - d->rangeBytesWritten;
     pa_threaded_mainloop_signal(d->loop, 0);
+}
+
+// pipewire-pulse lets the read index run on while a drained stream waits to be corked
+// (PulseAudio, with prebuf, holds it); a range written behind it would lose its first
+// frames, so it begins at the read index the server last reported.
+void PulseAudioOutput::Private::skipToReadIndex() {
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    pendingSeek = 0;
+    if (timing && !timing->write_index_corrupt && timing->read_index > writeIndex)
+        pendingSeek = (timing->read_index - writeIndex) / frameSize() * frameSize();
+    rangeBase = writeIndex + pendingSeek;
 }
 
 // Corrects the clock while a range is held, and notices a server that stopped answering
@@ -381,9 +387,9 @@ void PulseAudioOutput::Private::onTimingTick(pa_mainloop_api* api, pa_time_event
 
 qint64 PulseAudioOutput::Private::framesReported() const {
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
-    if (!timing || !rangeBase)
+    if (!timing)
         return 0;
-    return std::clamp<qint64>((timing->read_index - *rangeBase) / frameSize(), 0,
+    return std::clamp<qint64>((timing->read_index - rangeBase) / frameSize(), 0,
                               range->frameCount());
 }
 
@@ -435,9 +441,9 @@ void PulseAudioOutput::Private::writeAvailable() {
             break;
         }
         const size_t written = size_t(frames) * bytesPerFrame;
-        pa_stream_write(stream, buffer, written, nullptr, 0,
-                        rangeBytesWritten == 0 ? PA_SEEK_RELATIVE_ON_READ : PA_SEEK_RELATIVE);
-        rangeBytesWritten += qint64(written);
+        pa_stream_write(stream, buffer, written, nullptr, pendingSeek, PA_SEEK_RELATIVE);
+        writeIndex += pendingSeek + qint64(written);
+        pendingSeek = 0;
         writable -= written;
     }
     if (range->fullyRead())
@@ -466,11 +472,10 @@ void PulseAudioOutput::Private::onDrained(pa_stream* stream, int success, void* 
     }
     if (!success || !d->range)
         return;
-    pa_usec_t latency = 0;
-    int negative = 0;
-    if (pa_stream_get_latency(stream, &latency, &negative) < 0 || negative)
-        latency = 0;
-    const int delayMs = int(latency / 1000);
+    // The queue is empty: what is left is the sink's own latency. (pa_stream_get_latency
+    // would also count the write index, which libpulse does not know after a placement.)
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    const int delayMs = timing ? int(timing->sink_usec / 1000) : 0;
     QMetaObject::invokeMethod(
         d->q,
         [owner = d->q, tag = d->tag, delayMs] {
@@ -487,9 +492,9 @@ void PulseAudioOutput::Private::cork(bool corked) {
 
 std::optional<qint64> PulseAudioOutput::Private::streamFramesPlayed() const {
     pa_usec_t played = 0;
-    if (!rangeBase || pa_stream_get_time(stream, &played) < 0)
+    if (pa_stream_get_time(stream, &played) < 0)
         return {};
-    return qint64(std::llround(double(played) * spec.rate / 1e6)) - *rangeBase / frameSize();
+    return qint64(std::llround(double(played) * spec.rate / 1e6)) - rangeBase / frameSize();
 }
 
 PulseAudioOutput::PulseAudioOutput(QObject* parent)
@@ -551,8 +556,7 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
         d->connectionLost();
         return;
     }
-    d->rangeBase.reset();
-    d->rangeBytesWritten = 0;
+    d->skipToReadIndex();
     range->setStarvationHandler([loop = d->loop, dp = d.get(), weak = std::weak_ptr(range)] {
         pa_threaded_mainloop_lock(loop);
         if (weak.lock() == dp->range)
@@ -561,7 +565,6 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
     });
     d->writeAvailable();
     d->cork(false);
-    d->timingRequestedAt = 0; // one asked for before the range cannot place it
     d->requestTimingUpdate();
     if (!d->timingTick)
         d->timingTick = d->newTimer(TimingUpdateIntervalUs, &Private::onTimingTick);
@@ -576,7 +579,9 @@ qint64 PulseAudioOutput::stop() {
         d->cork(true);
         if (pa_operation* flush = pa_stream_flush(d->stream, nullptr, nullptr))
             pa_operation_unref(flush);
-        if (!d->awaitTimingUpdate(StopWaitUs))
+        if (d->awaitTimingUpdate(StopWaitUs))
+            d->writeIndex = pa_stream_get_timing_info(d->stream)->write_index;
+        else
             d->connectionLost();
     }
     const qint64 heard = d->ready && d->stream ? d->framesReported() : d->heardAtLoss;
@@ -622,8 +627,11 @@ void PulseAudioOutput::finishIfCurrent(quint64 tag) {
             return;
         d->range->setStarvationHandler({});
         d->range.reset();
-        if (d->ready && d->stream)
+        if (d->ready && d->stream) {
             d->cork(true); // an idle running stream lets the interpolated clock drift
+            d->timingRequestedAt = 0;
+            d->requestTimingUpdate(); // where the read index stopped, for the next range
+        }
     }
     emit finished(tag);
 }
