@@ -38,15 +38,18 @@ constexpr pa_usec_t ReconnectDelayUs = 1000000;
 // A server that has not finished the handshake by then is dropped and tried again later.
 constexpr pa_usec_t ConnectTimeoutUs = 2000000;
 // The longest the GUI thread waits for the server: at start-up for the connection, when a
-// range starts for its stream and at Stop for the frame reached. A server that does not
-// answer in time is treated as gone: the media control falls back to the null output.
+// range starts for its stream and at Stop for the frame reached. A stream that is not
+// ready in time counts as a lost server (the media control falls back to the null
+// output); a Stop not answered in time takes the frame last reported.
 constexpr pa_usec_t StartupWaitUs = 300000;
 constexpr pa_usec_t StreamWaitUs = 150000;
 constexpr pa_usec_t StopWaitUs = 100000;
-// While a range is held the clock is corrected from the server this often; a server that
-// leaves a correction unanswered longer than the deadline is frozen and treated as gone.
+// While a range is held the clock is corrected from the server this often; Position holds
+// while a correction is overdue, and a server that leaves one unanswered longer than the
+// deadline is frozen and treated as gone. (A busy machine delays answers by well over
+// 100 ms; giving up the server then would silence sound that plays.)
 constexpr pa_usec_t TimingUpdateIntervalUs = 50000;
-constexpr pa_usec_t TimingDeadlineUs = 100000;
+constexpr pa_usec_t TimingDeadlineUs = 1000000;
 
 // Holds the threaded main loop's lock for a scope (GUI thread only).
 class LoopLock {
@@ -137,6 +140,7 @@ struct PulseAudioOutput::Private {
     quint64 tag = 0;
     qint64 rangeBase = 0;            // the stream's write index (bytes) where the range begins
     qint64 writeIndex = 0;           // as written here, corrected from the server at Stop
+    bool writeIndexStale = false;    // a Stop's flush moved it and the server has not said where
     qint64 pendingSeek = 0;          // bytes the range's first write skips (skipToReadIndex)
     pa_usec_t timingRequestedAt = 0; // 0: no correction outstanding
     qint64 heardAtLoss = 0;          // frames of the range known heard when the server went
@@ -347,15 +351,19 @@ bool PulseAudioOutput::Private::awaitTimingUpdate(pa_usec_t timeoutUs) {
         return false;
     const bool answered = waitUntil(
         [update] { return pa_operation_get_state(update) != PA_OPERATION_RUNNING; }, timeoutUs);
-    if (!answered)
-        pa_operation_cancel(update);
-    pa_operation_unref(update);
+    pa_operation_unref(update); // a late answer still corrects the write index
+    writeIndexStale = !answered;
     return answered && pa_stream_get_timing_info(stream);
 }
 
-void PulseAudioOutput::Private::onTimingUpdated(pa_stream*, int, void* self) {
+void PulseAudioOutput::Private::onTimingUpdated(pa_stream* stream, int, void* self) {
     auto* d = static_cast<Private*>(self);
     d->timingRequestedAt = 0;
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    if (d->writeIndexStale && !d->range && timing && !timing->write_index_corrupt) {
+        d->writeIndex = timing->write_index;
+        d->writeIndexStale = false;
+    }
     pa_threaded_mainloop_signal(d->loop, 0);
 }
 
@@ -402,6 +410,7 @@ void PulseAudioOutput::Private::dropStream() {
     pa_stream_set_underflow_callback(stream, nullptr, nullptr);
     freeTimer(timingTick);
     timingRequestedAt = 0;
+    writeIndexStale = false;
     pa_stream_disconnect(stream);
     pa_stream_unref(stream);
     stream = nullptr;
@@ -556,6 +565,11 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
         d->connectionLost();
         return;
     }
+    if (d->writeIndexStale) {
+        // The Stop before went unanswered, so where the server writes is unknown.
+        d->connectionLost();
+        return;
+    }
     d->skipToReadIndex();
     range->setStarvationHandler([loop = d->loop, dp = d.get(), weak = std::weak_ptr(range)] {
         pa_threaded_mainloop_lock(loop);
@@ -581,8 +595,6 @@ qint64 PulseAudioOutput::stop() {
             pa_operation_unref(flush);
         if (d->awaitTimingUpdate(StopWaitUs))
             d->writeIndex = pa_stream_get_timing_info(d->stream)->write_index;
-        else
-            d->connectionLost();
     }
     const qint64 heard = d->ready && d->stream ? d->framesReported() : d->heardAtLoss;
     d->range->setStarvationHandler({});
