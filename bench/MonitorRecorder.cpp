@@ -39,6 +39,7 @@ bool MonitorRecorder::start() {
 void MonitorRecorder::stop() {
     if (!stream_)
         return;
+    catchUp();
     quit_ = true;
     thread_.join();
     pa_simple_free(stream_);
@@ -60,7 +61,20 @@ void MonitorRecorder::recordLoop() {
     }
 }
 
+void MonitorRecorder::catchUp() const {
+    const auto now = std::chrono::steady_clock::now();
+    for (int waited = 0; waited < 30000 && stream_; waited += 10) {
+        {
+            std::lock_guard lock(mutex_);
+            if (!stamps_.empty() && stamps_.back().renderedAt >= now)
+                return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 std::vector<MonitorRecorder::Run> MonitorRecorder::heardRuns() const {
+    catchUp();
     std::lock_guard lock(mutex_);
     std::vector<Run> runs;
     for (qint64 frame = 0; frame < qint64(samples_.size() / 2); ++frame) {
@@ -101,6 +115,21 @@ std::vector<qint16> MonitorRecorder::samples(qint64 frame, qint64 count) const {
     return {from, from + std::min<qint64>(count * 2, samples_.end() - from)};
 }
 
+std::vector<qint16> MonitorRecorder::samples(qint64 from) const {
+    catchUp();
+    std::lock_guard lock(mutex_);
+    const auto begin = samples_.begin() + std::clamp<qint64>(from * 2, 0, qint64(samples_.size()));
+    return {begin, samples_.end()};
+}
+
+qint64 MonitorRecorder::frameAt(TimePoint moment) const {
+    std::lock_guard lock(mutex_);
+    const auto stamp =
+        std::lower_bound(stamps_.begin(), stamps_.end(), moment,
+                         [](const Stamp& s, TimePoint t) { return s.renderedAt < t; });
+    return stamp == stamps_.end() ? qint64(samples_.size() / 2) : stamp->endFrame - ChunkFrames;
+}
+
 MonitorRecorder::TimePoint MonitorRecorder::renderTime(qint64 frame) const {
     std::lock_guard lock(mutex_);
     const auto stamp = std::lower_bound(stamps_.begin(), stamps_.end(), frame + 1,
@@ -111,7 +140,8 @@ MonitorRecorder::TimePoint MonitorRecorder::renderTime(qint64 frame) const {
     return stamp->renderedAt - std::chrono::microseconds(framesBefore * 1000000 / SampleRate);
 }
 
-bool writeIndexedWav(const QString& path, qint64 frames) {
+bool writeStereoWav(const QString& path, qint64 frames,
+                    const std::function<std::pair<qint16, qint16>(qint64)>& frameAt) {
     SF_INFO info{};
     info.samplerate = MonitorRecorder::SampleRate;
     info.channels = 2;
@@ -121,10 +151,18 @@ bool writeIndexedWav(const QString& path, qint64 frames) {
         return false;
     std::vector<qint16> samples;
     samples.reserve(size_t(frames) * 2);
-    for (qint64 i = 0; i < frames; ++i)
-        samples.insert(samples.end(), {IndexedCode::left(i), IndexedCode::right(i)});
+    for (qint64 i = 0; i < frames; ++i) {
+        const auto [left, right] = frameAt(i);
+        samples.insert(samples.end(), {left, right});
+    }
     const bool written = sf_writef_short(file, samples.data(), frames) == frames;
     return sf_close(file) == 0 && written;
+}
+
+bool writeIndexedWav(const QString& path, qint64 frames) {
+    return writeStereoWav(path, frames, [](qint64 i) {
+        return std::pair(IndexedCode::left(i), IndexedCode::right(i));
+    });
 }
 
 void runEvents(int ms) {

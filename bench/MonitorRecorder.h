@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -31,6 +32,8 @@ public:
     bool start();
     void stop();
 
+    // What the sink rendered up to the call (waiting up to 30 s for a recorder that fell
+    // behind on a busy machine) decoded as runs of an indexed file.
     std::vector<Run> heardRuns() const;
     qint64 capturedFrames() const;
     // The first frame from `frame` on that is not digital silence.
@@ -39,6 +42,10 @@ public:
     qint64 silenceFrom(qint64 frame) const;
     // Interleaved stereo samples of `count` frames from `frame` on.
     std::vector<qint16> samples(qint64 frame, qint64 count) const;
+    // Everything recorded so far, interleaved stereo, from capture frame `from` on.
+    std::vector<qint16> samples(qint64 from = 0) const;
+    // The first capture frame rendered at or after `moment`.
+    qint64 frameAt(TimePoint moment) const;
     // When capture frame `frame` was rendered by the sink.
     TimePoint renderTime(qint64 frame) const;
 
@@ -52,6 +59,7 @@ private:
         TimePoint renderedAt;
     };
     void recordLoop();
+    void catchUp() const;
 
     pa_simple* stream_ = nullptr;
     std::thread thread_;
@@ -73,6 +81,9 @@ struct IndexedCode {
     }
 };
 
+// Writes a 16-bit stereo WAV at the sink's rate whose frame i is frameAt(i).
+bool writeStereoWav(const QString& path, qint64 frames,
+                    const std::function<std::pair<qint16, qint16>(qint64)>& frameAt);
 // Writes a 16-bit stereo WAV at the sink's rate whose every frame carries its index.
 bool writeIndexedWav(const QString& path, qint64 frames);
 

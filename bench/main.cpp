@@ -1,7 +1,8 @@
 // parlanda_bench: figures of the media control, its audio engine and the walk, measured
 // through the real PulseAudio output into the null sink "test". One line per figure.
 // Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
-//      [open/play/close rounds]
+//      [tone walk seconds] [open/play/close rounds]; 0 ranges measures the tone walk alone
+//      (for a graph whose rate is not the indexed files' 44.1 kHz), 0 seconds leaves it out.
 #include "FfmpegFigures.h"
 #include "GlobalKeyFigures.h"
 #include "Measures.h"
@@ -225,11 +226,14 @@ void measureCpu(MediaControl& media) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const int count = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
+    const int count = argc > 1 ? atoi(argv[1]) : 60;
+    const int toneWalkSeconds = argc > 2 ? atoi(argv[2]) : 120;
+    if (count <= 0)
+        return printToneWalkFigures(toneWalkSeconds), 0;
     QTemporaryDir folder;
     measureOpen(folder.path());
     printFfmpegFigures(folder.path());
-    printOpenCloseStress(folder.path(), argc > 2 ? atoi(argv[2]) : 300000);
+    printOpenCloseStress(folder.path(), argc > 3 ? atoi(argv[3]) : 300000);
 
     const QString indexed = folder.filePath("indexed.wav");
     if (!writeIndexedWav(indexed, qint64(Rate) * 220))
@@ -261,5 +265,7 @@ int main(int argc, char** argv) {
     printWalkFigures();
     printPedalFigures();
     printGlobalKeyFigures();
+    if (toneWalkSeconds > 0)
+        printToneWalkFigures(toneWalkSeconds);
     return 0;
 }

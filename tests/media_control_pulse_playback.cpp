@@ -26,7 +26,8 @@ class MediaControlPulsePlayback : public QObject {
     void playRange(qint32 fromMs, qint32 toMs) { media.playRange(fromMs, toMs, true); }
 
     qint64 lastHeard() const { return heard.isEmpty() ? -1 : heard.last().last; }
-    // Each frame from `first` on is heard once, in order, however late (the sink may run dry).
+    // Each frame from `first` on is heard once, in order, and on time: no step of sound
+    // falls silent for a millisecond.
     void stopListeningFrom(qint64 first) {
         capture.stop();
         heard = capture.heardRuns();
@@ -34,10 +35,14 @@ class MediaControlPulsePlayback : public QObject {
         QCOMPARE(capture.undecodableFrames(), 0);
         for (qsizetype i = 1; i < heard.size(); ++i)
             QCOMPARE(heard[i].first, heard[i - 1].last + 1);
+        for (const PulseCapture::HeardStep& step : capture.heardSteps())
+            QCOMPARE(step.silentBlocks, 0);
     }
 
 private slots:
     void initTestCase() {
+        if (PulseCapture::sinkRate() != PulseCapture::SampleRate)
+            QSKIP("frame codes are heard exactly only through a 44.1 kHz sink");
         QVERIFY(writeIndexedWav(folder.filePath("tape.wav"), frameOf(FileMs)));
         // Lossless, so that the whole decode is the indexed frames, through FFmpeg's decoder.
         QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-i", folder.filePath("tape.wav"),
@@ -84,6 +89,10 @@ private slots:
         if (pauseAfterMs > 0) // the pause is heard as silence between the first and last frame
             QCOMPARE_GE(heard.last().captureEnd() - heard.first().captureOffset,
                         frameOf(toMs - fromMs) + frameOf(250));
+        else // and a range lasts its length
+            QCOMPARE_LE(std::abs(capture.heardSteps().value(0).lengthMs() -
+                                 (std::min(toMs, FileMs) - fromMs)),
+                        2.0);
     }
 
     void endedRangesNeverReportSuccess() {

@@ -5,6 +5,7 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -26,6 +28,12 @@ constexpr int Rate = MonitorRecorder::SampleRate;
 constexpr qint32 FileMs = 6000;
 constexpr qint32 PauseMs = 600;
 constexpr int Trials = 15;
+// The tone walk: Step 1000, Offset 400, Pause 300 over a 1 kHz tone.
+constexpr qint32 ToneOffsetMs = 400;
+constexpr qint32 TonePauseMs = 300;
+constexpr int SilentLevel = 16; // of 32767: below it a sample is silence
+constexpr int RestBlocks = 100; // a silence of 100 ms or more ends a step
+constexpr int BlockFrames = Rate / 1000;
 
 // CPU time of the calling thread: the GUI thread, where a rest that polled would spin.
 double threadCpuMs() {
@@ -44,17 +52,31 @@ void printSpread(const char* what, std::vector<double> values, const char* unit 
                 values[values.size() / 2], unit, values.front(), values.back(), values.size());
 }
 
-// The player on an indexed file, playing through the sound server, with its settings
-// store in a temporary folder.
+// A 1 kHz tone at half of full scale.
+bool writeToneWav(const QString& path, qint64 frames) {
+    return writeStereoWav(path, frames, [](qint64 i) {
+        const auto value =
+            qint16(std::lround(16000 * std::sin(2 * M_PI * 1000 * double(i) / Rate)));
+        return std::pair(value, value);
+    });
+}
+
+enum class Content { Indexed, Tone };
+
+// The player on an indexed file or a tone, playing through the sound server, with its
+// settings store in a temporary folder.
 class WalkBench {
 public:
-    WalkBench() {
+    explicit WalkBench(Content content = Content::Indexed, qint32 fileMs = FileMs) {
         savedConfigHome = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
         QObject::connect(&controller, &PlayerController::errorOccurred,
                          [](const QString& text) { std::printf("walk: %s\n", qPrintable(text)); });
         const QString path = folder.filePath("walk.wav");
-        opened = writeIndexedWav(path, qint64(FileMs) * Rate / 1000) && controller.openFile(path);
+        const qint64 frames = qint64(fileMs) * Rate / 1000;
+        opened = (content == Content::Tone ? writeToneWav(path, frames)
+                                           : writeIndexedWav(path, frames)) &&
+                 controller.openFile(path);
         controller.setStep(1000);
         controller.setOffset(500);
         controller.setPause(PauseMs);
@@ -149,7 +171,89 @@ void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* 
     printSpread(what, delays);
 }
 
+// A step heard in the recording: its first and last sounding frame and the 1 ms blocks
+// that fell silent between them.
+struct HeardStep {
+    qint64 first = 0, last = 0;
+    int silentBlocks = 0;
+};
+
+std::vector<HeardStep> heardSteps(const std::vector<qint16>& samples) {
+    std::vector<HeardStep> steps;
+    int silentRun = RestBlocks;
+    const qint64 blocks = qint64(samples.size() / 2) / BlockFrames;
+    for (qint64 block = 0; block < blocks; ++block) {
+        std::optional<qint64> firstSounding, lastSounding;
+        for (qint64 frame = block * BlockFrames; frame < (block + 1) * BlockFrames; ++frame)
+            if (std::abs(samples[size_t(frame * 2)]) >= SilentLevel) {
+                firstSounding = firstSounding.value_or(frame);
+                lastSounding = frame;
+            }
+        if (!lastSounding) {
+            ++silentRun;
+            continue;
+        }
+        if (silentRun >= RestBlocks)
+            steps.push_back({*firstSounding, *lastSounding, 0});
+        else
+            steps.back().silentBlocks += silentRun;
+        steps.back().last = *lastSounding;
+        silentRun = 0;
+    }
+    return steps;
+}
+
+// Walks a tone for about `seconds` and prints the dropouts heard inside its steps and
+// the steps' lengths: the walk's continuity as a listener hears it.
+void measureToneWalk(int seconds, int burnerCount) {
+    const int steps = std::max(2, seconds * 1000 / (1000 + TonePauseMs));
+    std::vector<std::unique_ptr<QProcess>> burners;
+    for (int i = 0; i < burnerCount; ++i) {
+        burners.push_back(std::make_unique<QProcess>());
+        burners.back()->start("sh", {"-c", "while :; do :; done"});
+    }
+    WalkBench bench(Content::Tone, 1000 + (steps - 1) * ToneOffsetMs);
+    MonitorRecorder recorder;
+    if (!bench.ready() || !recorder.start())
+        return void(std::printf("tone walk: no sound server or no recording\n"));
+    bench.player().setOffset(ToneOffsetMs);
+    bench.player().setPause(TonePauseMs);
+    runEvents(300);
+    QEventLoop walkEnded;
+    QObject::connect(&bench.player(), &PlayerController::stateChanged, &walkEnded,
+                     [&](State state) {
+                         if (state == State::Idle && !bench.player().walking())
+                             QTimer::singleShot(300, &walkEnded, &QEventLoop::quit);
+                     });
+    QTimer::singleShot(steps * 2000 + 10000, &walkEnded, &QEventLoop::quit);
+    const qint64 startFrame = recorder.frameAt(Clock::now());
+    bench.player().run(Command::Walk);
+    walkEnded.exec();
+    recorder.stop();
+
+    std::vector<double> lengths;
+    int dropoutMs = 0, brokenSteps = 0;
+    for (const HeardStep& step : heardSteps(recorder.samples(startFrame))) {
+        lengths.push_back(double(step.last - step.first + 1) * 1000.0 / Rate);
+        dropoutMs += step.silentBlocks;
+        brokenSteps += step.silentBlocks > 0;
+    }
+    for (auto& burner : burners) {
+        burner->kill();
+        burner->waitForFinished();
+    }
+    std::printf("tone walk %d s, %s: dropouts %d ms in %d of %zu steps\n", seconds,
+                burnerCount ? "two CPU-bound processes beside" : "idle", dropoutMs, brokenSteps,
+                lengths.size());
+    printSpread("  step length, Step 1000", lengths);
+}
+
 } // namespace
+
+void printToneWalkFigures(int seconds) {
+    measureToneWalk(seconds, 0);
+    measureToneWalk(seconds, 2);
+}
 
 void printWalkFigures() {
     WalkBench bench;

@@ -6,3 +6,8 @@
 // spends while the walk rests. Needs a QApplication (the main window is a widget) and
 // the private server of scripts/with-pulse with its null sink "test".
 void printWalkFigures();
+
+// Walks a tone (Step 1000, Offset 400, Pause 300) for about `seconds`, once on an idle
+// machine and once beside two CPU-bound processes, and prints the milliseconds of
+// dropouts heard inside the steps and the steps' lengths.
+void printToneWalkFigures(int seconds);

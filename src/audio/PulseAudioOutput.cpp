@@ -9,13 +9,47 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <functional>
+#include <optional>
 
 namespace {
 
-constexpr pa_usec_t TargetLatencyUs = 20000;
+// Buffering per server, measured with the bench's tone walk beside two CPU-bound
+// processes. With PA_STREAM_ADJUST_LATENCY PulseAudio gives the sink
+// (tlength - 2 * minreq) / 2 = 5 ms of it, which bounds the time to first sound and to
+// silence after Stop; the rest is a queue that the server asks to refill when minreq has
+// played, leaving 50 ms for this process to answer on a busy machine (20 ms with 5 ms
+// requests ran dry). pipewire-pulse plays the queue first in, first out, so its size costs
+// no response; the request size sets the graph's quantum (20 ms asks for 1024 frames at
+// 48 kHz), and the queue must outlast a few quanta and the busy machine.
+struct Buffering {
+    pa_usec_t targetUs;
+    pa_usec_t requestUs;
+};
+constexpr Buffering PulseAudioBuffering{100000, 45000};
+constexpr Buffering PipeWireBuffering{150000, 20000};
+// After each underflow the queue grows by this much, up to the limit, for the rest of the
+// run.
+constexpr pa_usec_t UnderflowGrowthUs = 50000;
+constexpr pa_usec_t MaxExtraUs = 200000;
+
 constexpr pa_usec_t ReconnectDelayUs = 1000000;
-// How often the interpolated clock is corrected from the server while playing.
-constexpr pa_usec_t TimingUpdateIntervalUs = 100000;
+// A server that has not finished the handshake by then is dropped and tried again later.
+constexpr pa_usec_t ConnectTimeoutUs = 2000000;
+// The longest the GUI thread waits for the server: at start-up for the connection, when a
+// range starts for its stream and at Stop for the frame reached. A stream that is not
+// ready in time counts as a lost server (the media control falls back to the null
+// output); a Stop not answered in time takes the frame last reported.
+constexpr pa_usec_t StartupWaitUs = 300000;
+constexpr pa_usec_t StreamWaitUs = 150000;
+constexpr pa_usec_t StopWaitUs = 100000;
+// While a range is held the clock is corrected from the server this often; Position holds
+// while a correction is overdue, and a server that leaves one unanswered longer than the
+// deadline is frozen and treated as gone. (A busy machine delays answers by well over
+// 100 ms; giving up the server then would silence sound that plays.)
+constexpr pa_usec_t TimingUpdateIntervalUs = 50000;
+constexpr pa_usec_t TimingDeadlineUs = 1000000;
 
 // Holds the threaded main loop's lock for a scope (GUI thread only).
 class LoopLock {
@@ -39,6 +73,12 @@ private:
 struct PulseAudioOutput::Private {
     explicit Private(PulseAudioOutput* owner) : q(owner) {}
 
+    // Waits on the GUI thread (lock held) until `done` holds or `timeoutUs` has passed;
+    // returns `done()`.
+    bool waitUntil(const std::function<bool()>& done, pa_usec_t timeoutUs);
+    pa_time_event* newTimer(pa_usec_t delayUs, pa_time_event_cb_t callback);
+    void freeTimer(pa_time_event*& event);
+
     // Connection, on the pulse thread (or the GUI thread with the lock held).
     void connectContext();
     void dropConnection();
@@ -49,42 +89,91 @@ struct PulseAudioOutput::Private {
     bool createStream(int sampleRate, int channels);
     bool ensureStream(int sampleRate, int channels);
     void requestTimingUpdate();
+    void skipToReadIndex();
+    // Asks for the server's read and write index now and waits for them (GUI thread).
+    bool awaitTimingUpdate(pa_usec_t timeoutUs);
     void dropStream();
+    pa_buffer_attr bufferAttributes() const;
+    void growBuffer();
+    bool timingOverdue(pa_usec_t afterUs = TimingUpdateIntervalUs) const {
+        return timingRequestedAt != 0 && pa_rtclock_now() - timingRequestedAt > afterUs;
+    }
+    // Frames of the range the server last reported as played.
+    qint64 framesReported() const;
 
     void writeAvailable();
     void requestDrain();
     void cancelDrain();
     void cork(bool corked);
-    void waitFor(pa_operation* operation);
-    qint64 streamFramesPlayed() const;
-    // Frames of the range handed to the server: what is known of a range whose server
-    // died, at most one buffer (about 15 ms) ahead of what was heard.
-    qint64 framesWritten() const { return (writeIndex - rangeBase) / frameSize(); }
+    // Frames of the range played by the server's clock, when that is known.
+    std::optional<qint64> streamFramesPlayed() const;
     qint64 frameSize() const { return qint64(pa_frame_size(&spec)); }
 
     static void onContextState(pa_context* context, void* self);
     static void onStreamState(pa_stream* stream, void* self);
     static void onWritable(pa_stream* stream, size_t bytes, void* self);
     static void onDrained(pa_stream* stream, int success, void* self);
-    static void onOperationDone(pa_stream* stream, int success, void* self);
+    static void onTimingUpdated(pa_stream* stream, int success, void* self);
+    static void onUnderflow(pa_stream* stream, void* self);
+    static void onServerInfo(pa_context* context, const pa_server_info* info, void* self);
     static void onReconnectTime(pa_mainloop_api* api, pa_time_event* event, const timeval*,
                                 void* self);
+    static void onConnectTimeout(pa_mainloop_api* api, pa_time_event* event, const timeval*,
+                                 void* self);
+    static void onTimingTick(pa_mainloop_api* api, pa_time_event* event, const timeval*,
+                             void* self);
 
     PulseAudioOutput* q;
     pa_threaded_mainloop* loop = nullptr;
     pa_context* context = nullptr;
     pa_stream* stream = nullptr;
     pa_time_event* reconnectEvent = nullptr;
+    pa_time_event* connectTimeout = nullptr;
+    pa_time_event* timingTick = nullptr;
     pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, 0, 0};
     bool ready = false;
+    Buffering buffering = PulseAudioBuffering;
+    pa_usec_t extraUs = 0; // kept across streams and connections: the machine stays as busy
+    bool underflowReported = false;
 
     std::shared_ptr<PlayRange> range;
     quint64 tag = 0;
-    qint64 rangeBase = 0; // the stream's write index (bytes) where the range begins
-    qint64 writeIndex = 0;
-    pa_usec_t lastTimingRequest = 0;
+    qint64 rangeBase = 0;            // the stream's write index (bytes) where the range begins
+    qint64 writeIndex = 0;           // as written here, corrected from the server at Stop
+    bool writeIndexStale = false;    // a Stop's flush moved it and the server has not said where
+    qint64 pendingSeek = 0;          // bytes the range's first write skips (skipToReadIndex)
+    pa_usec_t timingRequestedAt = 0; // 0: no correction outstanding
+    qint64 heardAtLoss = 0;          // frames of the range known heard when the server went
+    qint64 lastHeard = 0;            // the latest framesHeard(): Position never goes back
     pa_operation* drain = nullptr;
 };
+
+bool PulseAudioOutput::Private::waitUntil(const std::function<bool()>& done, pa_usec_t timeoutUs) {
+    const pa_usec_t deadline = pa_rtclock_now() + timeoutUs;
+    pa_time_event* wakeUp =
+        newTimer(timeoutUs, [](pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
+            pa_threaded_mainloop_signal(static_cast<Private*>(self)->loop, 0);
+        });
+    while (!done() && pa_rtclock_now() < deadline)
+        pa_threaded_mainloop_wait(loop);
+    freeTimer(wakeUp);
+    return done();
+}
+
+pa_time_event* PulseAudioOutput::Private::newTimer(pa_usec_t delayUs, pa_time_event_cb_t callback) {
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
+    timeval when;
+    pa_timeval_add(pa_gettimeofday(&when), delayUs);
+    return api->time_new(api, &when, callback, this);
+}
+
+void PulseAudioOutput::Private::freeTimer(pa_time_event*& event) {
+    if (!event)
+        return;
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
+    api->time_free(event);
+    event = nullptr;
+}
 
 void PulseAudioOutput::Private::connectContext() {
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
@@ -92,10 +181,20 @@ void PulseAudioOutput::Private::connectContext() {
     pa_context_set_state_callback(context, &Private::onContextState, this);
     // No autospawn: a desktop without a sound server gets the null output at once.
     if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-        connectionLost();
+        return connectionLost();
+    connectTimeout = newTimer(ConnectTimeoutUs, &Private::onConnectTimeout);
+}
+
+void PulseAudioOutput::Private::onConnectTimeout(pa_mainloop_api* api, pa_time_event* event,
+                                                 const timeval*, void* self) {
+    auto* d = static_cast<Private*>(self);
+    api->time_free(event);
+    d->connectTimeout = nullptr;
+    d->connectionLost();
 }
 
 void PulseAudioOutput::Private::dropConnection() {
+    freeTimer(connectTimeout);
     dropStream();
     if (context) {
         pa_context_set_state_callback(context, nullptr, nullptr);
@@ -106,16 +205,16 @@ void PulseAudioOutput::Private::dropConnection() {
 }
 
 void PulseAudioOutput::Private::scheduleReconnect() {
-    if (reconnectEvent)
-        return;
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
-    timeval when;
-    pa_timeval_add(pa_gettimeofday(&when), ReconnectDelayUs);
-    reconnectEvent = api->time_new(api, &when, &Private::onReconnectTime, this);
+    if (!reconnectEvent)
+        reconnectEvent = newTimer(ReconnectDelayUs, &Private::onReconnectTime);
 }
 
 void PulseAudioOutput::Private::connectionLost() {
+    if (ready && stream && range)
+        heardAtLoss = std::max(framesReported(), lastHeard);
     ready = false;
+    freeTimer(connectTimeout);
+    freeTimer(timingTick);
     cancelDrain();
     scheduleReconnect();
     QMetaObject::invokeMethod(
@@ -136,10 +235,10 @@ void PulseAudioOutput::Private::onContextState(pa_context* context, void* self) 
     auto* d = static_cast<Private*>(self);
     switch (pa_context_get_state(context)) {
     case PA_CONTEXT_READY:
-        d->ready = true;
-        QMetaObject::invokeMethod(
-            d->q, [owner = d->q] { owner->setAvailable(true); }, Qt::QueuedConnection);
-        pa_threaded_mainloop_signal(d->loop, 0);
+        d->freeTimer(d->connectTimeout);
+        if (pa_operation* operation =
+                pa_context_get_server_info(context, &Private::onServerInfo, self))
+            pa_operation_unref(operation);
         break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
@@ -150,11 +249,22 @@ void PulseAudioOutput::Private::onContextState(pa_context* context, void* self) 
     }
 }
 
+// The connection counts as ready once the server has said what it is, so that every
+// stream gets the buffering of its server.
+void PulseAudioOutput::Private::onServerInfo(pa_context*, const pa_server_info* info, void* self) {
+    auto* d = static_cast<Private*>(self);
+    const bool pipeWire = info && info->server_name && strstr(info->server_name, "PipeWire");
+    d->buffering = pipeWire ? PipeWireBuffering : PulseAudioBuffering;
+    d->ready = true;
+    QMetaObject::invokeMethod(
+        d->q, [owner = d->q] { owner->setAvailable(true); }, Qt::QueuedConnection);
+    pa_threaded_mainloop_signal(d->loop, 0);
+}
+
 bool PulseAudioOutput::Private::ensureStream(int sampleRate, int channels) {
     if (!createStream(sampleRate, channels))
         return false;
-    while (pa_stream_get_state(stream) == PA_STREAM_CREATING)
-        pa_threaded_mainloop_wait(loop);
+    waitUntil([this] { return pa_stream_get_state(stream) != PA_STREAM_CREATING; }, StreamWaitUs);
     if (pa_stream_get_state(stream) != PA_STREAM_READY) {
         dropStream();
         return false;
@@ -176,15 +286,9 @@ bool PulseAudioOutput::Private::createStream(int sampleRate, int channels) {
         return false;
     pa_stream_set_state_callback(stream, &Private::onStreamState, this);
     pa_stream_set_write_callback(stream, &Private::onWritable, this);
-    // Measured here: 20 ms target with prebuf = minreq starts sound within a few ms and
-    // survives a busy machine; prebuf 0 would lose frames after an underrun.
-    pa_buffer_attr attr;
-    attr.maxlength = uint32_t(-1);
-    attr.tlength = uint32_t(pa_usec_to_bytes(TargetLatencyUs, &spec));
-    attr.minreq = attr.tlength / 4;
-    attr.prebuf = attr.minreq;
-    attr.fragsize = uint32_t(-1);
-    // Timing updates are asked for while writing (requestTimingUpdate) rather than by
+    pa_stream_set_underflow_callback(stream, &Private::onUnderflow, this);
+    const pa_buffer_attr attr = bufferAttributes();
+    // Timing updates are asked for while a range is held (onTimingTick) rather than by
     // PA_STREAM_AUTO_TIMING_UPDATE, whose timer keeps waking an idle player every 1.5 s.
     const auto flags = pa_stream_flags_t(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_ADJUST_LATENCY |
                                          PA_STREAM_NOT_MONOTONIC | PA_STREAM_START_CORKED);
@@ -196,10 +300,105 @@ bool PulseAudioOutput::Private::createStream(int sampleRate, int channels) {
     return true;
 }
 
-void PulseAudioOutput::Private::requestTimingUpdate() {
-    lastTimingRequest = pa_rtclock_now();
-    if (pa_operation* operation = pa_stream_update_timing_info(stream, nullptr, nullptr))
+// The whole queue must be in the server before it starts playing (prebuf = tlength): a
+// range starts with its buffer full, and after an underflow the server waits for a full
+// buffer again instead of playing scraps.
+pa_buffer_attr PulseAudioOutput::Private::bufferAttributes() const {
+    const auto bytes = [this](pa_usec_t us) { return uint32_t(pa_usec_to_bytes(us, &spec)); };
+    pa_buffer_attr attr;
+    attr.maxlength = uint32_t(-1);
+    attr.tlength = bytes(buffering.targetUs + extraUs);
+    attr.minreq = bytes(buffering.requestUs + extraUs / 2);
+    attr.prebuf = attr.tlength;
+    attr.fragsize = uint32_t(-1);
+    return attr;
+}
+
+// The server found the queue empty while playing: the machine is busier than the buffer
+// allows for, so the queue grows for the rest of the run. Its request size grows by half
+// as much, which leaves the sink's share, and so the time to first sound, as it was.
+void PulseAudioOutput::Private::onUnderflow(pa_stream*, void* self) {
+    auto* d = static_cast<Private*>(self);
+    if (d->range && !d->range->fullyRead()) // a drained range ends in an underflow too
+        d->growBuffer();
+}
+
+void PulseAudioOutput::Private::growBuffer() {
+    if (extraUs >= MaxExtraUs)
+        return;
+    extraUs += UnderflowGrowthUs;
+    const pa_buffer_attr attr = bufferAttributes();
+    if (pa_operation* operation = pa_stream_set_buffer_attr(stream, &attr, nullptr, nullptr))
         pa_operation_unref(operation);
+    if (!underflowReported)
+        qInfo("audio: the sound server ran dry; its buffer grows to %.0f ms for this run",
+              double(pa_bytes_to_usec(attr.tlength, &spec)) / 1000.0);
+    underflowReported = true;
+}
+
+void PulseAudioOutput::Private::requestTimingUpdate() {
+    if (timingRequestedAt != 0)
+        return;
+    timingRequestedAt = pa_rtclock_now();
+    if (pa_operation* operation =
+            pa_stream_update_timing_info(stream, &Private::onTimingUpdated, this))
+        pa_operation_unref(operation);
+}
+
+bool PulseAudioOutput::Private::awaitTimingUpdate(pa_usec_t timeoutUs) {
+    pa_operation* update = pa_stream_update_timing_info(stream, &Private::onTimingUpdated, this);
+    if (!update)
+        return false;
+    const bool answered = waitUntil(
+        [update] { return pa_operation_get_state(update) != PA_OPERATION_RUNNING; }, timeoutUs);
+    pa_operation_unref(update); // a late answer still corrects the write index
+    writeIndexStale = !answered;
+    return answered && pa_stream_get_timing_info(stream);
+}
+
+void PulseAudioOutput::Private::onTimingUpdated(pa_stream* stream, int, void* self) {
+    auto* d = static_cast<Private*>(self);
+    d->timingRequestedAt = 0;
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    if (d->writeIndexStale && !d->range && timing && !timing->write_index_corrupt) {
+        d->writeIndex = timing->write_index;
+        d->writeIndexStale = false;
+    }
+    pa_threaded_mainloop_signal(d->loop, 0);
+}
+
+// pipewire-pulse lets the read index run on while a drained stream waits to be corked
+// (PulseAudio, with prebuf, holds it); a range written behind it would lose its first
+// frames, so it begins at the read index the server last reported.
+void PulseAudioOutput::Private::skipToReadIndex() {
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    pendingSeek = 0;
+    if (timing && !timing->write_index_corrupt && timing->read_index > writeIndex)
+        pendingSeek = (timing->read_index - writeIndex) / frameSize() * frameSize();
+    rangeBase = writeIndex + pendingSeek;
+}
+
+// Corrects the clock while a range is held, and notices a server that stopped answering
+// (frozen, or its machine stalled) before Position runs ahead of what was heard.
+void PulseAudioOutput::Private::onTimingTick(pa_mainloop_api* api, pa_time_event* event,
+                                             const timeval*, void* self) {
+    auto* d = static_cast<Private*>(self);
+    api->time_free(event);
+    d->timingTick = nullptr;
+    if (!d->stream || !d->range || !d->ready)
+        return;
+    if (d->timingOverdue(TimingDeadlineUs))
+        return d->connectionLost();
+    d->requestTimingUpdate();
+    d->timingTick = d->newTimer(TimingUpdateIntervalUs, &Private::onTimingTick);
+}
+
+qint64 PulseAudioOutput::Private::framesReported() const {
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    if (!timing)
+        return 0;
+    return std::clamp<qint64>((timing->read_index - rangeBase) / frameSize(), 0,
+                              range->frameCount());
 }
 
 void PulseAudioOutput::Private::dropStream() {
@@ -208,6 +407,10 @@ void PulseAudioOutput::Private::dropStream() {
         return;
     pa_stream_set_state_callback(stream, nullptr, nullptr);
     pa_stream_set_write_callback(stream, nullptr, nullptr);
+    pa_stream_set_underflow_callback(stream, nullptr, nullptr);
+    freeTimer(timingTick);
+    timingRequestedAt = 0;
+    writeIndexStale = false;
     pa_stream_disconnect(stream);
     pa_stream_unref(stream);
     stream = nullptr;
@@ -230,8 +433,6 @@ void PulseAudioOutput::Private::onWritable(pa_stream*, size_t, void* self) {
 void PulseAudioOutput::Private::writeAvailable() {
     if (!stream || !range || drain)
         return;
-    if (pa_rtclock_now() - lastTimingRequest >= TimingUpdateIntervalUs)
-        requestTimingUpdate();
     size_t writable = pa_stream_writable_size(stream);
     if (writable == size_t(-1))
         return;
@@ -249,8 +450,9 @@ void PulseAudioOutput::Private::writeAvailable() {
             break;
         }
         const size_t written = size_t(frames) * bytesPerFrame;
-        pa_stream_write(stream, buffer, written, nullptr, 0, PA_SEEK_RELATIVE);
-        writeIndex += qint64(written);
+        pa_stream_write(stream, buffer, written, nullptr, pendingSeek, PA_SEEK_RELATIVE);
+        writeIndex += pendingSeek + qint64(written);
+        pendingSeek = 0;
         writable -= written;
     }
     if (range->fullyRead())
@@ -279,11 +481,10 @@ void PulseAudioOutput::Private::onDrained(pa_stream* stream, int success, void* 
     }
     if (!success || !d->range)
         return;
-    pa_usec_t latency = 0;
-    int negative = 0;
-    if (pa_stream_get_latency(stream, &latency, &negative) < 0 || negative)
-        latency = 0;
-    const int delayMs = int(latency / 1000);
+    // The queue is empty: what is left is the sink's own latency. (pa_stream_get_latency
+    // would also count the write index, which libpulse does not know after a placement.)
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    const int delayMs = timing ? int(timing->sink_usec / 1000) : 0;
     QMetaObject::invokeMethod(
         d->q,
         [owner = d->q, tag = d->tag, delayMs] {
@@ -293,28 +494,16 @@ void PulseAudioOutput::Private::onDrained(pa_stream* stream, int success, void* 
         Qt::QueuedConnection);
 }
 
-void PulseAudioOutput::Private::onOperationDone(pa_stream*, int, void* self) {
-    pa_threaded_mainloop_signal(static_cast<Private*>(self)->loop, 0);
-}
-
 void PulseAudioOutput::Private::cork(bool corked) {
     if (pa_operation* operation = pa_stream_cork(stream, corked, nullptr, nullptr))
         pa_operation_unref(operation);
 }
 
-void PulseAudioOutput::Private::waitFor(pa_operation* operation) {
-    if (!operation)
-        return;
-    while (pa_operation_get_state(operation) == PA_OPERATION_RUNNING)
-        pa_threaded_mainloop_wait(loop);
-    pa_operation_unref(operation);
-}
-
-qint64 PulseAudioOutput::Private::streamFramesPlayed() const {
+std::optional<qint64> PulseAudioOutput::Private::streamFramesPlayed() const {
     pa_usec_t played = 0;
     if (pa_stream_get_time(stream, &played) < 0)
-        return writeIndex / frameSize();
-    return qint64(std::llround(double(played) * spec.rate / 1e6));
+        return {};
+    return qint64(std::llround(double(played) * spec.rate / 1e6)) - rangeBase / frameSize();
 }
 
 PulseAudioOutput::PulseAudioOutput(QObject* parent)
@@ -324,8 +513,9 @@ PulseAudioOutput::PulseAudioOutput(QObject* parent)
     pa_threaded_mainloop_start(d->loop);
     LoopLock lock(d->loop);
     d->connectContext();
-    while (d->context && !d->ready && PA_CONTEXT_IS_GOOD(pa_context_get_state(d->context)))
-        pa_threaded_mainloop_wait(d->loop);
+    // A server that accepts the connection and never answers must not hold up the
+    // window: it becomes available later, if ever, through availableChanged().
+    d->waitUntil([this] { return d->ready || !d->context || d->reconnectEvent; }, StartupWaitUs);
     available_ = d->ready;
 }
 
@@ -334,11 +524,7 @@ PulseAudioOutput::~PulseAudioOutput() {
         LoopLock lock(d->loop);
         if (d->range)
             d->range->setStarvationHandler({});
-        if (d->reconnectEvent) {
-            pa_mainloop_api* api = pa_threaded_mainloop_get_api(d->loop);
-            api->time_free(d->reconnectEvent);
-            d->reconnectEvent = nullptr;
-        }
+        d->freeTimer(d->reconnectEvent);
         d->dropConnection();
     }
     pa_threaded_mainloop_stop(d->loop);
@@ -366,6 +552,8 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
     d->cancelDrain();
     d->range = range;
     d->tag = tag;
+    d->heardAtLoss = 0;
+    d->lastHeard = 0;
     if (range->frameCount() == 0) {
         QMetaObject::invokeMethod(
             this, [this, tag] { finishIfCurrent(tag); }, Qt::QueuedConnection);
@@ -377,7 +565,12 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
         d->connectionLost();
         return;
     }
-    d->rangeBase = d->writeIndex;
+    if (d->writeIndexStale) {
+        // The Stop before went unanswered, so where the server writes is unknown.
+        d->connectionLost();
+        return;
+    }
+    d->skipToReadIndex();
     range->setStarvationHandler([loop = d->loop, dp = d.get(), weak = std::weak_ptr(range)] {
         pa_threaded_mainloop_lock(loop);
         if (weak.lock() == dp->range)
@@ -387,6 +580,8 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
     d->writeAvailable();
     d->cork(false);
     d->requestTimingUpdate();
+    if (!d->timingTick)
+        d->timingTick = d->newTimer(TimingUpdateIntervalUs, &Private::onTimingTick);
 }
 
 qint64 PulseAudioOutput::stop() {
@@ -394,21 +589,18 @@ qint64 PulseAudioOutput::stop() {
     d->cancelDrain();
     if (!d->range)
         return 0;
-    qint64 heard = d->framesWritten();
     if (d->ready && d->stream) {
         d->cork(true);
         if (pa_operation* flush = pa_stream_flush(d->stream, nullptr, nullptr))
             pa_operation_unref(flush);
-        d->waitFor(pa_stream_update_timing_info(d->stream, &Private::onOperationDone, d.get()));
-        if (const pa_timing_info* timing = pa_stream_get_timing_info(d->stream)) {
-            heard = (timing->read_index - d->rangeBase) / d->frameSize();
-            d->writeIndex = timing->write_index;
-        }
+        if (d->awaitTimingUpdate(StopWaitUs))
+            d->writeIndex = pa_stream_get_timing_info(d->stream)->write_index;
     }
-    const qint64 frames = d->range->frameCount();
+    const qint64 heard = d->ready && d->stream ? d->framesReported() : d->heardAtLoss;
     d->range->setStarvationHandler({});
     d->range.reset();
-    return std::clamp<qint64>(heard, 0, frames);
+    d->freeTimer(d->timingTick);
+    return heard;
 }
 
 void PulseAudioOutput::pause() {
@@ -428,9 +620,14 @@ qint64 PulseAudioOutput::framesHeard() const {
     if (!d->range)
         return 0;
     if (!d->ready || !d->stream)
-        return d->framesWritten();
-    return std::clamp<qint64>(d->streamFramesPlayed() - d->rangeBase / d->frameSize(), 0,
-                              d->range->frameCount());
+        return d->heardAtLoss;
+    // The interpolated clock runs on while the server is silent; once a correction is
+    // overdue, Position holds until the server answers or is given up.
+    const std::optional<qint64> played = d->streamFramesPlayed();
+    if (played && !d->timingOverdue())
+        d->lastHeard =
+            std::max(d->lastHeard, std::clamp<qint64>(*played, 0, d->range->frameCount()));
+    return d->lastHeard;
 }
 
 // On the GUI thread: the last frame of range `tag` has been heard, unless it was stopped
@@ -442,8 +639,11 @@ void PulseAudioOutput::finishIfCurrent(quint64 tag) {
             return;
         d->range->setStarvationHandler({});
         d->range.reset();
-        if (d->ready && d->stream)
+        if (d->ready && d->stream) {
             d->cork(true); // an idle running stream lets the interpolated clock drift
+            d->timingRequestedAt = 0;
+            d->requestTimingUpdate(); // where the read index stopped, for the next range
+        }
     }
     emit finished(tag);
 }

@@ -5,11 +5,14 @@
 #include <memory>
 
 // Plays through PulseAudio (or PipeWire's PulseAudio service) on libpulse's threaded
-// main loop and asynchronous API. Small server buffers make sound start within a few
-// milliseconds; Stop corks and flushes the stream, so the sound ends at once, and the
-// server's read index gives the exact frame reached. finished() waits for the drain
-// plus the sink's latency, i.e. until the last frame has been heard. When the server
-// goes away the output becomes unavailable and reconnects on its own once it is back.
+// main loop and asynchronous API. A queue sized for each server, filled before sound
+// starts and grown after an underflow, keeps the sound whole on a busy machine while a
+// small sink share makes it start within a few milliseconds; Stop corks and flushes the
+// stream, so the sound ends at once, and the server's read index gives the exact frame
+// reached. finished() waits for the drain plus the sink's latency, i.e. until the last
+// frame has been heard. The GUI thread never waits for the server beyond a short
+// deadline: a server that does not answer, or stops answering, counts as gone. Then the
+// output becomes unavailable and reconnects on its own once the server is back.
 class PulseAudioOutput : public AudioOutput {
     Q_OBJECT
 public:

@@ -7,12 +7,21 @@
 #include <QThread>
 #include <QtEndian>
 
+#include <cmath>
+#include <numbers>
 #include <optional>
 
 namespace {
 
 constexpr int BytesPerFrame = 4;
 constexpr int StopMarginMs = 50;
+constexpr int BlockFrames = PulseCapture::SampleRate / 1000;
+constexpr int SilentLevel = 16; // of 32767
+// A sine obeys x[n] = 2 cos(w) x[n-1] - x[n-2]; a break in its phase leaves a residue far
+// above what rounding and resampling leave (under 1 % of the amplitude).
+constexpr double PhaseJumpShare = 0.05;
+// The edges of a step are left out of the phase check: a resampler rings there.
+constexpr int EdgeFrames = 2 * BlockFrames;
 
 struct CapturedFrame {
     bool silent;
@@ -118,6 +127,62 @@ qint64 PulseCapture::undecodableFrames() const {
     return count;
 }
 
-double PulseCapture::gapMs(const HeardRun& earlier, const HeardRun& later) {
-    return framesToMs(later.captureOffset - earlier.captureEnd());
+qint16 PulseCapture::leftAt(qint64 frame) const {
+    return qFromLittleEndian<qint16>(captured.constData() + frame * BytesPerFrame);
+}
+
+QList<PulseCapture::HeardStep> PulseCapture::heardSteps(std::optional<double> toneHz) const {
+    QList<HeardStep> steps;
+    int silentRun = RestMs;
+    for (qint64 block = 0; block < capturedFrames() / BlockFrames; ++block) {
+        std::optional<qint64> first, last;
+        for (qint64 frame = block * BlockFrames; frame < (block + 1) * BlockFrames; ++frame) {
+            if (std::abs(leftAt(frame)) < SilentLevel && !frameAt(captured, frame).index)
+                continue;
+            first = first.value_or(frame);
+            last = frame;
+        }
+        if (!last) {
+            ++silentRun;
+            continue;
+        }
+        if (silentRun >= RestMs)
+            steps.append({*first, *last});
+        else
+            steps.last().silentBlocks += silentRun;
+        steps.last().last = *last;
+        silentRun = 0;
+    }
+    if (toneHz)
+        for (HeardStep& step : steps)
+            step.phaseJumps = phaseJumps(step, *toneHz);
+    return steps;
+}
+
+int PulseCapture::phaseJumps(const HeardStep& step, double toneHz) const {
+    const double twoCos = 2 * std::cos(2 * std::numbers::pi * toneHz / SampleRate);
+    int amplitude = 0;
+    for (qint64 frame = step.first; frame <= step.last; ++frame)
+        amplitude = std::max(amplitude, std::abs(int(leftAt(frame))));
+    int jumps = 0;
+    bool inJump = false;
+    for (qint64 frame = step.first + EdgeFrames; frame <= step.last - EdgeFrames; ++frame) {
+        const double residue = leftAt(frame) - twoCos * leftAt(frame - 1) + leftAt(frame - 2);
+        const bool jump = std::abs(residue) > PhaseJumpShare * amplitude;
+        jumps += jump && !inJump;
+        inJump = jump;
+    }
+    return jumps;
+}
+
+int PulseCapture::sinkRate() {
+    QProcess pactl;
+    pactl.start("pactl", {"list", "short", "sinks"});
+    pactl.waitForFinished(5000);
+    for (const QByteArray& line : pactl.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.value(1) == "test")
+            return fields.value(3).split(' ').last().chopped(2).toInt();
+    }
+    return 0;
 }

@@ -6,9 +6,12 @@
 #include <QString>
 #include <QTemporaryFile>
 
+#include <optional>
+
 // Records the monitor of the null sink "test" (s16le, stereo, 44100 Hz) with parec, so
-// that a test can check which frames of an indexed WAV file were heard, and when.
-// Needs the private PulseAudio server of scripts/with-pulse.
+// that a test can check which frames of an indexed WAV file were heard, and when, and
+// whether each step of sound ran on without a break. Needs the private sound server of
+// scripts/with-pulse or scripts/with-pipewire.
 class PulseCapture {
 public:
     static constexpr int SampleRate = 44100;
@@ -21,6 +24,16 @@ public:
         qint64 frames() const { return last - first + 1; }
         qint64 captureEnd() const { return captureOffset + frames(); }
     };
+
+    // A stretch of sound between rests of at least RestMs: one range or step as heard.
+    struct HeardStep {
+        qint64 first = 0;     // capture frame of its first sound
+        qint64 last = 0;      // capture frame of its last sound
+        int silentBlocks = 0; // 1 ms blocks inside it that fell silent: dropouts
+        int phaseJumps = 0;   // places where a tone's phase jumped (0 for no tone)
+        double lengthMs() const { return framesToMs(last - first + 1); }
+    };
+    static constexpr int RestMs = 100;
 
     PulseCapture();
     ~PulseCapture();
@@ -40,12 +53,17 @@ public:
     // Non-silent frames that are no indexed code: a mix, a volume change or a resampled
     // stream. An honest capture of indexed files has none.
     qint64 undecodableFrames() const;
-    // Silence between two runs, in milliseconds.
-    static double gapMs(const HeardRun& earlier, const HeardRun& later);
     static double framesToMs(qint64 frames) { return frames * 1000.0 / SampleRate; }
+    // The steps heard; with `toneHz`, what was played is a sine of that frequency, whose
+    // phase is checked to run on from sample to sample inside each step.
+    QList<HeardStep> heardSteps(std::optional<double> toneHz = {}) const;
+    // The rate the sink "test" runs at; frame codes survive only 44100 Hz.
+    static int sinkRate();
 
 private:
     bool waitForSound();
+    qint16 leftAt(qint64 frame) const;
+    int phaseJumps(const HeardStep& step, double toneHz) const;
     void endRecorder();
 
     QProcess recorder;
