@@ -57,7 +57,9 @@ RemoteReply callRunningPlayer(const QString& method, const QVariantList& args) {
     if (reply.type() != QDBusMessage::ErrorMessage)
         return {};
     const QDBusError error(reply);
-    if (error.type() == QDBusError::ServiceUnknown)
+    // With auto-start off the bus answers NameHasNoOwner, which QDBusError has no type for.
+    if (error.type() == QDBusError::ServiceUnknown ||
+        error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
         return {RemoteReply::Outcome::NotRunning, error.message()};
     return {RemoteReply::Outcome::Failed, error.message()};
 }

@@ -56,7 +56,7 @@ PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject*
     current.recentFileList = 0;
     connect(media.get(), &MediaControl::positionUpdate, this, &PlayerController::followPosition);
     connect(media.get(), &MediaControl::done, this, &PlayerController::stepHeard);
-    connect(media.get(), &MediaControl::modeChanged, this, &PlayerController::updateState);
+    connect(media.get(), &MediaControl::modeChanged, this, &PlayerController::deviceModeChanged);
     connect(media.get(), &MediaControl::outputAvailableChanged, this,
             &PlayerController::outputAvailableChanged);
     restTimer.setSingleShot(true);
@@ -219,8 +219,17 @@ void PlayerController::endRest() {
 }
 
 void PlayerController::togglePause() {
-    if (isOpen())
-        media->togglePause();
+    if (!isOpen())
+        return;
+    const CommandScope scope(*this);
+    media->togglePause();
+}
+
+// A step heard to its end stops the device just before done() arrives, which settles the
+// state: a walk goes from its step straight to its rest, never through Idle.
+void PlayerController::deviceModeChanged() {
+    if (!stepPending)
+        updateState();
 }
 
 void PlayerController::seek(qint64 ms) {

@@ -143,6 +143,7 @@ private:
     void showPosition();
     void followPosition();
     void updateState();
+    void deviceModeChanged();
     State currentState() const;
 
     std::unique_ptr<MediaControl> media;
