@@ -1,7 +1,9 @@
 // parlanda_bench: figures of the media control, its audio engine and the walk, measured
 // through the real PulseAudio output into the null sink "test". One line per figure.
-// Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
+// Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse dbus-run-session --
+// <build>/bench/parlanda_bench [ranges]
 #include "MonitorRecorder.h"
+#include "remote/RemoteFigures.h"
 #include "walk/WalkFigures.h"
 
 #include "audio/MediaControl.h"
@@ -272,5 +274,6 @@ int main(int argc, char** argv) {
     measureCpu(media);
     media.close();
     printWalkFigures();
+    printRemoteFigures();
     return 0;
 }

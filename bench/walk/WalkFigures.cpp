@@ -1,5 +1,7 @@
 #include "walk/WalkFigures.h"
 
+#include "walk/WalkBench.h"
+
 #include "MonitorRecorder.h"
 #include "player/PlayerController.h"
 
@@ -23,8 +25,6 @@ using Clock = std::chrono::steady_clock;
 using Command = PlayerController::Command;
 using State = PlayerController::State;
 constexpr int Rate = MonitorRecorder::SampleRate;
-constexpr qint32 FileMs = 6000;
-constexpr qint32 PauseMs = 600;
 constexpr int Trials = 15;
 
 // CPU time of the calling thread: the GUI thread, where a rest that polled would spin.
@@ -43,34 +43,6 @@ void printSpread(const char* what, std::vector<double> values, const char* unit 
     std::printf("walk: %-38s median %.2f %s, min %.2f, max %.2f (n=%zu)\n", what,
                 values[values.size() / 2], unit, values.front(), values.back(), values.size());
 }
-
-// The player on an indexed file, playing through the sound server, with its settings
-// store in a temporary folder.
-class WalkBench {
-public:
-    WalkBench() {
-        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
-        QObject::connect(&controller, &PlayerController::errorOccurred,
-                         [](const QString& text) { std::printf("walk: %s\n", qPrintable(text)); });
-        const QString path = folder.filePath("walk.wav");
-        opened = writeIndexedWav(path, qint64(FileMs) * Rate / 1000) && controller.openFile(path);
-        controller.setStep(1000);
-        controller.setOffset(500);
-        controller.setPause(PauseMs);
-        controller.setRepetitions(1);
-    }
-    ~WalkBench() { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
-
-    bool ready() const { return opened && controller.outputAvailable(); }
-    PlayerController& player() { return controller; }
-
-private:
-    QTemporaryDir folder;
-    QByteArray savedConfigHome;
-    PlayerController controller;
-    bool opened = false;
-};
 
 // Walks the whole file once: the silence between steps as the sink rendered it, and the
 // CPU the GUI thread uses from the moment a step was heard until just before its rest
@@ -119,8 +91,8 @@ void measureRests(WalkBench& bench, MonitorRecorder& recorder) {
     printSpread("CPU of the GUI thread in rests", restCpuPercent, "% of a core");
 }
 
-// From the command to the first frame the sink rendered, after a silence, each time
-// from 3000 ms with no step pending.
+} // namespace
+
 void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* what,
                        const std::function<void()>& command) {
     std::vector<Clock::time_point> commands;
@@ -148,8 +120,6 @@ void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* 
     }
     printSpread(what, delays);
 }
-
-} // namespace
 
 void printWalkFigures() {
     WalkBench bench;
