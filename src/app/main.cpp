@@ -150,16 +150,17 @@ int main(int argc, char* argv[]) {
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     describeOptions(parser);
-    const bool understood = parser.parse(arguments);
-    const Request request = requestOf(parser, understood);
-    if (request.kind != Request::Kind::StartPlayer) {
+    const Request asked = requestOf(parser, parser.parse(arguments));
+    if (asked.kind != Request::Kind::StartPlayer) {
         const QCoreApplication app(argc, argv);
-        return answerWithoutWindow(parser, request);
+        return answerWithoutWindow(parser, asked);
     }
-    if (!request.mistake.isEmpty())
-        printError(request.mistake);
 
     QApplication app(argc, argv);
+    // Qt's own options (-platform, -style, ...) are out of the arguments now.
+    const Request request = requestOf(parser, parser.parse(QApplication::arguments()));
+    if (!request.mistake.isEmpty())
+        printError(request.mistake);
     QApplication::setDesktopFileName(QStringLiteral("org.parlanda.Parlanda"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/parlanda.svg")));
 

@@ -65,7 +65,11 @@ PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject*
     connect(&restTimer, &QTimer::timeout, this, &PlayerController::endRest);
 }
 
-PlayerController::~PlayerController() = default;
+// Closing the device on its way out reports a mode change, which must not reach this
+// player's members that are already gone.
+PlayerController::~PlayerController() {
+    media->disconnect(this);
+}
 
 void PlayerController::run(Command command) {
     switch (command) {
