@@ -1,6 +1,7 @@
 // parlanda_bench: figures of the media control, its audio engine and the walk, measured
 // through the real PulseAudio output into the null sink "test". One line per figure.
-// Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
+// Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse dbus-run-session --
+//      <build>/bench/parlanda_bench [ranges]
 //      [tone walk seconds] [open/play/close rounds]; 0 ranges measures the tone walk alone
 //      (for a graph whose rate is not the indexed files' 44.1 kHz), 0 seconds leaves it out.
 #include "FfmpegFigures.h"
@@ -9,6 +10,7 @@
 #include "MonitorRecorder.h"
 #include "OpenCloseStress.h"
 #include "pedals/PedalFigures.h"
+#include "remote/RemoteFigures.h"
 #include "walk/WalkFigures.h"
 
 #include "audio/MediaControl.h"
@@ -267,5 +269,6 @@ int main(int argc, char** argv) {
     printGlobalKeyFigures();
     if (toneWalkSeconds > 0)
         printToneWalkFigures(toneWalkSeconds);
+    printRemoteFigures();
     return 0;
 }

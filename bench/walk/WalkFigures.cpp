@@ -1,5 +1,7 @@
 #include "walk/WalkFigures.h"
 
+#include "walk/WalkBench.h"
+
 #include "MonitorRecorder.h"
 #include "player/PlayerController.h"
 
@@ -25,8 +27,6 @@ using Clock = std::chrono::steady_clock;
 using Command = PlayerController::Command;
 using State = PlayerController::State;
 constexpr int Rate = MonitorRecorder::SampleRate;
-constexpr qint32 FileMs = 6000;
-constexpr qint32 PauseMs = 600;
 constexpr int Trials = 15;
 // The tone walk: Step 1000, Offset 400, Pause 300 over a 1 kHz tone.
 constexpr qint32 ToneOffsetMs = 400;
@@ -51,48 +51,6 @@ void printSpread(const char* what, std::vector<double> values, const char* unit 
     std::printf("walk: %-38s median %.2f %s, min %.2f, max %.2f (n=%zu)\n", what,
                 values[values.size() / 2], unit, values.front(), values.back(), values.size());
 }
-
-// A 1 kHz tone at half of full scale.
-bool writeToneWav(const QString& path, qint64 frames) {
-    return writeStereoWav(path, frames, [](qint64 i) {
-        const auto value =
-            qint16(std::lround(16000 * std::sin(2 * M_PI * 1000 * double(i) / Rate)));
-        return std::pair(value, value);
-    });
-}
-
-enum class Content { Indexed, Tone };
-
-// The player on an indexed file or a tone, playing through the sound server, with its
-// settings store in a temporary folder.
-class WalkBench {
-public:
-    explicit WalkBench(Content content = Content::Indexed, qint32 fileMs = FileMs) {
-        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
-        QObject::connect(&controller, &PlayerController::errorOccurred,
-                         [](const QString& text) { std::printf("walk: %s\n", qPrintable(text)); });
-        const QString path = folder.filePath("walk.wav");
-        const qint64 frames = qint64(fileMs) * Rate / 1000;
-        opened = (content == Content::Tone ? writeToneWav(path, frames)
-                                           : writeIndexedWav(path, frames)) &&
-                 controller.openFile(path);
-        controller.setStep(1000);
-        controller.setOffset(500);
-        controller.setPause(PauseMs);
-        controller.setRepetitions(1);
-    }
-    ~WalkBench() { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
-
-    bool ready() const { return opened && controller.outputAvailable(); }
-    PlayerController& player() { return controller; }
-
-private:
-    QTemporaryDir folder;
-    QByteArray savedConfigHome;
-    PlayerController controller;
-    bool opened = false;
-};
 
 // Walks the whole file once: the silence between steps as the sink rendered it, and the
 // CPU the GUI thread uses from the moment a step was heard until just before its rest
@@ -141,8 +99,8 @@ void measureRests(WalkBench& bench, MonitorRecorder& recorder) {
     printSpread("CPU of the GUI thread in rests", restCpuPercent, "% of a core");
 }
 
-// From the command to the first frame the sink rendered, after a silence, each time
-// from 3000 ms with no step pending.
+} // namespace
+
 void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* what,
                        const std::function<void()>& command) {
     std::vector<Clock::time_point> commands;
@@ -170,6 +128,8 @@ void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* 
     }
     printSpread(what, delays);
 }
+
+namespace {
 
 // A step heard in the recording: its first and last sounding frame and the 1 ms blocks
 // that fell silent between them.
@@ -212,7 +172,7 @@ void measureToneWalk(int seconds, int burnerCount) {
         burners.push_back(std::make_unique<QProcess>());
         burners.back()->start("sh", {"-c", "while :; do :; done"});
     }
-    WalkBench bench(Content::Tone, 1000 + (steps - 1) * ToneOffsetMs);
+    WalkBench bench(WalkBench::Content::Tone, 1000 + (steps - 1) * ToneOffsetMs);
     MonitorRecorder recorder;
     if (!bench.ready() || !recorder.start())
         return void(std::printf("tone walk: no sound server or no recording\n"));

@@ -27,8 +27,10 @@ class PlayerController::CommandScope {
 public:
     explicit CommandScope(PlayerController& player) : player(player) { ++player.commandDepth; }
     ~CommandScope() {
-        if (--player.commandDepth == 0)
+        if (--player.commandDepth == 0) {
             player.updateState();
+            player.reportJump();
+        }
     }
     CommandScope(const CommandScope&) = delete;
     CommandScope& operator=(const CommandScope&) = delete;
@@ -54,7 +56,7 @@ PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject*
     current.recentFileList = 0;
     connect(media.get(), &MediaControl::positionUpdate, this, &PlayerController::followPosition);
     connect(media.get(), &MediaControl::done, this, &PlayerController::stepHeard);
-    connect(media.get(), &MediaControl::modeChanged, this, &PlayerController::updateState);
+    connect(media.get(), &MediaControl::modeChanged, this, &PlayerController::deviceModeChanged);
     connect(media.get(), &MediaControl::outputAvailableChanged, this,
             &PlayerController::outputAvailableChanged);
     restTimer.setSingleShot(true);
@@ -99,7 +101,7 @@ void PlayerController::transport(Command command, bool toEdge) {
     if (stepPending) {
         // An interrupted step leaves the device at the end of that step.
         stepPending = false;
-        media->seek(stepEnd);
+        moveTo(stepEnd);
     }
     showPosition();
     const qint64 length = media->length();
@@ -127,7 +129,7 @@ void PlayerController::transport(Command command, bool toEdge) {
         break;
     case Command::Play:
         if (media->position() >= length)
-            media->seek(0);
+            moveTo(0);
         media->play();
         media->setUpdateInterval(PlayingUpdateIntervalMs);
         isPlaying = true;
@@ -138,8 +140,20 @@ void PlayerController::transport(Command command, bool toEdge) {
     isWalking = false;
 }
 
+void PlayerController::moveTo(qint64 ms) {
+    media->seek(ms);
+    positionMoved = true;
+}
+
+void PlayerController::reportJump() {
+    if (!positionMoved)
+        return;
+    positionMoved = false;
+    emit positionJumped(media->position());
+}
+
 void PlayerController::jumpTo(qint64 target) {
-    media->seek(target);
+    moveTo(target);
     if (isPlaying && !isWalking)
         transport(Command::Play);
     else
@@ -175,7 +189,7 @@ void PlayerController::playStep(Command command) {
     }
     stepEnd = end;
     // The position display shows the end of the step while it plays.
-    media->seek(stepEnd);
+    moveTo(stepEnd);
     showPosition();
     // A step longer than the file plays the whole file.
     media->playRange(std::max<qint64>(0, stepEnd - current.step), stepEnd, true);
@@ -210,15 +224,24 @@ void PlayerController::endRest() {
 }
 
 void PlayerController::togglePause() {
-    if (isOpen())
-        media->togglePause();
+    if (!isOpen())
+        return;
+    const CommandScope scope(*this);
+    media->togglePause();
+}
+
+// A step heard to its end stops the device just before done() arrives, which settles the
+// state: a walk goes from its step straight to its rest, never through Idle.
+void PlayerController::deviceModeChanged() {
+    if (!stepPending)
+        updateState();
 }
 
 void PlayerController::seek(qint64 ms) {
     if (!isOpen())
         return;
     const CommandScope scope(*this);
-    media->seek(ms);
+    moveTo(ms);
     showPosition();
 }
 
@@ -240,7 +263,7 @@ void PlayerController::releasePosition(qint64 ms) {
         return;
     const CommandScope scope(*this);
     setAutoUpdate(true);
-    media->seek(ms);
+    moveTo(ms);
     if (isWalking) {
         stepPending = false;
         walk();

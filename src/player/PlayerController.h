@@ -116,6 +116,9 @@ signals:
     // The periodic position while normal playback is followed.
     void positionUpdate(qint64 ms);
     void stateChanged(PlayerController::State state);
+    // The position moved other than by playing (a jump, a step's start, a seek), reported
+    // once per command with where the device is now.
+    void positionJumped(qint64 ms);
     void fileOpened(const QString& path);
     // A file failed to open: none is open now.
     void fileClosed();
@@ -131,6 +134,8 @@ private:
 
     void transport(Command command, bool toEdge = false);
     void jumpTo(qint64 target);
+    void moveTo(qint64 ms);
+    void reportJump();
     void playStep(Command command);
     void stopPlayback();
     void stepHeard(int notifyCode);
@@ -138,6 +143,7 @@ private:
     void showPosition();
     void followPosition();
     void updateState();
+    void deviceModeChanged();
     State currentState() const;
 
     std::unique_ptr<MediaControl> media;
@@ -156,4 +162,5 @@ private:
 
     State shownState = State::Idle;
     int commandDepth = 0;
+    bool positionMoved = false;
 };

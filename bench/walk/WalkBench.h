@@ -1,0 +1,62 @@
+#pragma once
+
+#include "MonitorRecorder.h"
+#include "player/PlayerController.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+
+// The six-second indexed file of the walk figures, and the walk's rest.
+inline constexpr qint32 FileMs = 6000;
+inline constexpr qint32 PauseMs = 600;
+
+// A 1 kHz tone at half of full scale.
+inline bool writeToneWav(const QString& path, qint64 frames) {
+    return writeStereoWav(path, frames, [](qint64 i) {
+        const auto value = qint16(std::lround(
+            16000 * std::sin(2 * M_PI * 1000 * double(i) / MonitorRecorder::SampleRate)));
+        return std::pair(value, value);
+    });
+}
+
+// The player on an indexed file or a tone, playing through the sound server, with its
+// settings store in a temporary folder.
+class WalkBench {
+public:
+    enum class Content { Indexed, Tone };
+
+    explicit WalkBench(Content content = Content::Indexed, qint32 fileMs = FileMs) {
+        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
+        QObject::connect(&controller, &PlayerController::errorOccurred,
+                         [](const QString& text) { std::printf("walk: %s\n", qPrintable(text)); });
+        const QString path = folder.filePath("walk.wav");
+        const qint64 frames = qint64(fileMs) * MonitorRecorder::SampleRate / 1000;
+        opened = (content == Content::Tone ? writeToneWav(path, frames)
+                                           : writeIndexedWav(path, frames)) &&
+                 controller.openFile(path);
+        controller.setStep(1000);
+        controller.setOffset(500);
+        controller.setPause(PauseMs);
+        controller.setRepetitions(1);
+    }
+    ~WalkBench() { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
+
+    bool ready() const { return opened && controller.outputAvailable(); }
+    PlayerController& player() { return controller; }
+
+private:
+    QTemporaryDir folder;
+    QByteArray savedConfigHome;
+    PlayerController controller;
+    bool opened = false;
+};
+
+// From the command to the first frame the sink rendered, after a silence, each time
+// from 3000 ms with no step pending; prints the spread as `what`.
+void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* what,
+                       const std::function<void()>& command);
