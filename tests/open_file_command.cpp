@@ -12,19 +12,20 @@ class OpenFileCommand : public QObject {
     Q_OBJECT
 
 private slots:
+    // A file that is not sound, and an empty name: each refused with its message box title.
     void cancelAndRefusalKeepWhatTheyShould_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("title"); // of the message box
-        const QString cannotOpen = QStringLiteral("Cannot Open Audio File");
-        QTest::newRow("not a sound file") << QStringLiteral("noise.wav") << cannotOpen;
-        QTest::newRow("empty name") << QString() << QString();
+        QTest::addColumn<QString>("title");
+        QTest::newRow("not a sound file") << "noise.wav"
+                                          << "Cannot Open Audio File";
+        QTest::newRow("empty name") << ""
+                                    << "";
     }
 
     void cancelAndRefusalKeepWhatTheyShould() {
         QFETCH(QString, name);
         QFETCH(QString, title);
         ManualClockWindow fixture;
-        frmMain& window = fixture.window();
         ScriptedDialogs& prompts = fixture.prompts();
         const QString folder = fixture.folder();
         const QString good = folder + "/Tape.WAV"; // capitals stay
@@ -43,7 +44,7 @@ private slots:
         prompts.queueOpenFile(name.isEmpty() ? name : failed);
         fixture.trigger("mnuOpen");
         QVERIFY(!fixture.player().isOpen());
-        QVERIFY(!window.findChild<QAbstractButton*>("cmdPlay_2")->isEnabled());
+        QVERIFY(!fixture.window().findChild<QAbstractButton*>("cmdPlay_2")->isEnabled());
         const ScriptedDialogs::Call message = prompts.calls().value(3); // after three dialogs
         QCOMPARE(message.title, title);
         QVERIFY(message.text.contains(name.isEmpty() ? QStringLiteral("Invalid filename.") : name));
