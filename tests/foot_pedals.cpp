@@ -19,10 +19,7 @@
 namespace {
 
 QByteArray key(int code, int value) {
-    input_event record{};
-    record.type = EV_KEY;
-    record.code = quint16(code);
-    record.value = value;
+    const input_event record{{}, EV_KEY, quint16(code), value};
     return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
