@@ -126,13 +126,10 @@ private slots:
         QStringList types;
         for (const AudioFileType& type : openableFileTypes())
             types << type.mimeType;
-        QFile entry(RESOURCES_DIR "/org.parlanda.Parlanda.desktop");
-        QFile metadata(RESOURCES_DIR "/org.parlanda.Parlanda.metainfo.xml");
-        QVERIFY(entry.open(QIODevice::ReadOnly) && metadata.open(QIODevice::ReadOnly));
-        const QString line = QString(entry.readAll()).section("MimeType=", 1).section('\n', 0, 0);
-        QCOMPARE(line, types.join(';') + ';');
+        const QString entry = readBytes(RESOURCES_DIR "/org.parlanda.Parlanda.desktop");
+        QCOMPARE(entry.section("MimeType=", 1).section('\n', 0, 0), types.join(';') + ';');
         QStringList listed;
-        const QString xml = metadata.readAll();
+        const QString xml = readBytes(RESOURCES_DIR "/org.parlanda.Parlanda.metainfo.xml");
         for (const auto& match : QRegularExpression("<mediatype>(.*)</mediatype>").globalMatch(xml))
             listed << match.captured(1);
         QCOMPARE(listed, types);
