@@ -12,14 +12,12 @@ class OpenFileCommand : public QObject {
     Q_OBJECT
 
 private slots:
-    // A file that is not sound, and an empty name: each refused with its message box title.
     void cancelAndRefusalKeepWhatTheyShould_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("not a sound file") << "noise.wav"
-                                          << "Cannot Open Audio File";
-        QTest::newRow("empty name") << ""
-                                    << "";
+        QTest::addColumn<QString>("title"); // of the message box
+        QTest::newRow("not a sound file")
+            << QString("noise.wav") << QString("Cannot Open Audio File");
+        QTest::newRow("empty name") << QString() << QString();
     }
 
     void cancelAndRefusalKeepWhatTheyShould() {
