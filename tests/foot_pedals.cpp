@@ -3,6 +3,7 @@
 #include "inputs/FootPedals.h"
 #include "inputs/PedalReader.h"
 #include "settings/SettingsStore.h"
+#include "support/TestWav.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -17,15 +18,8 @@
 
 namespace {
 
-QString textOf(PedalEvent event) {
-    return QString("LMRF"[int(event.pedal)]) + (event.down ? '+' : '-');
-}
-
 QByteArray key(int code, int value) {
-    input_event record{};
-    record.type = EV_KEY;
-    record.code = quint16(code);
-    record.value = value;
+    const input_event record{{}, EV_KEY, quint16(code), value};
     return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
@@ -37,16 +31,11 @@ QList<QByteArray> hex(const char* reports) {
     return list;
 }
 
-void writeFile(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-}
-
 // A hidraw device in a made-up tree: its uevent file, and a FIFO as its node.
 void addHidraw(const QString& root, const QString& name, const QByteArray& hidId) {
-    writeFile(root + "/sys/class/hidraw/" + name + "/device/uevent",
-              "DRIVER=hid-generic\nHID_ID=" + hidId + "\nHID_NAME=Pedal " + name.toUtf8() + '\n');
+    QVERIFY(writeBytes(root + "/sys/class/hidraw/" + name + "/device/uevent",
+                       "DRIVER=hid-generic\nHID_ID=" + hidId + "\nHID_NAME=Pedal " + name.toUtf8() +
+                           '\n'));
     QDir().mkpath(root + "/dev");
     QCOMPARE(mkfifo(QFile::encodeName(root + "/dev/" + name).constData(), 0666), 0);
 }
@@ -93,7 +82,7 @@ private slots:
             PedalReader reader(fds[0], model ? decoderFor(*model) : std::move(taught));
             QStringList events;
             connect(&reader, &PedalReader::pedalChanged,
-                    [&](PedalEvent event) { events.append(textOf(event)); });
+                    [&](PedalEvent e) { events << QString("LMRF"[int(e.pedal)]) + "-+"[e.down]; });
             QSignalSpy lost(&reader, &PedalReader::lost);
             for (const QByteArray& report : row.reports)
                 QCOMPARE(write(fds[1], report.constData(), report.size()), report.size());
@@ -162,11 +151,6 @@ private slots:
                 return GetSetting("Parlanda", PedalMapping::Section, key, defaultValue);
             });
         };
-        const auto store = [](const PedalMapping& mapping) {
-            mapping.save([](const QString& key, const QString& value) {
-                QVERIFY(SaveSetting("Parlanda", PedalMapping::Section, key, value));
-            });
-        };
         const auto text = [](const PedalMapping& m) {
             return QStringList{m.command(Pedal::Left), m.command(Pedal::Middle),
                                m.command(Pedal::Right), m.command(Pedal::Fourth),
@@ -189,7 +173,9 @@ private slots:
                                     line.section('=', 1)));
             const PedalMapping mapping = read();
             QCOMPARE(text(mapping), expected);
-            store(mapping);
+            mapping.save([](const QString& key, const QString& value) {
+                QVERIFY(SaveSetting("Parlanda", PedalMapping::Section, key, value));
+            });
             QVERIFY(read() == mapping);
         }
     }

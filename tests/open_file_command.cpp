@@ -15,8 +15,8 @@ private slots:
     void cancelAndRefusalKeepWhatTheyShould_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title"); // of the message box
-        const QString cannotOpen = QStringLiteral("Cannot Open Audio File");
-        QTest::newRow("not a sound file") << QStringLiteral("noise.wav") << cannotOpen;
+        QTest::newRow("not a sound file")
+            << QString("noise.wav") << QString("Cannot Open Audio File");
         QTest::newRow("empty name") << QString() << QString();
     }
 
@@ -24,7 +24,6 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, title);
         ManualClockWindow fixture;
-        frmMain& window = fixture.window();
         ScriptedDialogs& prompts = fixture.prompts();
         const QString folder = fixture.folder();
         const QString good = folder + "/Tape.WAV"; // capitals stay
@@ -43,7 +42,7 @@ private slots:
         prompts.queueOpenFile(name.isEmpty() ? name : failed);
         fixture.trigger("mnuOpen");
         QVERIFY(!fixture.player().isOpen());
-        QVERIFY(!window.findChild<QAbstractButton*>("cmdPlay_2")->isEnabled());
+        QVERIFY(!fixture.window().findChild<QAbstractButton*>("cmdPlay_2")->isEnabled());
         const ScriptedDialogs::Call message = prompts.calls().value(3); // after three dialogs
         QCOMPARE(message.title, title);
         QVERIFY(message.text.contains(name.isEmpty() ? QStringLiteral("Invalid filename.") : name));

@@ -27,10 +27,6 @@ struct Owner {
     QWidget window;
 };
 
-std::unique_ptr<Owner> newMainWindow() {
-    return std::make_unique<Owner>();
-}
-
 template <typename Control = QPushButton> Control* control(QWidget& dialog, const QString& name) {
     return dialog.findChild<Control*>(name);
 }
@@ -88,8 +84,8 @@ private slots:
         // clang-format on
         for (const auto& [locale, typed, accepted] : rows) {
             QLocale::setDefault(QLocale(locale));
-            auto window = newMainWindow();
-            QPointer<frmSettings> dialog = showOptions(*window);
+            Owner window;
+            QPointer<frmSettings> dialog = showOptions(window);
             QLineEdit* box = timeBox(*dialog, 3);
             typeInto(box, typed);
             const MessageAnswerer answerer;
@@ -105,8 +101,8 @@ private slots:
     // the message, though the message box runs its own event loop in the middle of the
     // focus move; Esc still closes the dialog, unwritten.
     void refusedBoxStopsTheClickThatLeftIt() {
-        auto window = newMainWindow();
-        QPointer<frmSettings> dialog = showOptions(*window);
+        Owner window;
+        QPointer<frmSettings> dialog = showOptions(window);
         QLineEdit* step = timeBox(*dialog, 0);
         typeInto(step, "abc");
         const MessageAnswerer answerer;
@@ -120,7 +116,7 @@ private slots:
         QCOMPARE(step->text(), QString("abc"));
         QTest::keyClick(step, Qt::Key_Escape);
         QTRY_VERIFY(dialog.isNull());
-        QCOMPARE(window->player.settings().step, 4000);
+        QCOMPARE(window.player.settings().step, 4000);
     }
 
     // OK sets the window's settings, raising a Jump below the Step, and clears the list
@@ -128,9 +124,9 @@ private slots:
     // has acted at once. None writes the store.
     void okAppliesOthersDiscard() {
         for (const QString how : {"OK", "Cancel", "esc", "close"}) {
-            auto window = newMainWindow();
+            Owner window;
             AddRecentFile("/audio/one.wav", 9);
-            QPointer<frmSettings> dialog = showOptions(*window);
+            QPointer<frmSettings> dialog = showOptions(window);
             for (int i = 0; i < 4; ++i)
                 typeInto(timeBox(*dialog, i), QStringList{"4", "0.5", "0.25", "2"}[i]);
             QTest::mouseClick(control<QToolButton>(*dialog, "DownButton"), Qt::LeftButton);
@@ -144,8 +140,8 @@ private slots:
             else
                 QTest::mouseClick(control(*dialog, "cmd" + how), Qt::LeftButton);
             const bool ok = how == "OK";
-            QCOMPARE(std::tuple(window->player.settings().offset, window->player.settings().pause,
-                                window->player.settings().jump, window->player.settings().maxFiles),
+            const UserSettings& set = window.player.settings();
+            QCOMPARE(std::tuple(set.offset, set.pause, set.jump, set.maxFiles),
                      ok ? std::tuple(500, 250, 4000, qint16(8))
                         : std::tuple(1100, 600, 4000, qint16(9)));
             QCOMPARE(FindRecentFile("/audio/one.wav", 9), qint16(ok || how == "Cancel" ? -1 : 1));

@@ -1,24 +1,13 @@
 // The settings store's file: hand-written, corrupt, unwritable, and killed while written.
 #include "settings/SettingsStore.h"
+#include "support/TestWav.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 static const QString App = QStringLiteral("Parlanda");
 constexpr int BigValueLength = 200000;
-
-static QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-static void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 class SettingsStoreFiles : public QObject {
     Q_OBJECT
@@ -30,31 +19,30 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
     }
 
-    // A list value written by hand without quotes reads as the text it was.
-    void handWrittenListReadsAsText() {
-        writeFile(SettingsFilePath(App), "[Settings]\nLoop%20Repetitions=2,Enable\n");
-        QCOMPARE(GetSetting(App, "Settings", "Loop Repetitions", "-"), "2,Enable");
-    }
-
-    // What a corrupt file holds is used; the first write keeps the file as a copy beside it.
-    void corruptFileIsKeptBeforeTheFirstWrite() {
-        for (const QByteArray& contents : {QByteArray("\x00\x01\xff junk", 9),
-                                           QByteArray("[Settings]\nStep=2500\nnot a setting\n")}) {
+    // What a file holds is used, a list value written by hand without quotes as the text it
+    // was; the first write keeps a corrupt file as a copy beside it.
+    void existingFileIsReadAndACorruptOneKept() {
+        const std::tuple<QByteArray, QString, QString, bool> rows[] = {
+            // file, key, read, corrupt
+            {"[Settings]\nLoop%20Repetitions=2,Enable\n", "Loop Repetitions", "2,Enable", false},
+            {QByteArray("\x00\x01\xff junk", 9), "Step", "-", true},
+            {"[Settings]\nStep=2500\nnot a setting\n", "Step", "2500", true}};
+        for (const auto& [contents, key, read, corrupt] : rows) {
             init();
-            writeFile(SettingsFilePath(App), contents);
+            QVERIFY(writeBytes(SettingsFilePath(App), contents));
             QVERIFY(SaveSetting(App, "Settings", "Pause", "700"));
-            QCOMPARE(contentsOf(SettingsFilePath(App) + ".corrupt"), contents);
-            QCOMPARE(GetSetting(App, "Settings", "Step", "-"), contents[0] == '[' ? "2500" : "-");
+            QCOMPARE(readBytes(SettingsFilePath(App) + ".corrupt"), corrupt ? contents : "");
+            QCOMPARE(GetSetting(App, "Settings", key, "-"), read);
         }
     }
 
     // Running as root ignores permission bits, so the folder is made impossible to
     // create instead: a regular file stands where it should be, and stays.
     void aFolderThatCannotBeWrittenFailsEveryWrite() {
-        writeFile(config->path() + "/Parlanda", "not a folder");
+        QVERIFY(writeBytes(config->path() + "/Parlanda", "not a folder"));
         QVERIFY(!SaveSetting(App, "Settings", "Step", "2500"));
         QVERIFY(SettingsWriteFailed(App));
-        QCOMPARE(contentsOf(config->path() + "/Parlanda"), QByteArray("not a folder"));
+        QCOMPARE(readBytes(config->path() + "/Parlanda"), QByteArray("not a folder"));
     }
 
     // A writer killed at any moment leaves the old or the new value whole, and no lock.

@@ -21,16 +21,14 @@ private slots:
 
     void msToTimeCode() {
         // Hundredths rounded with halves to even, carried, hours past 99, the magnitude of min.
+        // clang-format off
         const QList<std::pair<qint64, QString>> table{
-            {5, Zero},
-            {15, "00:00:00:02"},
-            {25, "00:00:00:02"},
-            {59'995, "00:01:00:00"},
-            {3'723'450, "01:02:03:45"},
-            {360'000'000, "100:00:00:00"},
+            {5, Zero}, {15, "00:00:00:02"}, {25, "00:00:00:02"}, {59'995, "00:01:00:00"},
+            {3'723'450, "01:02:03:45"}, {360'000'000, "100:00:00:00"},
             {std::numeric_limits<qint32>::max(), "596:31:23:65"},
             {std::numeric_limits<qint32>::min(), "596:31:23:65"},
             {std::numeric_limits<qint64>::min(), "2562047788015:12:55:81"}};
+        // clang-format on
         for (const auto& [ms, timeCode] : table)
             QCOMPARE(MsToTimeCode(ms), timeCode);
     }

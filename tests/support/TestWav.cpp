@@ -1,5 +1,6 @@
 #include "support/TestWav.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QtDebug>
@@ -15,59 +16,45 @@ namespace {
 constexpr int CanonicalWavHeaderBytes = 44;
 constexpr int WavSampleRateOffset = 24;
 
-struct SndFileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
-using SndFilePtr = std::unique_ptr<SNDFILE, SndFileCloser>;
-
-SndFilePtr createSoundFile(const QString& path, int sampleRate, int channels, int format) {
-    SF_INFO info{};
-    info.samplerate = sampleRate;
-    info.channels = channels;
-    info.format = format;
-    SndFilePtr file(sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info));
-    if (!file)
+// Writes a sound file in blocks, each sample being sampleOf(frame, channel): full scale
+// is 1.0, or, unscaled, the integer sample value itself.
+template <typename SampleOf>
+bool writeSoundFile(const QString& path, SF_INFO info, qint64 frames, bool unscaled,
+                    SampleOf sampleOf) {
+    const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> file(
+        sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info), sf_close);
+    if (!file) {
         qWarning() << "cannot write" << path << ":" << sf_strerror(nullptr);
-    return file;
-}
-
-// Writes frames in blocks produced by fill(first frame, frame count, interleaved block).
-template <typename Sample, typename Fill>
-bool writeBlocks(SNDFILE* file, qint64 frames, int channels, Fill fill) {
+        return false;
+    }
+    sf_command(file.get(), SFC_SET_NORM_DOUBLE, nullptr, unscaled ? SF_FALSE : SF_TRUE);
     constexpr qint64 blockFrames = 8192;
-    std::vector<Sample> block;
+    std::vector<double> block;
     for (qint64 first = 0; first < frames; first += blockFrames) {
         const qint64 count = std::min(blockFrames, frames - first);
-        block.assign(count * channels, Sample{});
-        fill(first, count, block.data());
-        sf_count_t written;
-        if constexpr (std::is_same_v<Sample, short>)
-            written = sf_writef_short(file, block.data(), count);
-        else
-            written = sf_writef_double(file, block.data(), count);
-        if (written != count) {
-            qWarning() << "short write:" << sf_strerror(file);
+        block.resize(size_t(count * info.channels));
+        for (qint64 i = 0; i < count * info.channels; ++i)
+            block[size_t(i)] = sampleOf(first + i / info.channels, int(i % info.channels));
+        if (sf_writef_double(file.get(), block.data(), count) != count) {
+            qWarning() << "short write:" << sf_strerror(file.get());
             return false;
         }
     }
     return true;
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
+} // namespace
 
 QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-} // namespace
-
-IndexedFrame indexedFrameFor(qint64 index) {
-    return {qint16(index % IndexedCodeModulus + 1), qint16(index / IndexedCodeModulus)};
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) &&
+           file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 std::optional<qint64> frameIndexOf(qint16 left, qint16 right) {
@@ -77,32 +64,22 @@ std::optional<qint64> frameIndexOf(qint16 left, qint16 right) {
 }
 
 bool writeIndexedWav(const QString& path, qint64 frames, int sampleRate, int channels) {
-    if (frames < 0 || frames > MaxIndexedFrames || channels < 1)
+    if (frames < 0 || frames > qint64(IndexedCodeModulus) * 32768 || channels < 1)
         return false;
-    const SndFilePtr file =
-        createSoundFile(path, sampleRate, channels, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-    return file && writeBlocks<short>(file.get(), frames, channels,
-                                      [channels](qint64 first, qint64 count, short* out) {
-                                          for (qint64 i = 0; i < count; ++i) {
-                                              const IndexedFrame code = indexedFrameFor(first + i);
-                                              short* frame = out + i * channels;
-                                              frame[0] = code.left;
-                                              if (channels > 1)
-                                                  frame[1] = code.right;
-                                          }
-                                      });
+    const SF_INFO info{0, sampleRate, channels, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+    return writeSoundFile(path, info, frames, true, [](qint64 frame, int channel) {
+        return double(channel == 0   ? frame % IndexedCodeModulus + 1
+                      : channel == 1 ? frame / IndexedCodeModulus
+                                     : 0);
+    });
 }
 
 bool writeToneFile(const QString& path, const ToneFile& tone) {
-    const SndFilePtr file = createSoundFile(path, tone.sampleRate, tone.channels, tone.format);
     const double step = 2 * std::numbers::pi * tone.frequency / tone.sampleRate;
-    return file &&
-           writeBlocks<double>(file.get(), tone.frames, tone.channels,
-                               [&tone, step](qint64 first, qint64 count, double* out) {
-                                   for (qint64 i = 0; i < count * tone.channels; ++i)
-                                       out[i] = tone.amplitude *
-                                                std::sin(step * double(first + i / tone.channels));
-                               });
+    const SF_INFO info{0, tone.sampleRate, tone.channels, tone.format, 0, 0};
+    return writeSoundFile(path, info, tone.frames, false, [&tone, step](qint64 frame, int) {
+        return tone.amplitude * std::sin(step * double(frame));
+    });
 }
 
 bool writeBadFile(const QString& path, BadFile kind) {
@@ -110,11 +87,9 @@ bool writeBadFile(const QString& path, BadFile kind) {
     case BadFile::Empty:
         return writeBytes(path, {});
     case BadFile::RandomBytes: {
-        QByteArray noise(4096, Qt::Uninitialized);
-        QRandomGenerator generator(20260101);
-        for (char& byte : noise)
-            byte = char(generator.bounded(256));
-        return writeBytes(path, noise);
+        quint32 noise[1024];
+        QRandomGenerator(20260101).fillRange(noise);
+        return writeBytes(path, QByteArray(reinterpret_cast<const char*>(noise), sizeof noise));
     }
     case BadFile::TruncatedHeader:
         return writeIndexedWav(path, 100) && writeBytes(path, readBytes(path).left(20));

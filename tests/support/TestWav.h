@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <sndfile.h>
@@ -10,23 +11,12 @@
 //
 // Indexed WAV files carry their own frame index in every frame, so that what the null
 // sink's monitor records (s16le, stereo, 44100 Hz) decodes back to the frames heard:
-//   left  = index % 32767 + 1   (1..32767, never 0)
-//   right = index / 32767       (0..32767)
-// which covers 32767 * 32768 frames (about 6.7 hours at 44100 Hz). Digital silence
-// (0, 0) is no frame's code; a frame with left <= 0 or right < 0 is no code at all.
+// left = index % 32767 + 1 (never 0), right = index / 32767, for about 6.7 hours at
+// 44100 Hz. Digital silence (0, 0) is no frame's code; left <= 0 or right < 0 is no code.
 // The code survives playback exactly only at 44100 Hz with 2 channels and 100 % volume.
-
 constexpr int IndexedCodeModulus = 32767;
-constexpr qint64 MaxIndexedFrames = qint64(IndexedCodeModulus) * 32768;
 
-// The 16-bit samples that carry frame index in an indexed file.
-struct IndexedFrame {
-    qint16 left;
-    qint16 right;
-};
-IndexedFrame indexedFrameFor(qint64 index);
-// The frame index a pair of 16-bit samples encodes; no value for silence or a pair that
-// is no code.
+// The frame index a pair of 16-bit samples encodes, if any.
 std::optional<qint64> frameIndexOf(qint16 left, qint16 right);
 
 // 16-bit PCM WAV whose frame i encodes i. With one channel only the left code is
@@ -53,3 +43,7 @@ enum class BadFile {
     HugeRate,        // a mono WAV whose header gives 2147483647 frames per second
 };
 bool writeBadFile(const QString& path, BadFile kind);
+
+// A file's bytes (none if it cannot be read), and a file written whole, its folder made.
+QByteArray readBytes(const QString& path);
+bool writeBytes(const QString& path, const QByteArray& bytes);

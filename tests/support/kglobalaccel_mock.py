@@ -1,6 +1,6 @@
 '''KDE's global shortcut service. It sets every key except those listed (as Qt's key
 numbers) in the parameter "taken", which it answers with no key, as when another
-component holds them.'''
+component holds them. Press(name) reports the key of that action pressed.'''
 import dbus
 
 BUS_NAME = 'org.kde.kglobalaccel'
@@ -20,3 +20,9 @@ def load(mock, parameters):
 @dbus.service.method(MAIN_IFACE, in_signature='asaiu', out_signature='ai')
 def setShortcut(self, action, keys, flags):
     return dbus.Array([key for key in keys if key not in self.taken], signature='i')
+
+
+@dbus.service.method('org.parlanda.Test', in_signature='s')
+def Press(self, name):
+    self.EmitSignalDetailed('org.kde.kglobalaccel.Component', 'globalShortcutPressed', 'ssx',
+                            ['parlanda', name, dbus.Int64(0)], {'path': '/component/parlanda'})

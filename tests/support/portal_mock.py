@@ -1,5 +1,6 @@
 '''A desktop portal offering global shortcuts. It binds every shortcut whose preferred
-trigger is not listed in the parameter "refused", answering each request at once.'''
+trigger is not listed in the parameter "refused", answering each request at once.
+Press(name) activates a bound shortcut, as the user's key press would.'''
 import dbus
 from gi.repository import GLib
 
@@ -29,6 +30,7 @@ def respond(mock, sender, options, results):
 @dbus.service.method(MAIN_IFACE, in_signature='a{sv}', out_signature='o', sender_keyword='sender')
 def CreateSession(self, options, sender):
     session = handle('session', sender, options['session_handle_token'])
+    self.session = session
     return respond(self, sender, options, {'session_handle': session})
 
 
@@ -40,3 +42,9 @@ def BindShortcuts(self, session, shortcuts, parent, options, sender):
                         if wanted['preferred_trigger'] not in self.refused],
                        signature='(sa{sv})')
     return respond(self, sender, options, {'shortcuts': bound})
+
+
+@dbus.service.method('org.parlanda.Test', in_signature='s')
+def Press(self, name):
+    self.EmitSignal(MAIN_IFACE, 'Activated', 'osta{sv}',
+                    [dbus.ObjectPath(self.session), name, dbus.UInt64(0), {}])
