@@ -1,7 +1,9 @@
 // parlanda_bench: figures of the media control, its audio engine and the walk, measured
 // through the real PulseAudio output into the null sink "test". One line per figure.
 // Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse <build>/bench/parlanda_bench [ranges]
+//      [open/play/close rounds]
 #include "MonitorRecorder.h"
+#include "OpenCloseStress.h"
 #include "walk/WalkFigures.h"
 
 #include "audio/MediaControl.h"
@@ -243,6 +245,7 @@ int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(5, atoi(argv[1])) : 60;
     QTemporaryDir folder;
     measureOpen(folder.path());
+    printOpenCloseStress(folder.path(), argc > 2 ? atoi(argv[2]) : 300000);
 
     const QString indexed = folder.filePath("indexed.wav");
     if (!writeIndexedWav(indexed, qint64(Rate) * 220))

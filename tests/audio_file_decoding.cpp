@@ -3,9 +3,12 @@
 #include "audio/AudioEngine.h"
 #include "support/TestWav.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+#include <future>
 #include <thread>
 
 // Takes all of `range` in pieces, as an output would: `pauseUs` apart, or as fast as it can.
@@ -17,6 +20,18 @@ static std::vector<float> drain(PlayRange& range, qint64 piece, int pauseUs) {
         std::this_thread::sleep_for(std::chrono::microseconds(got == 0 ? 50 : pauseUs));
     }
     return frames;
+}
+
+// The frames libsndfile decodes reading the file from start to end.
+static qint64 framesDecoded(const QByteArray& path) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.constData(), SFM_READ, &info);
+    std::vector<float> buffer(size_t(4096) * std::max(1, info.channels));
+    qint64 total = 0;
+    for (sf_count_t got = 1; file && got > 0; total += got)
+        got = sf_readf_float(file, buffer.data(), 4096);
+    sf_close(file);
+    return total;
 }
 
 class AudioFileDecoding : public QObject {
@@ -61,6 +76,71 @@ private slots:
             for (qint64 i = 0; i < to - from; ++i) // the left code of a mono file
                 QCOMPARE(std::llround(out[size_t(i)] * 32768), (from + i) % IndexedCodeModulus + 1);
         }
+    }
+
+    // Encodings libsndfile cannot seek in are decoded from the start to reach a range,
+    // forwards and backwards; every range is the audio at its place.
+    void rangesAreTheAudioAtTheirPlace() {
+        const int formats[] = {SF_FORMAT_WAV | SF_FORMAT_GSM610, SF_FORMAT_WAV | SF_FORMAT_G721_32,
+                               SF_FORMAT_AIFF | SF_FORMAT_DWVW_16,
+                               SF_FORMAT_FLAC | SF_FORMAT_PCM_16};
+        const std::pair<qint64, qint64> ranges[] = {{8000, 9000}, {400, 1400}, {1400, 2400}};
+        for (const int format : formats) {
+            const ToneFile tone{8000, 1, format, 16000, 301.7}; // no period fits the ranges
+            QVERIFY(writeToneFile(folder.filePath("tone"), tone));
+            auto whole = AudioDecoder::open(folder.filePath("tone")).decoder;
+            std::vector<float> reference(size_t(whole->frames()));
+            QCOMPARE(whole->read(reference.data(), whole->frames()), whole->frames());
+            AudioEngine engine(AudioDecoder::open(folder.filePath("tone")).decoder);
+            for (const auto& [from, to] : ranges)
+                QVERIFY(drain(*engine.startRange(from, to), 500, 0) ==
+                        std::vector(reference.begin() + from, reference.begin() + to));
+        }
+    }
+
+    // A FLAC written through a pipe has no length in its header, a file cut short or still
+    // being written claims more than it holds, and a name need not be UTF-8: each opens
+    // with the length that can be decoded.
+    void lengthIsWhatCanBeDecoded() {
+        const QByteArray dir = QFile::encodeName(folder.path()) + '/';
+        const auto halve = [&](const char* name) {
+            QFile file(dir + name);
+            return file.resize(file.size() / 2);
+        };
+        const ToneFile tone{.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16, .frames = 4 * 44100};
+        QCOMPARE(QProcess::execute("sh", {"-c", "sox -n -t flac - synth 4 sine 300 | cat > " + dir +
+                                                    "piped.flac"}),
+                 0);
+        QVERIFY(writeToneFile(dir + "cut.flac", tone) && halve("cut.flac"));
+        QVERIFY(writeToneFile(dir + "growing.ogg",
+                              {.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS, .frames = 10 * 44100}) &&
+                halve("growing.ogg"));
+        QVERIFY(writeToneFile(dir + "tone.wav", {}) &&
+                std::rename((dir + "tone.wav").constData(), (dir + "caf\xe9.wav").constData()) ==
+                    0);
+        for (const char* name : {"piped.flac", "cut.flac", "growing.ogg", "caf\xe9.wav"}) {
+            const auto opened = AudioDecoder::open(QFile::decodeName(dir + name));
+            QVERIFY2(opened.decoder, qPrintable(opened.message));
+            QVERIFY(opened.decoder->frames() > 0);
+            QCOMPARE(opened.decoder->frames(), framesDecoded(dir + name));
+        }
+        std::remove((dir + "caf\xe9.wav").constData()); // a name QTemporaryDir cannot remove
+    }
+
+    // A close that meets the reader while it fills a range ends it: the reader once missed
+    // that wake-up and the close waited for ever.
+    void closingWhileTheReaderFillsEnds() {
+        QVERIFY(writeIndexedWav(folder.filePath("stress.wav"), 44100));
+        std::promise<void> finished;
+        auto rounds = finished.get_future();
+        // Detached, so that a hang fails the test instead of holding it.
+        std::thread([path = folder.filePath("stress.wav"),
+                     finished = std::move(finished)]() mutable {
+            for (int round = 0; round < 20000; ++round)
+                AudioEngine(AudioDecoder::open(path).decoder).startRange(round % 1000, 44100);
+            finished.set_value();
+        }).detach();
+        QVERIFY(rounds.wait_for(std::chrono::minutes(4)) == std::future_status::ready);
     }
 };
 

@@ -3,13 +3,10 @@
 #include <QString>
 
 #include <memory>
-#include <optional>
 
-struct sf_private_tag;
-
-// One audio file read through libsndfile: every WAV variant, RF64, W64, FLAC, Ogg and
-// whatever else libsndfile reads. Frames are streamed from disk on demand; nothing is
-// loaded whole. Not thread-safe: one thread at a time.
+// One audio file, decoded to interleaved float frames on demand; nothing is loaded
+// whole. open() picks the library that reads the file. Not thread-safe: one thread at
+// a time.
 class AudioDecoder {
 public:
     struct OpenResult {
@@ -18,29 +15,28 @@ public:
         QString message;                       // "Cannot open <path>: <reason>."
     };
     static OpenResult open(const QString& path);
-    // Why path cannot be opened before its contents are read (missing, a folder, a pipe
-    // or a device, unreadable, empty); nothing when it may be tried.
-    static std::optional<OpenResult> checkFile(const QString& path);
-    // Bits per sample stored by an encoding (a libsndfile format); 0 where it has no
-    // fixed sample size (lossy codecs, variable-width DWVW).
-    static int bitsPerSampleOf(int format);
-    ~AudioDecoder();
+    virtual ~AudioDecoder() = default;
 
     int sampleRate() const { return sampleRate_; }
     int channels() const { return channels_; }
+    // The frames that can be decoded, whatever the file's header claims; small enough
+    // that frames * 1000 (milliseconds) cannot overflow.
     qint64 frames() const { return frames_; }
     // Bits per sample of the stored data (16 for PCM_16, 32 for float, 8 for A-law...);
     // 0 for compressed formats that have none.
     int bitsPerSample() const { return bitsPerSample_; }
 
-    bool seek(qint64 frame);
+    // Moves to `frame`; false when the decoder cannot get there.
+    virtual bool seek(qint64 frame) = 0;
     // Reads up to `count` interleaved float frames; returns the frames read.
-    qint64 read(float* destination, qint64 count);
+    virtual qint64 read(float* destination, qint64 count) = 0;
+
+protected:
+    AudioDecoder(int sampleRate, int channels, qint64 frames, int bitsPerSample)
+        : sampleRate_(sampleRate), channels_(channels), frames_(frames),
+          bitsPerSample_(bitsPerSample) {}
 
 private:
-    AudioDecoder(sf_private_tag* file, int sampleRate, int channels, qint64 frames, int bits);
-
-    sf_private_tag* file_;
     int sampleRate_;
     int channels_;
     qint64 frames_;

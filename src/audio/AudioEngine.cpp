@@ -110,7 +110,7 @@ std::shared_ptr<PlayRange> AudioEngine::startRange(qint64 from, qint64 to) {
         if (range_)
             range_->cancelled_ = true;
         range_ = range;
-        decoder_->seek(from);
+        range->unplaceable_ = !decoder_->seek(from);
         while (range->produced_ < range->frameCount_ && range->produced_ < rate / PrefillDivisor &&
                fillOnce(range, buffer)) {
         }
@@ -134,10 +134,12 @@ bool AudioEngine::fillOnce(const std::shared_ptr<PlayRange>& range, std::vector<
     const qint64 count = std::min({ChunkFrames, range->freeFrames(), range->framesStillToFill()});
     if (count <= 0 || range->cancelled_)
         return false;
-    const qint64 got = std::max<qint64>(0, decoder_->read(buffer.data(), count));
+    const qint64 got =
+        range->unplaceable_ ? 0 : std::max<qint64>(0, decoder_->read(buffer.data(), count));
     range->write(buffer.data(), got);
-    // A file that ends before its header said (or fails to read) plays silence for the
-    // rest, so that the range keeps its length and ends where it was asked to.
+    // A file that fails to read, or a range the decoder could not get to, plays silence
+    // for the rest rather than other audio, so that the range keeps its length and ends
+    // where it was asked to.
     if (got < count)
         range->write(nullptr, count - got);
     return true;
@@ -145,8 +147,12 @@ bool AudioEngine::fillOnce(const std::shared_ptr<PlayRange>& range, std::vector<
 
 void AudioEngine::readerLoop() {
     std::vector<float> buffer(size_t(ChunkFrames) * decoder_->channels());
-    while (!quit_) {
+    for (;;) {
+        // The count is read before the flag: a quit set and woken after this read changes
+        // the count, so the wait below returns at once instead of missing the wake-up.
         const unsigned seen = wakeup_->load(std::memory_order_acquire);
+        if (quit_)
+            return;
         std::shared_ptr<PlayRange> range;
         bool filled = false;
         {

@@ -47,6 +47,7 @@ private:
     std::atomic<qint64> consumed_{0};
     std::atomic<bool> starved_{false};
     std::atomic<bool> cancelled_{false};
+    bool unplaceable_ = false; // the decoder could not seek to the start; under decoderMutex_
     std::function<void()> onStarvation_;
     std::mutex handlerMutex_;
     std::shared_ptr<std::atomic<unsigned>> readerWakeup_;

@@ -2,28 +2,17 @@
 
 #include "audio/AudioDecoder.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <sndfile.h>
-
-#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
 
 namespace {
 
-struct SndfileCloser {
-    void operator()(SNDFILE* file) const { sf_close(file); }
-};
-
-struct WaveDevice {
-    std::unique_ptr<SNDFILE, SndfileCloser> file;
-    SF_INFO info{};
-};
+// An open device is the file opened by the decoder, which refuses what it cannot play.
+using WaveDevice = std::unique_ptr<AudioDecoder>;
 
 struct Reply {
     int error = MciError::None;
@@ -49,26 +38,23 @@ const QRegularExpression& blanks() {
     return pattern;
 }
 
-Reply lengthInMs(const SF_INFO& info) {
-    // A stream of unknown length reports the largest count, which has no length to give.
-    if (info.frames < 0 || info.frames > std::numeric_limits<sf_count_t>::max() / 1000)
-        return failure(MciError::UnsupportedFunction);
-    const qint64 ms = (info.frames * 1000 + info.samplerate / 2) / info.samplerate;
-    return {MciError::None, QString::number(ms)};
+Reply lengthInMs(const AudioDecoder& file) {
+    const qint64 rate = file.sampleRate();
+    return {MciError::None, QString::number((file.frames() * 1000 + rate / 2) / rate)};
 }
 
-Reply statusItem(const SF_INFO& info, const QString& item) {
+Reply statusItem(const AudioDecoder& file, const QString& item) {
     if (item == QLatin1String("channels"))
-        return {MciError::None, QString::number(info.channels)};
+        return {MciError::None, QString::number(file.channels())};
     if (item == QLatin1String("samplespersec"))
-        return {MciError::None, QString::number(info.samplerate)};
+        return {MciError::None, QString::number(file.sampleRate())};
     if (item == QLatin1String("bitspersample")) {
-        const int bits = AudioDecoder::bitsPerSampleOf(info.format);
+        const int bits = file.bitsPerSample();
         return bits > 0 ? Reply{MciError::None, QString::number(bits)}
                         : failure(MciError::UnsupportedFunction);
     }
     if (item == QLatin1String("length"))
-        return lengthInMs(info);
+        return lengthInMs(file);
     return failure(MciError::UnrecognizedKeyword);
 }
 
@@ -83,15 +69,10 @@ std::optional<QString> unquoted(const QString& element) {
 }
 
 Reply openFile(const QString& path, const QString& alias) {
-    if (const auto problem = AudioDecoder::checkFile(path))
-        return failure(problem->error);
-    WaveDevice device;
-    device.file.reset(sf_open(QFile::encodeName(path).constData(), SFM_READ, &device.info));
-    if (!device.file)
-        return failure(QFileInfo(path).isReadable() ? MciError::InvalidFile : MciError::FileRead);
-    if (device.info.samplerate <= 0 || device.info.channels <= 0)
-        return failure(MciError::InvalidFile);
-    openDevices().emplace(deviceKey(alias), std::move(device));
+    auto opened = AudioDecoder::open(path);
+    if (!opened.decoder)
+        return failure(opened.error);
+    openDevices().emplace(deviceKey(alias), std::move(opened.decoder));
     return {};
 }
 
@@ -133,7 +114,7 @@ Reply statusOfDevice(const QStringList& words) {
         return failure(MciError::ParameterRequired);
     if (words.size() > 2)
         return failure(MciError::UnrecognizedKeyword);
-    return statusItem(device->second.info, words[1].toLower());
+    return statusItem(*device->second, words[1].toLower());
 }
 
 Reply closeDevice(const QStringList& words) {

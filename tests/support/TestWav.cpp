@@ -13,6 +13,7 @@ namespace {
 
 // libsndfile writes a 16-bit PCM WAV with the 44-byte canonical header.
 constexpr int CanonicalWavHeaderBytes = 44;
+constexpr int WavSampleRateOffset = 24;
 
 struct SndFileCloser {
     void operator()(SNDFILE* file) const { sf_close(file); }
@@ -120,6 +121,10 @@ bool writeBadFile(const QString& path, BadFile kind) {
     case BadFile::ShortData:
         return writeIndexedWav(path, 44100) &&
                writeBytes(path, readBytes(path).left(CanonicalWavHeaderBytes + 11025 * 4));
+    case BadFile::HugeRate:
+        return writeIndexedWav(path, 100, 8000, 1) &&
+               writeBytes(path,
+                          readBytes(path).replace(WavSampleRateOffset, 4, "\xff\xff\xff\x7f"));
     }
     return false;
 }

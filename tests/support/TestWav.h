@@ -50,5 +50,6 @@ enum class BadFile {
     RandomBytes,     // 4096 bytes of noise, no header
     TruncatedHeader, // the first 20 bytes of a WAV header
     ShortData,       // header promises 44100 frames, the data chunk holds 11025
+    HugeRate,        // a mono WAV whose header gives 2147483647 frames per second
 };
 bool writeBadFile(const QString& path, BadFile kind);
