@@ -62,18 +62,15 @@ void printOpenCloseStress(const QString& folder, int rounds) {
         return void(std::printf("open/play/close: cannot write %s\n", qPrintable(path)));
     MediaControl media(std::make_unique<NullAudioOutput>());
     media.setUpdateInterval(0);
-    media.setFileName(path);
     std::atomic<int> round{0};
     int failures = 0;
     const auto start = Clock::now();
     {
         Watchdog watchdog(round);
         for (; round < rounds; ++round) {
-            media.setCommand("Open");
-            failures += media.error() != 0;
-            media.setFrom(round % 2000);
-            media.setCommand("Play");
-            media.setCommand("Close");
+            failures += !media.open(path);
+            media.playRange(round % 2000, media.length(), false);
+            media.close();
         }
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
