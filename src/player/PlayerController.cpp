@@ -14,10 +14,13 @@ namespace {
 
 constexpr int PlayingUpdateIntervalMs = 50;
 
-const std::array<const char*, 9> CommandNames{
-    "Walk", "Previous Step", "Current Step", "Next Step",  "Jump Back",
-    "Stop", "Play",          "Jump Forward", "Play Pause",
+const std::array<const char*, 12> CommandNames{
+    "Walk", "Previous Step", "Current Step", "Next Step", "Jump Back", "Stop",
+    "Play", "Jump Forward",  "Play Pause",   "Slower",    "Faster",    "Normal Speed",
 };
+
+static_assert(SlowestSpeed == MediaControl::MinimumSpeed &&
+              FastestSpeed == MediaControl::MaximumSpeed);
 
 } // namespace
 
@@ -82,6 +85,15 @@ void PlayerController::run(Command command) {
     case Command::PlayPause:
         togglePause();
         break;
+    case Command::Slower:
+        slower();
+        break;
+    case Command::Faster:
+        faster();
+        break;
+    case Command::NormalSpeed:
+        normalSpeed();
+        break;
     }
 }
 
@@ -93,7 +105,11 @@ void PlayerController::transport(Command command, bool toEdge) {
     const CommandScope scope(*this);
     restTimer.stop();
     setAutoUpdate(true);
+    const bool playSounding = media->mode() != MediaControl::ModeStopped && !stepPending;
+    playRewoundAtPause = false;
     stopPlayback();
+    if (command == Command::Stop && playSounding)
+        rewind();
     if (stepPending) {
         // An interrupted step leaves the device at the end of that step.
         stepPending = false;
@@ -150,6 +166,7 @@ void PlayerController::playStep(Command command) {
     const CommandScope scope(*this);
     // This command replaces whatever step the rest would have started.
     restTimer.stop();
+    playRewoundAtPause = false;
     setAutoUpdate(true);
     stopPlayback();
     if (!stepPending) {
@@ -185,6 +202,12 @@ void PlayerController::stopPlayback() {
     media->setUpdateInterval(0);
 }
 
+// After Stop or a pause of Play, so that the next Play repeats the last words.
+void PlayerController::rewind() {
+    if (current.rewind > 0)
+        media->seek(std::max<qint64>(0, media->position() - current.rewind));
+}
+
 // A step heard to its end: in a walk, count the play and rest. Any command given during
 // the rest stops the timer and so replaces the step the rest would have started.
 void PlayerController::stepHeard(int notifyCode) {
@@ -205,8 +228,29 @@ void PlayerController::endRest() {
 }
 
 void PlayerController::togglePause() {
-    if (isOpen())
+    if (!isOpen())
+        return;
+    const CommandScope scope(*this);
+    if (playRewoundAtPause) {
+        transport(Command::Play);
+    } else if (current.rewind > 0 && media->mode() == MediaControl::ModePlaying && !stepPending) {
+        stopPlayback();
+        rewind();
+        showPosition();
+        playRewoundAtPause = true;
+    } else {
         media->togglePause();
+    }
+}
+
+void PlayerController::setSpeed(int percent) {
+    current.speed = std::clamp(percent, SlowestSpeed, FastestSpeed);
+    media->setSpeed(current.speed);
+    emit speedChanged(current.speed);
+}
+
+void PlayerController::setRewind(qint32 ms) {
+    current.rewind = std::clamp(ms, 0, LongestRewind);
 }
 
 void PlayerController::seek(qint64 ms) {
@@ -223,6 +267,7 @@ void PlayerController::holdPosition() {
         return;
     const CommandScope scope(*this);
     restTimer.stop();
+    playRewoundAtPause = false;
     media->stop();
     setAutoUpdate(false);
 }
@@ -323,6 +368,7 @@ void PlayerController::shutDown() {
     restTimer.stop();
     isWalking = false;
     stepPending = false;
+    playRewoundAtPause = false;
     media->close();
 }
 
@@ -366,6 +412,7 @@ void PlayerController::setRepetitions(int count) {
 void PlayerController::loadSettings() {
     ReadUserSettings(current);
     emit loopingChanged();
+    setSpeed(current.speed);
 }
 
 void PlayerController::saveSettings() const {
@@ -375,6 +422,8 @@ void PlayerController::saveSettings() const {
 PlayerController::State PlayerController::currentState() const {
     if (restTimer.isActive())
         return State::Resting;
+    if (playRewoundAtPause)
+        return State::Paused;
     switch (media->mode()) {
     case MediaControl::ModePlaying:
         return stepPending ? State::Stepping : State::Playing;

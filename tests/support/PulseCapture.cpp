@@ -121,3 +121,11 @@ qint64 PulseCapture::undecodableFrames() const {
 double PulseCapture::gapMs(const HeardRun& earlier, const HeardRun& later) {
     return framesToMs(later.captureOffset - earlier.captureEnd());
 }
+
+std::vector<float> PulseCapture::leftChannel() const {
+    std::vector<float> left(static_cast<size_t>(capturedFrames()));
+    const auto* samples = reinterpret_cast<const qint16*>(captured.constData());
+    for (size_t frame = 0; frame < left.size(); ++frame)
+        left[frame] = samples[frame * 2] / 32768.0f;
+    return left;
+}
