@@ -32,6 +32,10 @@ public:
     void stop();
 
     std::vector<Run> heardRuns() const;
+    qint64 capturedFrames() const;
+    // The first sound at or after capture frame `from`: [begin, end) of the frames louder
+    // than -40 dBFS, ending at 20 ms of silence; none before one has ended.
+    std::optional<std::pair<qint64, qint64>> soundAfter(qint64 from) const;
     // When capture frame `frame` was rendered by the sink.
     TimePoint renderTime(qint64 frame) const;
 

@@ -4,6 +4,7 @@
 //      [open/play/close rounds]
 #include "MonitorRecorder.h"
 #include "OpenCloseStress.h"
+#include "SpeedFigures.h"
 #include "walk/WalkFigures.h"
 
 #include "audio/MediaControl.h"
@@ -274,6 +275,7 @@ int main(int argc, char** argv) {
     recorder.stop();
     measureCpu(media);
     media.close();
+    printSpeedFigures(folder.path());
     printWalkFigures();
     return 0;
 }

@@ -96,7 +96,8 @@ bool PlayRange::feedStretcher() {
         return true;
     }
     const qint64 got = readSource(feedBuffer_.data(), wanted);
-    stretcher_->feed(feedBuffer_.data(), got);
+    if (got > 0)
+        stretcher_->feed(feedBuffer_.data(), got);
     return got > 0;
 }
 

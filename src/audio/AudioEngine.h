@@ -10,7 +10,6 @@
 #include <vector>
 
 class AudioDecoder;
-
 class TimeStretcher;
 
 // The frames of one play range on their way from the disk to an output. The engine's
@@ -60,7 +59,7 @@ private:
     void write(const float* source, qint64 frames);
     void notifyConsumerIfStarved();
     qint64 readSource(float* destination, qint64 maxFrames);
-    qint64 readStretched(float* destination, qint64 frames);
+    qint64 readStretched(float* destination, qint64 maxFrames);
     bool feedStretcher();
     void applySpeedChange();
     qint64 sourceFramesAtLocked(qint64 outputFrames) const;

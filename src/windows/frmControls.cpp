@@ -47,8 +47,8 @@ void frmControls::addPlaybackPage(PlayerController& player) {
     speed->setSuffix(tr(" %"));
     speed->setValue(player.settings().speed);
     auto* form = new QFormLayout(page);
-    form->addRow(tr("&Rewind after Stop or pause"), rewind);
-    form->addRow(tr("&Speed"), speed);
+    form->addRow(tr("Rewind after Stop or pause"), rewind);
+    form->addRow(tr("Speed"), speed);
     addPage(page, tr("Playback"), [&player, rewind, speed] {
         player.setRewind(qint32(std::lround(rewind->value() * 1000)));
         player.setSpeed(speed->value());
