@@ -160,9 +160,9 @@ private slots:
             << " | 8700 Playing";
         QTest::newRow("a rewind stops at 0") << 30000ll << 1 << 0 << "rewind:1500 play +500 pause"
                                              << " | 0 Paused";
-        QTest::newRow("a step is not rewound")
-            << 30000ll << 1 << 50 << "@10000 rewind:1500 walk part stop"
-            << " | 10000 Idle";
+        QTest::newRow("a pause of a step is not rewound")
+            << 30000ll << 1 << 50 << "@10000 rewind:1500 walk part pause"
+            << " | 7500 Paused walking";
         QTest::newRow("half speed: Position in source time, also after a change")
             << 30000ll << 1 << 0 << "speed:50 @10000 play +1000 speed:200 +1000 stop"
             << " | 12500 Idle";
