@@ -66,7 +66,11 @@ PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject*
     connect(&restTimer, &QTimer::timeout, this, &PlayerController::endRest);
 }
 
-PlayerController::~PlayerController() = default;
+// The media control closes its file when it goes, after the rest timer has gone: its
+// mode change must not reach this player, half destroyed by then.
+PlayerController::~PlayerController() {
+    media->disconnect(this);
+}
 
 void PlayerController::run(Command command) {
     switch (command) {
