@@ -130,6 +130,22 @@ qint64 MonitorRecorder::frameAt(TimePoint moment) const {
     return stamp == stamps_.end() ? qint64(samples_.size() / 2) : stamp->endFrame - ChunkFrames;
 }
 
+std::optional<std::pair<qint64, qint64>> MonitorRecorder::soundAfter(qint64 from) const {
+    constexpr int Loud = 328; // -40 dBFS
+    constexpr qint64 EndingSilence = SampleRate / 50;
+    std::lock_guard lock(mutex_);
+    const qint64 frames = qint64(samples_.size() / 2);
+    std::optional<std::pair<qint64, qint64>> sound;
+    for (qint64 frame = from; frame < frames; ++frame) {
+        if (std::abs(samples_[size_t(frame * 2)]) < Loud)
+            continue;
+        if (sound && frame - sound->second > EndingSilence)
+            return sound;
+        sound = {sound ? sound->first : frame, frame + 1};
+    }
+    return sound && frames - sound->second > EndingSilence ? sound : std::nullopt;
+}
+
 MonitorRecorder::TimePoint MonitorRecorder::renderTime(qint64 frame) const {
     std::lock_guard lock(mutex_);
     const auto stamp = std::lower_bound(stamps_.begin(), stamps_.end(), frame + 1,

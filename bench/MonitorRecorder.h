@@ -46,6 +46,9 @@ public:
     std::vector<qint16> samples(qint64 from = 0) const;
     // The first capture frame rendered at or after `moment`.
     qint64 frameAt(TimePoint moment) const;
+    // The first sound at or after capture frame `from`: [begin, end) of the frames louder
+    // than -40 dBFS, ending at 20 ms of silence; none before one has ended.
+    std::optional<std::pair<qint64, qint64>> soundAfter(qint64 from) const;
     // When capture frame `frame` was rendered by the sink.
     TimePoint renderTime(qint64 frame) const;
 

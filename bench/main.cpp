@@ -9,6 +9,7 @@
 #include "Measures.h"
 #include "MonitorRecorder.h"
 #include "OpenCloseStress.h"
+#include "SpeedFigures.h"
 #include "pedals/PedalFigures.h"
 #include "remote/RemoteFigures.h"
 #include "walk/WalkFigures.h"
@@ -264,6 +265,7 @@ int main(int argc, char** argv) {
     recorder.stop();
     measureCpu(media);
     media.close();
+    printSpeedFigures(folder.path());
     printWalkFigures();
     printPedalFigures();
     printGlobalKeyFigures();

@@ -3,13 +3,18 @@
 #include "settings/SettingsStore.h"
 #include "support/ManualClockWindow.h"
 #include "windows/frmChooseFolder.h"
+#include "windows/frmControls.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
@@ -42,8 +47,9 @@ const KeyCase keyCases[] = {
 
 // A menu item as the user meets it: caption, shortcut, check mark, hidden.
 static QString describe(const QAction* item) {
-    QStringList parts{item->isSeparator() ? "-" : item->text(), item->shortcut().toString(),
-                      item->isChecked() ? "[x]" : "", item->isVisible() ? "" : "[hidden]"};
+    QStringList parts{item->isSeparator() ? "-" : item->text(),
+                      QKeySequence::listToString(item->shortcuts()), item->isChecked() ? "[x]" : "",
+                      item->isVisible() ? "" : "[hidden]"};
     parts.removeAll(QString());
     return parts.join(' ');
 }
@@ -152,10 +158,12 @@ private slots:
                                       QString(" | [hidden]").repeated(9); // the recent files
         QTest::newRow("&Play")
             << "Jump &Back F9 | &Stop F3 | &Play F4 | Jump &Forward | - | &Walk F5"
-               " | &Previous Step F6 | &Current Step F7 | &Next Step F8";
+               " | &Previous Step F6 | &Current Step F7 | &Next Step F8"
+               " | - | Slo&wer Ctrl+- | &Faster Ctrl+=; Ctrl++ | Normal &Speed Ctrl+0";
         QTest::newRow("&Looping") << "Disable F2 | - | &1 [x] | &2 | &3 | &4 | &5";
         QTest::newRow("&Tools") << "&Options | &Clear File List | - | &Go To Time F11"
-                                   " | &Update Time F12 [x] | &Time Stamp [hidden]";
+                                   " | &Update Time F12 [x] | &Time Stamp [hidden]"
+                                   " | - | &Controls...";
         QTest::newRow("&Help")
             << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | &Start Here";
     }
@@ -168,6 +176,31 @@ private slots:
                 for (const QAction* item : menu->menu()->actions())
                     found << describe(item);
         QCOMPARE(found.join(" | "), items);
+    }
+
+    // The speed moves in 10 % steps within 50 to 200 %, also set on the Controls page with
+    // the rewind; the status bar names any speed but 100 %.
+    void speedItemsControlsPageAndStatus() {
+        QVERIFY(fixture->openFile(1000));
+        const auto shown = [this] {
+            const auto* label = window().findChild<QLabel*>("speedStatus");
+            return label->isVisibleTo(&window()) ? label->text() : QString("-");
+        };
+        const std::tuple<const char*, int, QString> rows[] = {{"mnuSlower", 1, "Speed 90 %"},
+                                                              {"mnuFaster", 12, "Speed 200 %"},
+                                                              {"mnuSlower", 16, "Speed 50 %"},
+                                                              {"mnuNormalSpeed", 1, "-"}};
+        for (const auto& [item, times, expected] : rows) {
+            for (int i = 0; i < times; ++i)
+                fixture->trigger(item);
+            QCOMPARE(shown(), expected);
+        }
+        frmControls controls(player(), &window());
+        controls.findChild<QDoubleSpinBox*>("spnRewind")->setValue(1.25);
+        controls.findChild<QSpinBox*>("spnSpeed")->setValue(130);
+        controls.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(player().settings().rewind, 1250);
+        QCOMPARE(shown(), "Speed 130 %");
     }
 
     // No file: the switched controls off, the field locked at zero; the Update Time check

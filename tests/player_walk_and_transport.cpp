@@ -37,7 +37,8 @@ class PlayerWalkAndTransport : public QObject {
     // "walk", "prev", "cur", "next", "back", "stop", "play", "fwd" and "pause" run the
     // command; "^back" and "^fwd" go to the start and the end; "@ms" goes to a time as the
     // time field does; "hold" and "release:ms" work the slider; "part" lets 1500 ms of a
-    // step be heard, "hear" one step to its end, "hear*" every step until none follows.
+    // step be heard, "hear" one step to its end, "hear*" every step until none follows;
+    // "+ms" lets ms of sound be heard, "rewind:ms" and "speed:%" set those.
     void act(const QString& token) {
         static const QHash<QString, Command> commands{
             {"walk", Command::Walk},       {"prev", Command::PreviousStep},
@@ -57,6 +58,12 @@ class PlayerWalkAndTransport : public QObject {
             player().holdPosition();
         else if (token.startsWith("release:"))
             player().releasePosition(token.mid(8).toLongLong());
+        else if (token.startsWith('+'))
+            fixture->clock().advance(token.mid(1).toInt());
+        else if (token.startsWith("rewind:"))
+            player().setRewind(token.mid(7).toInt());
+        else if (token.startsWith("speed:"))
+            player().setSpeed(token.mid(6).toInt());
         else if (token == "part")
             hearPart();
         else if (token == "hear")
@@ -149,6 +156,20 @@ private slots:
                                                        << " | 0 Playing";
         QTest::newRow("Play Pause pauses and resumes") << 30000ll << 1 << 0 << "@10000 play pause"
                                                        << " | 10000 Paused";
+        QTest::newRow("Stop of Play rewinds")
+            << 30000ll << 1 << 0 << "@9000 rewind:1500 play +1000 stop"
+            << " | 8500 Idle";
+        QTest::newRow("a pause of Play rewinds; Play Pause plays on from there")
+            << 30000ll << 1 << 0 << "@9000 rewind:1500 play +1000 pause pause +200"
+            << " | 8700 Playing";
+        QTest::newRow("a rewind stops at 0") << 30000ll << 1 << 0 << "rewind:1500 play +500 pause"
+                                             << " | 0 Paused";
+        QTest::newRow("a pause of a step is not rewound")
+            << 30000ll << 1 << 50 << "@10000 rewind:1500 walk part pause"
+            << " | 7500 Paused walking";
+        QTest::newRow("half speed: Position in source time, also after a change")
+            << 30000ll << 1 << 0 << "speed:50 @10000 play +1000 speed:200 +1000 stop"
+            << " | 12500 Idle";
     }
 
     void commandsLeaveThePlayerAsExpected() {

@@ -1,4 +1,5 @@
-// The section "Settings": defaults, conversions, limits, the round trip, and the window.
+// The sections "Settings" and "Playback": defaults, conversions, limits, the round trip, and the
+// window.
 #include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
 #include "support/ManualClockWindow.h"
@@ -12,10 +13,11 @@
 static QStringList storedForm(const UserSettings& s) {
     const auto n = [](qint32 number) { return QString::number(number); };
     return QString("Step=%1|Offset=%2|Pause=%3|Jump=%4|Loop Repetitions=%5,%6|Max Files=%7|"
-                   "Recent File List=%8|Default Audio Folder=%9")
+                   "Recent File List=%8|Default Audio Folder=%9|")
         .arg(n(s.step), n(s.offset), n(s.pause), n(s.jump), n(s.loopCount),
              s.looping ? "Disable" : "Enable", n(s.maxFiles), n(s.recentFileList),
              s.defaultAudioFolder)
+        .append(QString("Playback/Speed=%1|Playback/Rewind=%2").arg(s.speed).arg(s.rewind))
         .split('|');
 }
 
@@ -46,20 +48,25 @@ private slots:
             {"Step=2500.5", "2500"}, {"Pause= 7e2 ", "700"}, {"Pause=0x20", "600"},
             {"Max Files=15", "15"}, {"Max Files=40000", "9"}, {"Recent File List=x", "0"},
             {"Loop Repetitions=0,Disable", "1,Disable"}, {"Loop Repetitions=2,enable", "2,Disable"},
-            {"Loop Repetitions=4,Enable,1", "4,Disable"}};
+            {"Loop Repetitions=4,Enable,1", "4,Disable"}, {"Playback/Speed=49", "100"},
+            {"Playback/Speed=201", "100"}, {"Playback/Speed=fast", "100"},
+            {"Playback/Speed=75", "75"}, {"Playback/Rewind=-3", "0"},
+            {"Playback/Rewind=20000", "10000"}, {"Playback/Rewind=1x", "0"}};
         // clang-format on
         for (const auto& [stored, read] : rows) {
-            const QString key = stored.section('=', 0, 0);
-            QVERIFY(SaveSetting(AppName, "Settings", key, stored.section('=', 1)));
+            const QString key = stored.section('=', 0, 0); // "Section/Key" outside "Settings"
+            const QString section = key.contains('/') ? key.section('/', 0, 0) : "Settings";
+            QVERIFY(SaveSetting(AppName, section, key.section('/', -1), stored.section('=', 1)));
             QVERIFY2(readSettings().contains(read.contains('=') ? read : key + '=' + read),
                      qPrintable(stored + " read: " + readSettings().join(' ')));
-            QVERIFY(DeleteSetting(AppName, "Settings"));
+            QVERIFY(DeleteSetting(AppName, section));
         }
     }
 
     // Values within limits come back; a step below its limit is stored, raised when read.
     void roundTripThroughTheFile() {
-        UserSettings written{2500, 900, 250, 7000, 4, false, "/home/ann/Tapes & Notes", 3, 1};
+        UserSettings written{2500, 900, 250, 7000, 4, false, "/home/ann/Tapes & Notes",
+                             3,    1,   60,  2500};
         WriteUserSettings(written);
         QCOMPARE(readSettings(), storedForm(written));
         written.step = 200;

@@ -1,6 +1,7 @@
 #include "audio/AudioEngine.h"
 
 #include "audio/AudioDecoder.h"
+#include "audio/TimeStretcher.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,11 +21,23 @@ void wake(std::atomic<unsigned>& wakeup) {
     wakeup.notify_one();
 }
 
+// The output frames that `sourceFrames` frames last at speedPercent.
+qint64 outputFramesFor(qint64 sourceFrames, int speedPercent) {
+    return (sourceFrames * 100 + speedPercent / 2) / speedPercent;
+}
+
 } // namespace
 
-PlayRange::PlayRange(int sampleRate, int channels, qint64 frameCount, qint64 capacityFrames)
-    : sampleRate_(sampleRate), channels_(channels), frameCount_(frameCount),
-      capacity_(std::max<qint64>(1, capacityFrames)), ring_(size_t(capacity_) * channels) {}
+PlayRange::PlayRange(int sampleRate, int channels, qint64 sourceFrames, qint64 capacityFrames,
+                     int speedPercent)
+    : sampleRate_(sampleRate), channels_(channels), sourceFrames_(sourceFrames),
+      capacity_(std::max<qint64>(1, capacityFrames)), ring_(size_t(capacity_) * channels),
+      outputFrames_(outputFramesFor(sourceFrames, speedPercent)), segments_{{0, 0, speedPercent}} {
+    if (speedPercent != 100)
+        changeSpeed(speedPercent);
+}
+
+PlayRange::~PlayRange() = default;
 
 qint64 PlayRange::freeFrames() const {
     return capacity_ -
@@ -32,6 +45,14 @@ qint64 PlayRange::freeFrames() const {
 }
 
 qint64 PlayRange::read(float* destination, qint64 maxFrames) {
+    applySpeedChange();
+    const qint64 count =
+        stretcher_ ? readStretched(destination, maxFrames) : readSource(destination, maxFrames);
+    delivered_.store(delivered_.load(std::memory_order_relaxed) + count, std::memory_order_release);
+    return count;
+}
+
+qint64 PlayRange::readSource(float* destination, qint64 maxFrames) {
     const qint64 consumed = consumed_.load(std::memory_order_relaxed);
     const qint64 available = produced_.load(std::memory_order_acquire) - consumed;
     const qint64 count = std::min(available, maxFrames);
@@ -43,11 +64,93 @@ qint64 PlayRange::read(float* destination, qint64 maxFrames) {
         done += run;
     }
     consumed_.store(consumed + count, std::memory_order_release);
-    if (count < maxFrames && consumed + count < frameCount_)
+    if (count < maxFrames && consumed + count < sourceFrames_)
         starved_.store(true);
     if (readerWakeup_ && framesStillToFill() > 0 && freeFrames() >= capacity_ / 2)
         wake(*readerWakeup_);
     return count;
+}
+
+// Stretched frames up to the range's output length, so that the range lasts its length
+// at its speed; nothing the stretcher gives beyond that length is played.
+qint64 PlayRange::readStretched(float* destination, qint64 maxFrames) {
+    const qint64 wanted =
+        std::min(maxFrames, frameCount() - delivered_.load(std::memory_order_relaxed));
+    qint64 done = 0;
+    while (done < wanted) {
+        const qint64 got = stretcher_->take(destination + done * channels_, wanted - done);
+        if (got > 0)
+            done += got;
+        else if (!feedStretcher())
+            break;
+    }
+    return done;
+}
+
+// Feeds source frames, and silence after the last one to flush the stretcher's tail.
+// False when the reader has not yet read the source frames the stretcher needs.
+bool PlayRange::feedStretcher() {
+    const qint64 wanted = stretcher_->framesWanted();
+    if (consumed_.load(std::memory_order_relaxed) == sourceFrames_) {
+        stretcher_->feed(nullptr, wanted);
+        return true;
+    }
+    const qint64 got = readSource(feedBuffer_.data(), wanted);
+    if (got > 0)
+        stretcher_->feed(feedBuffer_.data(), got);
+    return got > 0;
+}
+
+// On the consumer thread: a speed set since the last read starts at the next frame.
+// The stretcher keeps running after a change to 100 % (at a ratio of 1) so that the
+// frames it holds are not lost.
+void PlayRange::applySpeedChange() {
+    if (!speedChangePending_.exchange(false, std::memory_order_acquire))
+        return;
+    std::lock_guard lock(speedMutex_);
+    if (pendingStretcher_) {
+        stretcher_ = std::move(pendingStretcher_);
+        feedBuffer_.resize(size_t(TimeStretcher::maxFeedFrames() * channels_));
+    }
+    stretcher_->setSpeed(pendingPercent_);
+    const qint64 delivered = delivered_.load(std::memory_order_relaxed);
+    const qint64 source = sourceFramesAtLocked(delivered);
+    segments_.push_back({delivered, source, pendingPercent_});
+    outputFrames_.store(delivered + outputFramesFor(sourceFrames_ - source, pendingPercent_),
+                        std::memory_order_release);
+}
+
+// On the GUI thread. The stretcher is built here, outside the lock, so that the
+// consumer never waits for it.
+void PlayRange::changeSpeed(int speedPercent) {
+    bool needsStretcher = false;
+    {
+        std::lock_guard lock(speedMutex_);
+        needsStretcher = !hasStretcher_;
+        hasStretcher_ = true;
+    }
+    auto stretcher = needsStretcher
+                         ? std::make_unique<TimeStretcher>(sampleRate_, channels_, speedPercent)
+                         : nullptr;
+    std::lock_guard lock(speedMutex_);
+    if (stretcher)
+        pendingStretcher_ = std::move(stretcher);
+    pendingPercent_ = speedPercent;
+    speedChangePending_.store(true, std::memory_order_release);
+}
+
+qint64 PlayRange::sourceFramesAt(qint64 outputFrames) const {
+    std::lock_guard lock(speedMutex_);
+    return sourceFramesAtLocked(outputFrames);
+}
+
+qint64 PlayRange::sourceFramesAtLocked(qint64 outputFrames) const {
+    auto segment = segments_.rbegin();
+    while (segment->outputStart > outputFrames)
+        ++segment;
+    const qint64 source =
+        segment->sourceStart + (outputFrames - segment->outputStart) * segment->percent / 100;
+    return std::min(source, sourceFrames_);
 }
 
 void PlayRange::write(const float* source, qint64 frames) {
@@ -97,12 +200,12 @@ AudioEngine::~AudioEngine() {
     reader_.join();
 }
 
-std::shared_ptr<PlayRange> AudioEngine::startRange(qint64 from, qint64 to) {
+std::shared_ptr<PlayRange> AudioEngine::startRange(qint64 from, qint64 to, int speedPercent) {
     const int rate = decoder_->sampleRate();
     const qint64 count = std::max<qint64>(0, to - from);
-    auto range =
-        std::make_shared<PlayRange>(rate, decoder_->channels(), count,
-                                    std::min<qint64>(count, qint64(rate) * ReadAheadSeconds));
+    auto range = std::make_shared<PlayRange>(
+        rate, decoder_->channels(), count, std::min<qint64>(count, qint64(rate) * ReadAheadSeconds),
+        speedPercent);
     range->readerWakeup_ = wakeup_;
     std::vector<float> buffer(size_t(ChunkFrames) * decoder_->channels());
     {
@@ -111,8 +214,8 @@ std::shared_ptr<PlayRange> AudioEngine::startRange(qint64 from, qint64 to) {
             range_->cancelled_ = true;
         range_ = range;
         range->unplaceable_ = !decoder_->seek(from);
-        while (range->produced_ < range->frameCount_ && range->produced_ < rate / PrefillDivisor &&
-               fillOnce(range, buffer)) {
+        while (range->produced_ < range->sourceFrames_ &&
+               range->produced_ < rate / PrefillDivisor && fillOnce(range, buffer)) {
         }
     }
     wakeReader();

@@ -10,47 +10,87 @@
 #include <vector>
 
 class AudioDecoder;
+class TimeStretcher;
 
 // The frames of one play range on their way from the disk to an output. The engine's
-// reader thread fills it ahead of time; one output thread takes the frames out. It is a
-// single-producer, single-consumer ring, so neither side ever blocks the other.
+// reader thread fills a ring with the file's frames ahead of time; one output thread
+// takes frames out. The ring is single-producer, single-consumer, so neither side ever
+// blocks the other.
+//
+// At a speed other than 100 % the output thread stretches the frames as it takes them,
+// so that nothing stretched waits ahead of the output and a change of speed is heard
+// within the output's own buffer. At 100 % the output gets the file's own frames.
 class PlayRange {
 public:
-    PlayRange(int sampleRate, int channels, qint64 frameCount, qint64 capacityFrames);
+    PlayRange(int sampleRate, int channels, qint64 sourceFrames, qint64 capacityFrames,
+              int speedPercent);
+    ~PlayRange();
 
     int sampleRate() const { return sampleRate_; }
     int channels() const { return channels_; }
-    qint64 frameCount() const { return frameCount_; }
+    // The frames an output plays: the source frames at the speed set, as far as known.
+    qint64 frameCount() const { return outputFrames_.load(std::memory_order_acquire); }
 
     // Consumer side: copies up to `maxFrames` interleaved float frames; fewer when the
     // reader is behind, 0 at the end of the range.
     qint64 read(float* destination, qint64 maxFrames);
     // Every frame of the range has been taken by the consumer.
-    bool fullyRead() const { return consumed_.load(std::memory_order_acquire) == frameCount_; }
+    bool fullyRead() const { return delivered_.load(std::memory_order_acquire) == frameCount(); }
     // Called on the reader thread after it added frames while the consumer found none.
     void setStarvationHandler(std::function<void()> handler);
 
+    // The speed from the next frame the consumer takes on.
+    void changeSpeed(int speedPercent);
+    // The source frames of the range behind `outputFrames` frames of output.
+    qint64 sourceFramesAt(qint64 outputFrames) const;
+
 private:
     friend class AudioEngine;
+    // From output frame outputStart on, source frames pass at `percent` % of real time.
+    struct SpeedSegment {
+        qint64 outputStart;
+        qint64 sourceStart;
+        int percent;
+    };
+
     qint64 freeFrames() const;
-    qint64 framesStillToFill() const { return frameCount_ - produced_.load(); }
+    qint64 framesStillToFill() const { return sourceFrames_ - produced_.load(); }
     // Producer side: appends frames, padding with silence when the file ran short.
     void write(const float* source, qint64 frames);
     void notifyConsumerIfStarved();
+    qint64 readSource(float* destination, qint64 maxFrames);
+    qint64 readStretched(float* destination, qint64 maxFrames);
+    bool feedStretcher();
+    void applySpeedChange();
+    qint64 sourceFramesAtLocked(qint64 outputFrames) const;
 
     const int sampleRate_;
     const int channels_;
-    const qint64 frameCount_;
+    const qint64 sourceFrames_;
     const qint64 capacity_;
     std::vector<float> ring_;
     std::atomic<qint64> produced_{0};
     std::atomic<qint64> consumed_{0};
+    std::atomic<qint64> outputFrames_;
+    std::atomic<qint64> delivered_{0};
     std::atomic<bool> starved_{false};
     std::atomic<bool> cancelled_{false};
     bool unplaceable_ = false; // the decoder could not seek to the start; under decoderMutex_
     std::function<void()> onStarvation_;
     std::mutex handlerMutex_;
     std::shared_ptr<std::atomic<unsigned>> readerWakeup_;
+
+    // The consumer's stretcher and its feed; none while the range plays at 100 %.
+    std::unique_ptr<TimeStretcher> stretcher_;
+    std::vector<float> feedBuffer_;
+    // A speed the GUI thread set, for the consumer to take up; under speedMutex_, as are
+    // the segments, which the consumer appends and the GUI thread reads.
+    mutable std::mutex speedMutex_;
+    std::vector<SpeedSegment> segments_;
+    int pendingPercent_ = 0;
+    std::unique_ptr<TimeStretcher> pendingStretcher_;
+    bool hasStretcher_ = false;
+    std::atomic<bool> speedChangePending_{false};
 };
 
 // Reads the open file ahead of the output on its own thread, so that disk reads never
@@ -63,9 +103,10 @@ public:
 
     const AudioDecoder& decoder() const { return *decoder_; }
 
-    // Starts reading frames [from, to) of the file. The first part is read before it
-    // returns, so an output can start sound at once. Ends reading for the previous range.
-    std::shared_ptr<PlayRange> startRange(qint64 from, qint64 to);
+    // Starts reading frames [from, to) of the file, to be heard at speedPercent. The first
+    // part is read before it returns, so an output can start sound at once. Ends reading
+    // for the previous range.
+    std::shared_ptr<PlayRange> startRange(qint64 from, qint64 to, int speedPercent = 100);
     // Stops reading for the current range (the output has stopped).
     void cancelRange();
 

@@ -40,6 +40,10 @@ struct MediaControl::Private {
     void startRange(qint64 from, qint64 to, qint64 endMs, bool notifyAtEnd);
     void rangeFinished(quint64 finishedTag);
     void outputAvailabilityChanged(bool available);
+    // Goes on with the range playing through `output`, from the frame heard.
+    void moveRange(AudioOutput* output);
+    // Source frames of the range heard, with the output's count of frames heard.
+    qint64 sourceHeard(qint64 outputFrames) const { return range->sourceFramesAt(outputFrames); }
     void setPosition(qint64 frame, std::optional<qint64> exactMs = std::nullopt);
 
     MediaControl* q;
@@ -47,6 +51,7 @@ struct MediaControl::Private {
     NullAudioOutput fallback; // real time, used while the primary output is unavailable
     AudioOutput* active = nullptr;
     std::unique_ptr<AudioEngine> engine;
+    std::shared_ptr<PlayRange> range; // the range started last
     QTimer statusTimer;
 
     QString fileName;
@@ -61,6 +66,7 @@ struct MediaControl::Private {
     qint64 rangeToMs = 0;
     bool rangeNotify = false;
     quint64 tag = 0;
+    int speed = NormalSpeed;
 };
 
 qint64 MediaControl::Private::msToFrame(qint64 ms) const {
@@ -79,7 +85,7 @@ qint64 MediaControl::Private::frameToMs(qint64 frame) const {
 }
 
 qint64 MediaControl::Private::currentFrame() const {
-    return rangeActive() ? rangeFrom + active->framesHeard() : positionFrame;
+    return rangeActive() ? rangeFrom + sourceHeard(active->framesHeard()) : positionFrame;
 }
 
 void MediaControl::Private::setPosition(qint64 frame, std::optional<qint64> exactMs) {
@@ -120,7 +126,7 @@ void MediaControl::Private::postDone(int code) {
 void MediaControl::Private::endRange(int notifyCode) {
     if (!rangeActive())
         return;
-    const qint64 heard = active->stop();
+    const qint64 heard = sourceHeard(active->stop());
     engine->cancelRange();
     ++tag; // a finished() already on its way belongs to the range that ended here
     setPosition(rangeFrom + heard);
@@ -158,7 +164,8 @@ void MediaControl::Private::startRange(qint64 from, qint64 to, qint64 endMs, boo
     rangeToMs = endMs;
     rangeNotify = notifyAtEnd;
     active = primary->isAvailable() ? primary.get() : static_cast<AudioOutput*>(&fallback);
-    active->start(engine->startRange(from, to), ++tag);
+    range = engine->startRange(from, to, speed);
+    active->start(range, ++tag);
     setMode(ModePlaying);
 }
 
@@ -175,15 +182,18 @@ void MediaControl::Private::rangeFinished(quint64 finishedTag) {
 // The sound server went away: the range playing goes on, silently and in real time,
 // from the frame reached, so that Position and the done notification keep coming.
 void MediaControl::Private::outputAvailabilityChanged(bool available) {
-    if (!available && rangeActive() && active == primary.get()) {
-        const bool paused = mode == ModePaused;
-        rangeFrom += primary->stop();
-        active = &fallback;
-        active->start(engine->startRange(rangeFrom, rangeTo), ++tag);
-        if (paused)
-            active->pause();
-    }
+    if (!available && rangeActive() && active == primary.get())
+        moveRange(&fallback);
     emit q->outputAvailableChanged(available);
+}
+
+void MediaControl::Private::moveRange(AudioOutput* output) {
+    rangeFrom += sourceHeard(active->stop());
+    active = output;
+    range = engine->startRange(rangeFrom, rangeTo, speed);
+    active->start(range, ++tag);
+    if (mode == ModePaused)
+        active->pause();
 }
 
 MediaControl::MediaControl(std::unique_ptr<AudioOutput> output, QObject* parent)
@@ -231,6 +241,7 @@ void MediaControl::close() {
     if (!d->isOpen())
         return;
     d->endRange(NotifyAborted);
+    d->range.reset();
     d->engine.reset();
     d->setPosition(0, 0);
     d->setMode(ModeNotOpen);
@@ -267,6 +278,22 @@ void MediaControl::togglePause() {
         d->active->resume();
         d->setMode(ModePlaying);
     }
+}
+
+// A null output never takes the frames and keeps time by the range's length when it
+// started, so a range playing there starts afresh at the new speed from the frame reached.
+void MediaControl::setSpeed(int percent) {
+    d->speed = std::clamp(percent, MinimumSpeed, MaximumSpeed);
+    if (!d->rangeActive())
+        return;
+    if (qobject_cast<NullAudioOutput*>(d->active))
+        d->moveRange(d->active);
+    else
+        d->range->changeSpeed(d->speed);
+}
+
+int MediaControl::speed() const {
+    return d->speed;
 }
 
 QString MediaControl::fileName() const {

@@ -24,6 +24,10 @@ public:
         NotifySuperseded = 2, // another play or a seek replaced it
         NotifyAborted = 4,    // stopped or closed
     };
+    // Playback speed in percent of real time; the pitch stays.
+    static constexpr int MinimumSpeed = 50;
+    static constexpr int NormalSpeed = 100;
+    static constexpr int MaximumSpeed = 200;
     // Added to the device error of a failure the caller cannot correct by choosing
     // another file (30304: no file name at all).
     static constexpr int RaisedErrorBase = 30000;
@@ -48,6 +52,11 @@ public:
     void stop();
     // Pauses a range that plays, resumes one that is paused.
     void togglePause();
+
+    // The speed of the range playing and of those to come, within the bounds above. A
+    // range playing changes speed at once and keeps its source frames.
+    void setSpeed(int percent);
+    int speed() const;
 
     QString fileName() const;
     qint64 position() const;

@@ -14,10 +14,13 @@ namespace {
 
 constexpr int PlayingUpdateIntervalMs = 50;
 
-const std::array<const char*, 9> CommandNames{
-    "Walk", "Previous Step", "Current Step", "Next Step",  "Jump Back",
-    "Stop", "Play",          "Jump Forward", "Play Pause",
+const std::array<const char*, 12> CommandNames{
+    "Walk", "Previous Step", "Current Step", "Next Step", "Jump Back", "Stop",
+    "Play", "Jump Forward",  "Play Pause",   "Slower",    "Faster",    "Normal Speed",
 };
+
+static_assert(SlowestSpeed == MediaControl::MinimumSpeed &&
+              FastestSpeed == MediaControl::MaximumSpeed);
 
 } // namespace
 
@@ -88,6 +91,15 @@ void PlayerController::run(Command command) {
     case Command::PlayPause:
         togglePause();
         break;
+    case Command::Slower:
+        slower();
+        break;
+    case Command::Faster:
+        faster();
+        break;
+    case Command::NormalSpeed:
+        normalSpeed();
+        break;
     }
 }
 
@@ -97,7 +109,10 @@ void PlayerController::transport(Command command, bool toEdge) {
     if (!isOpen())
         return;
     const CommandScope scope(*this);
+    const bool playSounding = media->mode() != MediaControl::ModeStopped && !stepPending;
     stopPlayback();
+    if (command == Command::Stop && playSounding)
+        rewind();
     if (stepPending) {
         // An interrupted step leaves the device at the end of that step.
         stepPending = false;
@@ -199,9 +214,16 @@ void PlayerController::playStep(Command command) {
 // follows the player again.
 void PlayerController::stopPlayback() {
     restTimer.stop();
+    playRewoundAtPause = false;
     setAutoUpdate(true);
     media->stop();
     media->setUpdateInterval(0);
+}
+
+// After Stop or a pause of Play, so that the next Play repeats the last words.
+void PlayerController::rewind() {
+    if (current.rewind > 0)
+        moveTo(std::max<qint64>(0, media->position() - current.rewind));
 }
 
 // A step heard to its end: in a walk, count the play and rest. Any command given during
@@ -227,7 +249,16 @@ void PlayerController::togglePause() {
     if (!isOpen())
         return;
     const CommandScope scope(*this);
-    media->togglePause();
+    if (playRewoundAtPause) {
+        transport(Command::Play);
+    } else if (current.rewind > 0 && media->mode() == MediaControl::ModePlaying && !stepPending) {
+        stopPlayback();
+        rewind();
+        showPosition();
+        playRewoundAtPause = true;
+    } else {
+        media->togglePause();
+    }
 }
 
 // A step heard to its end stops the device just before done() arrives, which settles the
@@ -235,6 +266,16 @@ void PlayerController::togglePause() {
 void PlayerController::deviceModeChanged() {
     if (!stepPending)
         updateState();
+}
+
+void PlayerController::setSpeed(int percent) {
+    current.speed = std::clamp(percent, SlowestSpeed, FastestSpeed);
+    media->setSpeed(current.speed);
+    emit speedChanged(current.speed);
+}
+
+void PlayerController::setRewind(qint32 ms) {
+    current.rewind = std::clamp(ms, 0, LongestRewind);
 }
 
 void PlayerController::seek(qint64 ms) {
@@ -251,6 +292,7 @@ void PlayerController::holdPosition() {
         return;
     const CommandScope scope(*this);
     restTimer.stop();
+    playRewoundAtPause = false;
     media->stop();
     setAutoUpdate(false);
 }
@@ -351,6 +393,7 @@ void PlayerController::shutDown() {
     restTimer.stop();
     isWalking = false;
     stepPending = false;
+    playRewoundAtPause = false;
     media->close();
 }
 
@@ -394,6 +437,7 @@ void PlayerController::setRepetitions(int count) {
 void PlayerController::loadSettings() {
     ReadUserSettings(current);
     emit loopingChanged();
+    setSpeed(current.speed);
 }
 
 void PlayerController::saveSettings() const {
@@ -403,6 +447,8 @@ void PlayerController::saveSettings() const {
 PlayerController::State PlayerController::currentState() const {
     if (restTimer.isActive())
         return State::Resting;
+    if (playRewoundAtPause)
+        return State::Paused;
     switch (media->mode()) {
     case MediaControl::ModePlaying:
         return stepPending ? State::Stepping : State::Playing;

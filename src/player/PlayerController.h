@@ -30,13 +30,17 @@ public:
         Play,
         JumpForward,
         PlayPause,
+        Slower,
+        Faster,
+        NormalSpeed,
     };
     Q_ENUM(Command)
 
     enum class State { Idle, Playing, Paused, Stepping, Resting };
     Q_ENUM(State)
 
-    // The stored name of a command ("Walk", "Previous Step", ... "Play Pause").
+    // The stored name of a command ("Walk", "Previous Step", ... "Play Pause", "Slower",
+    // "Faster", "Normal Speed").
     static QString commandName(Command command);
     static std::optional<Command> commandNamed(const QString& name);
 
@@ -55,7 +59,13 @@ public:
     void stop() { transport(Command::Stop); }
     void play() { transport(Command::Play); }
     void jumpForward(bool toEnd = false) { transport(Command::JumpForward, toEnd); }
+    // With a rewind set, pausing Play stops it and moves the position back; the next
+    // toggle plays on from there.
     void togglePause();
+    // The speed in 10 % steps between the slowest and the fastest, or back to 100 %.
+    void slower() { setSpeed(current.speed - SpeedStep); }
+    void faster() { setSpeed(current.speed + SpeedStep); }
+    void normalSpeed() { setSpeed(UserSettings{}.speed); }
     // Goes to ms without ending a walk: a step playing is interrupted and stays pending.
     void seek(qint64 ms);
     // The position slider: holding it stops the sound and the position display;
@@ -99,6 +109,10 @@ public:
     void setMaxFiles(qint16 count) { current.maxFiles = count; }
     void setRecentFileList(qint16 flag) { current.recentFileList = flag; }
     void setDefaultAudioFolder(const QString& folder) { current.defaultAudioFolder = folder; }
+    // The speed in percent, kept within the slowest and the fastest.
+    void setSpeed(int percent);
+    // How far Stop or a pause of Play moves the position back (ms, 0 to LongestRewind).
+    void setRewind(qint32 ms);
     void setLooping(bool on);
     // 1 to 5; other counts are ignored.
     void setRepetitions(int count);
@@ -128,8 +142,10 @@ signals:
     void loopingChanged();
     void recentFilesChanged();
     void outputAvailableChanged(bool available);
+    void speedChanged(int percent);
 
 private:
+    static constexpr int SpeedStep = 10;
     class CommandScope;
 
     void transport(Command command, bool toEdge = false);
@@ -138,6 +154,7 @@ private:
     void reportJump();
     void playStep(Command command);
     void stopPlayback();
+    void rewind();
     void stepHeard(int notifyCode);
     void endRest();
     void showPosition();
@@ -154,6 +171,8 @@ private:
     bool isWalking = false;
     bool isPlaying = false;
     bool stepPending = false;
+    // Play was paused with a rewind: stopped and moved back, to play on at the next toggle.
+    bool playRewoundAtPause = false;
     qint64 stepEnd = 0;
     // Completed plays since Walk; wide enough never to overflow in one walk.
     qint64 repeatCount = 0;

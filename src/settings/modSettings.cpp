@@ -12,13 +12,27 @@
 namespace {
 
 const QString SettingsSection = QStringLiteral("Settings");
+const QString PlaybackSection = QStringLiteral("Playback");
 
 constexpr qint32 LowestStep = 500;
 constexpr qint32 LowestOffset = 100;
 constexpr qint32 LowestPause = 10;
 
-QString stored(const QString& key, const QString& defaultValue) {
-    return GetSetting(AppName, SettingsSection, key, defaultValue);
+QString stored(const QString& key, const QString& defaultValue,
+               const QString& section = SettingsSection) {
+    return GetSetting(AppName, section, key, defaultValue);
+}
+
+// The stored speed and rewind; a value that does not convert reads as the default.
+void readPlayback(UserSettings& settings) {
+    const UserSettings defaults;
+    const auto number = [](const QString& key, qint32 byDefault) {
+        return WholeNumberOf<qint32>(stored(key, QString::number(byDefault), PlaybackSection))
+            .value_or(byDefault);
+    };
+    const qint32 speed = number("Speed", defaults.speed);
+    settings.speed = speed >= SlowestSpeed && speed <= FastestSpeed ? speed : defaults.speed;
+    settings.rewind = std::clamp(number("Rewind", defaults.rewind), 0, LongestRewind);
 }
 
 // Leaves target as it was when the stored text does not convert.
@@ -39,8 +53,8 @@ void applyLowerLimits(UserSettings& settings) {
     settings.jump = std::max(settings.jump, settings.step);
 }
 
-void save(const QString& key, const QString& value) {
-    SaveSetting(AppName, SettingsSection, key, value);
+void save(const QString& key, const QString& value, const QString& section = SettingsSection) {
+    SaveSetting(AppName, section, key, value);
 }
 
 } // namespace
@@ -104,6 +118,7 @@ void ReadUserSettings(UserSettings& settings) {
     settings.defaultAudioFolder = StoredDefaultAudioFolder();
     readNumber(settings.maxFiles, "Max Files", defaults.maxFiles);
     readNumber(settings.recentFileList, "Recent File List", defaults.recentFileList);
+    readPlayback(settings);
 }
 
 void WriteUserSettings(const UserSettings& settings) {
@@ -116,4 +131,6 @@ void WriteUserSettings(const UserSettings& settings) {
     save("Max Files", QString::number(settings.maxFiles));
     save("Recent File List", QString::number(settings.recentFileList));
     save("Loop Repetitions", LoopRepetitionsText({settings.loopCount, settings.looping}));
+    save("Speed", QString::number(settings.speed), PlaybackSection);
+    save("Rewind", QString::number(settings.rewind), PlaybackSection);
 }

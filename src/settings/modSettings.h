@@ -22,7 +22,17 @@ struct UserSettings {
     qint16 maxFiles = 9;
     // Used as a flag: nonzero builds the recent file menu at start-up.
     qint16 recentFileList = 1;
+    // The section "Playback": the speed in percent, and how far Stop or a pause of Play
+    // moves the position back (ms).
+    qint32 speed = 100;
+    qint32 rewind = 0;
 };
+
+// The stored speed reads as the default outside these bounds; the stored rewind is
+// limited to 0 to LongestRewind.
+inline constexpr qint32 SlowestSpeed = 50;
+inline constexpr qint32 FastestSpeed = 200;
+inline constexpr qint32 LongestRewind = 10000;
 
 // A stored number as a whole number: the text is a decimal number (blanks around it,
 // a sign, a fraction and an exponent allowed), rounded to the nearest whole number with
@@ -45,11 +55,11 @@ QString LoopRepetitionsText(const LoopRepetitions& loop);
 // when the store names none.
 QString StoredDefaultAudioFolder();
 
-// Reads the section "Settings" into settings: presets the durations and MaxFiles to
-// their defaults, takes every stored value that converts, keeps the earlier value for
-// one that does not (RecentFileList keeps the value settings holds), then raises the
-// durations to their lower limits. Never fails.
+// Reads the sections "Settings" and "Playback" into settings: presets the durations and
+// MaxFiles to their defaults, takes every stored value that converts, keeps the earlier
+// value for one that does not (RecentFileList keeps the value settings holds), then
+// raises the durations to their lower limits. Never fails.
 void ReadUserSettings(UserSettings& settings);
-// Writes all eight keys of the section "Settings" in one write of the store. Whether it
-// reached the disk shows in SettingsWriteFailed(AppName).
+// Writes all eight keys of the section "Settings" and the two of "Playback" in one
+// write of the store. Whether it reached the disk shows in SettingsWriteFailed(AppName).
 void WriteUserSettings(const UserSettings& settings);

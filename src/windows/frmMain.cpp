@@ -338,6 +338,9 @@ void frmMain::createMenus() {
     mnuUpdateTime->setChecked(true);
     mnuTimeStamp = addMenuItem(mnuTools, QStringLiteral("mnuTimeStamp"), tr("&Time Stamp"));
     mnuTimeStamp->setVisible(false);
+    addSeparator(mnuTools, QStringLiteral("mnuControlsSeparator"));
+    mnuControls = addMenuItem(mnuTools, QStringLiteral("mnuControls"), tr("&Controls..."));
+    createSpeedMenu();
 
     mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -349,6 +352,45 @@ void frmMain::createMenus() {
     mnuAbout = addMenuItem(mnuHelp, QStringLiteral("mnuAbout"), tr("&About Parlanda.."));
     addSeparator(mnuHelp, QStringLiteral("mnuStartHereSeparator"));
     mnuStartHere = addMenuItem(mnuHelp, QStringLiteral("mnuStartHere"), tr("&Start Here"));
+}
+
+// The speed items follow the Play menu's own behind a separator; the status bar names
+// the speed whenever it is not 100 %.
+void frmMain::createSpeedMenu() {
+    using Command = PlayerController::Command;
+    addSeparator(mnuPlayMenu, QStringLiteral("mnuSpeedSeparator"));
+    const struct {
+        const char* name;
+        QString caption;
+        QList<QKeySequence> keys;
+        Command command;
+    } items[] = {
+        {"mnuSlower", tr("Slo&wer"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, Command::Slower},
+        {"mnuFaster",
+         tr("&Faster"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+         Command::Faster},
+        {"mnuNormalSpeed",
+         tr("Normal &Speed"),
+         {QKeySequence(Qt::CTRL | Qt::Key_0)},
+         Command::NormalSpeed},
+    };
+    for (const auto& item : items) {
+        QAction* action = addMenuItem(mnuPlayMenu, QLatin1String(item.name), item.caption);
+        action->setShortcuts(item.keys);
+        connect(action, &QAction::triggered, controller.get(),
+                [this, command = item.command] { controller->run(command); });
+    }
+    speedStatus = new QLabel(statusBar());
+    speedStatus->setObjectName(QStringLiteral("speedStatus"));
+    speedStatus->setContentsMargins(6, 0, 6, 0);
+    statusBar()->addPermanentWidget(speedStatus);
+    ShowSpeed(controller->settings().speed);
+}
+
+void frmMain::ShowSpeed(int percent) {
+    speedStatus->setText(tr("Speed %1 %").arg(percent));
+    speedStatus->setVisible(percent != UserSettings{}.speed);
 }
 
 void frmMain::connectHandlers() {
@@ -381,6 +423,7 @@ void frmMain::connectHandlers() {
         {mnuOpen, &frmMain::mnuOpen_Click},         {mnuInfo, &frmMain::mnuInfo_Click},
         {mnuOptions, &frmMain::mnuOptions_Click},   {mnuClearFiles, &frmMain::mnuClearFiles_Click},
         {mnuGoToTime, &frmMain::mnuGoToTime_Click}, {mnuAbout, &frmMain::mnuAbout_Click},
+        {mnuControls, &frmMain::mnuControls_Click},
     };
     for (const auto& [action, handler] : menuHandlers)
         connect(action, &QAction::triggered, this, handler);
@@ -428,6 +471,7 @@ void frmMain::connectPlayer() {
     connect(player, &PlayerController::errorOccurred, this, &frmMain::ShowError);
     connect(player, &PlayerController::outputAvailableChanged, outputStatus,
             [this](bool available) { outputStatus->setVisible(!available); });
+    connect(player, &PlayerController::speedChanged, this, &frmMain::ShowSpeed);
 }
 
 bool frmMain::isPlayerButton(const QObject* object) const {

@@ -61,6 +61,9 @@ private:
     void mnuInfo_Click();
     void mnuRecentFiles_Click(int index);
     void mnuOptions_Click();
+    void mnuControls_Click();
+    void createSpeedMenu();
+    void ShowSpeed(int percent);
     void mnuGoToTime_Click();
     void mnuAbout_Click();
     void hsbSlider_Scroll();
@@ -98,6 +101,8 @@ private:
     QAction* mnuToggleLooping = nullptr;
     std::array<QAction*, 6> mnuLoopItem{};
     QAction* mnuOptions = nullptr;
+    QAction* mnuControls = nullptr;
+    QLabel* speedStatus = nullptr;
     QAction* mnuClearFiles = nullptr;
     QAction* mnuGoToTime = nullptr;
     QAction* mnuUpdateTime = nullptr;

@@ -4,6 +4,7 @@
 #include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
 #include "windows/frmAbout.h"
+#include "windows/frmControls.h"
 #include "windows/frmInfo.h"
 #include "windows/frmMain.h"
 #include "windows/frmSettings.h"
@@ -171,6 +172,11 @@ void frmMain::mnuOptions_Click() {
     settingsDialog->exec();
     if (settingsDialog)
         QCoreApplication::sendPostedEvents(settingsDialog, QEvent::DeferredDelete);
+}
+
+void frmMain::mnuControls_Click() {
+    frmControls dialog(*controller, this);
+    dialog.exec();
 }
 
 // The box has no parent: it stays open when the main window closes, and the program

@@ -186,3 +186,11 @@ int PulseCapture::sinkRate() {
     }
     return 0;
 }
+
+std::vector<float> PulseCapture::leftChannel() const {
+    std::vector<float> left(static_cast<size_t>(capturedFrames()));
+    const auto* samples = reinterpret_cast<const qint16*>(captured.constData());
+    for (size_t frame = 0; frame < left.size(); ++frame)
+        left[frame] = samples[frame * 2] / 32768.0f;
+    return left;
+}

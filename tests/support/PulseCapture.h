@@ -7,6 +7,7 @@
 #include <QTemporaryFile>
 
 #include <optional>
+#include <vector>
 
 // Records the monitor of the null sink "test" (s16le, stereo, 44100 Hz) with parec, so
 // that a test can check which frames of an indexed WAV file were heard, and when, and
@@ -49,6 +50,8 @@ public:
     QString errorString() const { return error; }
 
     qint64 capturedFrames() const { return captured.size() / 4; }
+    // The recording's left channel, full scale 1.
+    std::vector<float> leftChannel() const;
     QList<HeardRun> heardRuns() const;
     // Non-silent frames that are no indexed code: a mix, a volume change or a resampled
     // stream. An honest capture of indexed files has none.

@@ -1,0 +1,124 @@
+#include "SpeedFigures.h"
+
+#include "MonitorRecorder.h"
+
+#include "audio/MediaControl.h"
+
+#include <QEventLoop>
+#include <QFile>
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int Rate = MonitorRecorder::SampleRate;
+constexpr int ToneSeconds = 240;
+
+bool writeTone(const QString& path) {
+    SF_INFO info{};
+    info.samplerate = Rate;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    std::vector<short> samples(size_t(Rate) * ToneSeconds);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = short(16000 * std::sin(2 * M_PI * 1000.0 * double(i) / Rate));
+    const bool written = sf_writef_short(file, samples.data(), sf_count_t(samples.size())) ==
+                         sf_count_t(samples.size());
+    return sf_close(file) == 0 && written;
+}
+
+double msBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+struct Spread {
+    std::vector<double> values;
+    double median() {
+        std::sort(values.begin(), values.end());
+        return values.empty() ? 0 : values[values.size() / 2];
+    }
+    double max() const {
+        return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+    }
+};
+
+// Ranges of 300 to 600 ms at distinct places, with silence between.
+void measureRanges(MediaControl& media, MonitorRecorder& recorder, int speed, int count) {
+    Spread firstSound, lengthError, doneDelay;
+    std::mt19937 random(11);
+    for (int i = 0; i < count; ++i) {
+        const qint32 fromMs = 2000 + i * 1500 + int(random() % 300);
+        const qint32 toMs = fromMs + 300 + int(random() % 300);
+        Clock::time_point doneAt;
+        QEventLoop loop;
+        auto connection = QObject::connect(&media, &MediaControl::done, [&](int) {
+            doneAt = Clock::now();
+            loop.quit();
+        });
+        const qint64 captureAtCommand = recorder.capturedFrames();
+        const auto command = Clock::now();
+        media.playRange(fromMs, toMs, true);
+        loop.exec();
+        QObject::disconnect(connection);
+        runEvents(120);
+        const auto sound = recorder.soundAfter(captureAtCommand);
+        if (!sound)
+            continue;
+        firstSound.values.push_back(msBetween(command, recorder.renderTime(sound->first)));
+        const double heardMs = (sound->second - sound->first) * 1000.0 / Rate;
+        lengthError.values.push_back(std::abs(heardMs - (toMs - fromMs) * 100.0 / speed));
+        doneDelay.values.push_back(msBetween(recorder.renderTime(sound->second - 1), doneAt));
+    }
+    std::printf("%3d %%: command to first sound median %.2f ms, max %.2f ms; range length error "
+                "median %.2f ms, max %.2f ms; done after the last sound median %.2f ms, max "
+                "%.2f ms (%zu ranges)\n",
+                speed, firstSound.median(), firstSound.max(), lengthError.median(),
+                lengthError.max(), doneDelay.median(), doneDelay.max(), firstSound.values.size());
+}
+
+void measureCpu(MediaControl& media, int speed) {
+    const std::clock_t before = std::clock();
+    const auto start = Clock::now();
+    media.playRange(100000, 110000, false);
+    runEvents(8000);
+    const double cpuS = double(std::clock() - before) / CLOCKS_PER_SEC;
+    media.stop();
+    std::printf("%3d %%: CPU while playing %.2f %% of one core (process, 8 s)\n", speed,
+                100 * cpuS / (msBetween(start, Clock::now()) / 1000));
+}
+
+} // namespace
+
+void printSpeedFigures(const QString& folder) {
+    const QString path = folder + "/tone.wav";
+    MediaControl media;
+    if (!writeTone(path) || !media.open(path))
+        return void(std::printf("speed: cannot write or open %s\n", qPrintable(path)));
+    media.setUpdateInterval(0);
+    const int speeds[] = {100, 50, 75, 150, 200};
+    MonitorRecorder recorder;
+    if (!recorder.start())
+        return;
+    runEvents(300);
+    for (int speed : speeds) {
+        media.setSpeed(speed);
+        measureRanges(media, recorder, speed, 30);
+    }
+    recorder.stop(); // its thread wakes every millisecond
+    for (int speed : speeds) {
+        media.setSpeed(speed);
+        measureCpu(media, speed);
+    }
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Measures playback at 100, 50, 75, 150 and 200 % through the sound server: the time from
+// a play command to its first sound, how far a range's heard length is from
+// (to - from) / speed, the done notification after the last sound, and the process's CPU
+// while playing. Writes its tone file into folder; needs the null sink "test".
+void printSpeedFigures(const QString& folder);

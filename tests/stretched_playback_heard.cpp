@@ -1,0 +1,219 @@
+// Speed through PulseAudio, recorded off the null sink: a 1 kHz tone that is louder for
+// 10 ms on either side of every tenth of a second of source time (a marker), so that a
+// range on that grid begins and ends with one.
+#include "audio/MediaControl.h"
+#include "audio/PulseAudioOutput.h"
+#include "player/PlayerController.h"
+#include "support/PulseCapture.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sndfile.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr int Rate = PulseCapture::SampleRate;
+constexpr qint64 FileMs = 4000;
+using Codes = QList<QVariantList>;
+
+bool writeMarkedTone(const QString& path) {
+    SF_INFO info{};
+    info.samplerate = Rate;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    std::vector<float> samples(size_t(FileMs * Rate / 1000));
+    for (size_t i = 0; i < samples.size(); ++i) {
+        const qint64 msInTenth = qint64(i) * 1000 / Rate % 100;
+        const double level = msInTenth < 10 || msInTenth >= 90 ? 0.8 : 0.2;
+        samples[i] = float(level * std::sin(2 * M_PI * 1000.0 * double(i) / Rate));
+    }
+    const bool written =
+        file && sf_writef_float(file, samples.data(), sf_count_t(samples.size())) ==
+                    sf_count_t(samples.size());
+    sf_close(file);
+    return written;
+}
+
+double msOf(qint64 frames) {
+    return PulseCapture::framesToMs(frames);
+}
+
+// One stretch of sound in the capture, its markers and its pitch.
+struct Sound {
+    qint64 begin = 0;                         // first frame above silence
+    qint64 end = 0;                           // one past the last
+    qint64 dry = 0;                           // frames of digital silence between
+    QList<std::pair<qint64, qint64>> markers; // loud stretches [begin, end)
+    double hertz = 0;                         // from the median cycle
+    // The sink may run dry for a moment on a busy machine: the frames come late, and
+    // its silence is no part of the range.
+    double ms() const { return msOf(end - begin - dry); }
+};
+
+// Runs of at least 8 frames of digital silence within [begin, end).
+qint64 dryFrames(const std::vector<float>& left, qint64 begin, qint64 end) {
+    qint64 dry = 0;
+    for (qint64 i = begin, run = 0; i < end; ++i) {
+        run = left[size_t(i)] == 0.0f ? run + 1 : 0;
+        dry += run == 8 ? 8 : run > 8;
+    }
+    return dry;
+}
+
+double medianCycleHertz(const std::vector<float>& left, qint64 begin, qint64 end) {
+    std::vector<double> cycles;
+    double lastRise = -1;
+    for (qint64 i = begin + 1; i < end; ++i) {
+        if (left[size_t(i - 1)] >= 0 || left[size_t(i)] < 0)
+            continue;
+        const double rise = double(i) - left[size_t(i)] / (left[size_t(i)] - left[size_t(i - 1)]);
+        if (lastRise >= 0)
+            cycles.push_back(rise - lastRise);
+        lastRise = rise;
+    }
+    std::nth_element(cycles.begin(), cycles.begin() + cycles.size() / 2, cycles.end());
+    return cycles.empty() ? 0 : Rate / cycles[cycles.size() / 2];
+}
+
+// A sound ends at 150 ms of silence; it reaches out to the digital silence on either
+// side. Levels are judged per millisecond (44 frames, about one cycle of the tone): above
+// 0.05 sounds, above 0.5 is a marker, whose dips of up to 15 ms (the stretcher's) do not
+// split it.
+QList<Sound> soundsIn(const std::vector<float>& left) {
+    constexpr qint64 Block = Rate / 1000;
+    QList<Sound> sounds;
+    qint64 lastLoudBlock = -10;
+    for (qint64 at = 0; at + Block <= qint64(left.size()); at += Block) {
+        float peak = 0;
+        qint64 lastAudible = -1;
+        for (qint64 i = at; i < at + Block; ++i) {
+            peak = std::max(peak, std::abs(left[size_t(i)]));
+            if (std::abs(left[size_t(i)]) > 0.05f)
+                lastAudible = i;
+        }
+        if (lastAudible < 0)
+            continue;
+        if (sounds.isEmpty() || msOf(at - sounds.last().end) > 150) {
+            qint64 first = at;
+            while (first > 0 && left[size_t(first - 1)] != 0.0f)
+                --first;
+            sounds.append({first, first, 0, {}, 0});
+        }
+        Sound& sound = sounds.last();
+        sound.end = lastAudible + 1;
+        while (sound.end < qint64(left.size()) && left[size_t(sound.end)] != 0.0f)
+            ++sound.end;
+        if (peak > 0.5f) {
+            if (at / Block - lastLoudBlock <= 15)
+                sound.markers.last().second = at + Block;
+            else
+                sound.markers.append({at, at + Block});
+            lastLoudBlock = at / Block;
+        }
+    }
+    for (Sound& sound : sounds) {
+        sound.dry = dryFrames(left, sound.begin, sound.end);
+        sound.hertz = medianCycleHertz(left, sound.begin, sound.end);
+    }
+    return sounds;
+}
+
+} // namespace
+
+class StretchedPlaybackHeard : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+    PulseCapture capture;
+
+    QList<Sound> stopListening() {
+        capture.stop();
+        return soundsIn(capture.leftChannel());
+    }
+
+    // Lasts (to - from) / speed, opens and closes with a marker (faded by the stretcher's
+    // window for a few ms) and holds one for every tenth of a second between, at 1 kHz.
+    static void checkRange(const Sound& sound, qint64 sourceMs, int speed) {
+        QVERIFY2(std::abs(sound.ms() - sourceMs * 100.0 / speed) <= 10,
+                 qPrintable(QString::number(sound.ms())));
+        QCOMPARE(sound.markers.size(), sourceMs / 100 + 1);
+        QCOMPARE_LE(msOf(sound.markers.first().first - sound.begin), 15.0);
+        QCOMPARE_LE(msOf(sound.end - sound.markers.last().second), 15.0);
+        QVERIFY2(std::abs(sound.hertz - 1000) <= 10, qPrintable(QString::number(sound.hertz)));
+    }
+
+private slots:
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
+        QVERIFY(writeMarkedTone(folder.filePath("tone.wav")));
+    }
+
+    void init() { QVERIFY2(capture.start(), qPrintable(capture.errorString())); }
+
+    void rangeKeepsItsFramesAndPitch_data() {
+        QTest::addColumn<int>("speed");
+        for (int speed : {50, 75, 150, 200})
+            QTest::addRow("%d %%", speed) << speed;
+    }
+
+    void rangeKeepsItsFramesAndPitch() {
+        QFETCH(int, speed);
+        MediaControl media{std::make_unique<PulseAudioOutput>()};
+        QSignalSpy done{&media, &MediaControl::done};
+        QVERIFY(media.open(folder.filePath("tone.wav")));
+        media.setSpeed(speed);
+        media.playRange(1000, 2000, true);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        QTest::qWait(200); // nothing after the last frame
+        const QList<Sound> sounds = stopListening();
+        QCOMPARE(sounds.size(), 1);
+        checkRange(sounds.first(), 1000, speed);
+        QCOMPARE(Codes(done), Codes{{MediaControl::NotifySuccessful}});
+        QCOMPARE(media.position(), 2000);
+    }
+
+    // Position is the source frame heard when the sound was cut.
+    void stopMidwayKeepsTheSourcePosition() {
+        MediaControl media{std::make_unique<PulseAudioOutput>()};
+        QSignalSpy done{&media, &MediaControl::done};
+        QVERIFY(media.open(folder.filePath("tone.wav")));
+        media.setSpeed(75);
+        media.playRange(1000, 3000, true);
+        QTest::qWait(1000);
+        media.stop();
+        const QList<Sound> sounds = stopListening();
+        QCOMPARE(sounds.size(), 1);
+        QCOMPARE_LE(std::abs(1000 + sounds.first().ms() * 0.75 - media.position()), 10.0);
+        QTest::qWait(100);
+        QCOMPARE(Codes(done), Codes{{MediaControl::NotifyAborted}});
+    }
+
+    // Steps are source windows heard at half speed; the rests between are Pause long.
+    void walkAtHalfSpeed() {
+        PlayerController player;
+        QVERIFY(player.openFile(folder.filePath("tone.wav")));
+        player.setStep(1000);
+        player.setOffset(1000);
+        player.setPause(300);
+        player.setSpeed(50);
+        player.walk();
+        QTRY_COMPARE_WITH_TIMEOUT(player.position(), 3000, 10000);
+        QTest::qWait(1000);
+        player.stop();
+        const QList<Sound> sounds = stopListening();
+        QCOMPARE_GE(sounds.size(), 3);
+        for (qsizetype i = 0; i < 2; ++i) {
+            checkRange(sounds[i], 1000, 50);
+            const double rest = msOf(sounds[i + 1].begin - sounds[i].end);
+            QVERIFY2(std::abs(rest - 325) < 75, qPrintable(QString::number(rest)));
+        }
+    }
+};
+
+QTEST_MAIN(StretchedPlaybackHeard)
+#include "stretched_playback_heard.moc"
