@@ -58,7 +58,7 @@ std::vector<Played> playAroundTheMiddle(MediaControl& media, MonitorRecorder& re
     std::mt19937 random(11);
     std::vector<Played> played;
     for (int i = 0; i < SeekRanges; ++i) {
-        const qint32 fromMs = media.length() / 2 - 600000 + qint32(random() % 1200000);
+        const qint64 fromMs = media.length() / 2 - 600000 + qint64(random() % 1200000);
         QEventLoop loop;
         QTimer::singleShot(3000, &loop, &QEventLoop::quit);
         auto connection = QObject::connect(&media, &MediaControl::done, &loop, &QEventLoop::quit);
@@ -120,10 +120,10 @@ void measure(const QString& folder, const LongFile& file) {
         firstSoundMs.push_back(msBetween(range.command, recorder.renderTime(*sound)));
         exact += heardExactly(recorder, *sound, range, *reference);
     }
-    std::printf("%s, two hours (%d ms): open %.2f ms, memory added %.2f MiB; Play to first "
+    std::printf("%s, two hours (%lld ms): open %.2f ms, memory added %.2f MiB; Play to first "
                 "sound after a seek into the middle: median %.2f ms, max %.2f ms (%zu ranges); ",
-                file.label, media.length(), openMs, addedMiB, median(firstSoundMs),
-                maximum(firstSoundMs), firstSoundMs.size());
+                file.label, static_cast<long long>(media.length()), openMs, addedMiB,
+                median(firstSoundMs), maximum(firstSoundMs), firstSoundMs.size());
     if (rate == MonitorRecorder::SampleRate)
         std::printf("heard exactly (length and samples): %d of %zu\n", exact, played.size());
     else
