@@ -125,6 +125,8 @@ signals:
     void loopingChanged();
     void recentFilesChanged();
     void outputAvailableChanged(bool available);
+    // The open file is damaged from ms on and plays as silence there.
+    void fileDamaged(qint64 ms);
 
 private:
     class CommandScope;

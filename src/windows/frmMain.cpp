@@ -6,6 +6,7 @@
 #include "audio/AudioOutput.h"
 #include "player/PlayerController.h"
 #include "settings/SettingsStore.h"
+#include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
 #include "windows/HelpViewer.h"
 #include "windows/frmChooseFolder.h"
@@ -212,6 +213,7 @@ frmMain::frmMain(std::unique_ptr<AudioOutput> output, QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
+    setAcceptDrops(true);
     auto* central = new QWidget(this);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(4);
@@ -429,6 +431,10 @@ void frmMain::connectPlayer() {
     connect(player, &PlayerController::errorOccurred, this, &frmMain::ShowError);
     connect(player, &PlayerController::outputAvailableChanged, outputStatus,
             [this](bool available) { outputStatus->setVisible(!available); });
+    connect(player, &PlayerController::fileDamaged, this, [this](qint64 ms) {
+        statusBar()->showMessage(
+            tr("The file is damaged at %1; it plays as silence there.").arg(MsToTimeCode(ms)));
+    });
 }
 
 bool frmMain::isPlayerButton(const QObject* object) const {
