@@ -120,10 +120,10 @@ void measure(const QString& folder, const LongFile& file) {
         firstSoundMs.push_back(msBetween(range.command, recorder.renderTime(*sound)));
         exact += heardExactly(recorder, *sound, range, *reference);
     }
-    std::printf("%s, two hours (%d ms): open %.2f ms, memory added %.2f MiB; Play to first "
+    std::printf("%s, two hours (%lld ms): open %.2f ms, memory added %.2f MiB; Play to first "
                 "sound after a seek into the middle: median %.2f ms, max %.2f ms (%zu ranges); ",
-                file.label, media.length(), openMs, addedMiB, median(firstSoundMs),
-                maximum(firstSoundMs), firstSoundMs.size());
+                file.label, static_cast<long long>(media.length()), openMs, addedMiB,
+                median(firstSoundMs), maximum(firstSoundMs), firstSoundMs.size());
     if (rate == MonitorRecorder::SampleRate)
         std::printf("heard exactly (length and samples): %d of %zu\n", exact, played.size());
     else
