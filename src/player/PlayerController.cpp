@@ -64,7 +64,11 @@ PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject*
     connect(&restTimer, &QTimer::timeout, this, &PlayerController::endRest);
 }
 
-PlayerController::~PlayerController() = default;
+// The media control closes its file as it goes and reports the change of mode; the
+// controller's members, and the window that listens to it, are gone by then.
+PlayerController::~PlayerController() {
+    media->disconnect(this);
+}
 
 void PlayerController::run(Command command) {
     switch (command) {
