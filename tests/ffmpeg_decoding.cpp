@@ -4,10 +4,13 @@
 #include "audio/AudioEngine.h"
 #include "audio/AudioFormats.h"
 #include "support/DrainRange.h"
+#include "support/Ffmpeg.h"
+#include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
+#include "timecode/modSMPTE.h"
 
-#include <QProcess>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,14 +25,6 @@ const QStringList Video = {"-f", "lavfi", "-i", "testsrc=size=32x24:rate=5:durat
 // AAC's noise substitution draws on a random sequence that runs through the whole file:
 // after a seek its noise differs in the last bits, so the exact comparisons go without it.
 const QStringList Aac = {"-c:a", "aac", "-aac_pns", "0"};
-
-QByteArray runFfmpeg(const QStringList& arguments) {
-    QProcess ffmpeg;
-    ffmpeg.start("ffmpeg", QStringList{"-v", "error", "-y"} + arguments);
-    if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0)
-        qWarning() << "ffmpeg" << arguments << ffmpeg.readAllStandardError();
-    return ffmpeg.readAllStandardOutput();
-}
 
 } // namespace
 
@@ -136,7 +131,8 @@ private slots:
     }
 
     // Garbage in the middle of an MP3 plays as silence there and is reported once, near
-    // where it is; the frames keep their places and the length.
+    // where it is; the frames keep their places and the length. Played in the window, the
+    // status bar says so at that time.
     void damageIsSilenceAndReported() {
         const QString path = make("damaged.mp3", Signal + QStringList{"-c:a", "libmp3lame"});
         QByteArray bytes = readBytes(path);
@@ -152,8 +148,17 @@ private slots:
         QVERIFY2(std::abs(reports[0] - length / 2) < length / 10,
                  qPrintable(QString::number(reports[0])));
         QCOMPARE(played[size_t(reports[0]) * 2], 0.0f);
+
+        ManualClockWindow fixture;
+        QVERIFY(fixture.player().openFile(path));
+        const qint64 damagedMs = (reports[0] * 1000 + 22050) / 44100;
+        fixture.player().seek(damagedMs - 1000); // the reader reads 2 s ahead of the start
+        fixture.player().play();
+        QTRY_COMPARE(fixture.window().statusBar()->currentMessage(),
+                     "The file is damaged at " + MsToTimeCode(damagedMs) +
+                         "; it plays as silence there.");
     }
 };
 
-QTEST_GUILESS_MAIN(FfmpegDecoding)
+QTEST_MAIN(FfmpegDecoding)
 #include "ffmpeg_decoding.moc"

@@ -1,6 +1,7 @@
 // File > Info: the three lines of the dialog for files of several formats and for files
 // the dialog's own opening cannot read.
 #include "audio/MciCommand.h"
+#include "support/Ffmpeg.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
 #include "windows/frmInfo.h"
@@ -84,6 +85,27 @@ private slots:
                  QStringList(
                      {"Length: 00:00:00:50 (0,5 seconds)", "11,0 kHz, mono, 8 bits per channel"}));
         QLocale::setDefault(QLocale::c());
+    }
+
+    // A compressed file names its codec where a PCM file gives its bits per sample.
+    void compressedFileNamesItsCodec() {
+        const struct {
+            const char* name;
+            QStringList format; // for ffmpeg
+            QString recordingLine;
+        } rows[] = {
+            {"memo.m4a",
+             {"-ar", "48000", "-ac", "2"},
+             "48.0 kHz, stereo, AAC (Advanced Audio Coding)"},
+            {"interview.mp3", {"-ar", "16000"}, "16.0 kHz, mono, MP3 (MPEG audio layer 3)"},
+        };
+        for (const auto& row : rows) {
+            const QString path = files.filePath(row.name);
+            runFfmpeg(QStringList{"-f", "lavfi", "-i", "sine=d=1"} + row.format +
+                      QStringList{path});
+            QCOMPARE(linesOf(frmInfo(path, 1000, nullptr)),
+                     expected(path, "00:00:01:00 (1.0 seconds)", row.recordingLine));
+        }
     }
 
     // A file the dialog's own opening cannot read, or whose alias is held elsewhere, keeps

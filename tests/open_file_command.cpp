@@ -1,11 +1,16 @@
-// File > Open: the dialog's starting folder, a cancel, and a file the device refuses.
+// File > Open: the dialog's starting folder and filters, a cancel, a file the device
+// refuses, and a file dropped on the window.
+#include "audio/AudioFormats.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
+#include "support/Ffmpeg.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
 #include "windows/FileDialogFilter.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMimeData>
 #include <QTest>
 
 class OpenFileCommand : public QObject {
@@ -58,8 +63,39 @@ private slots:
         QCOMPARE(GetSetting("Parlanda", entry, "Position", ""), "400");
         QCOMPARE(prompts.calls()[0].request.initialFolder, folder + "/Default/");
         QCOMPARE(prompts.calls().value(4).request.initialFolder, folder + "/");
-        QCOMPARE(QtNameFilters(prompts.calls()[0].request.filter),
-                 QStringList({"Wave (*.wav)", "All files (*)"}));
+        // First, and chosen, the files the player opens, named in the one list of them.
+        const QStringList filters = QtNameFilters(prompts.calls()[0].request.filter);
+        QCOMPARE(filters.mid(1), QStringList({"Wave (*.wav)", "All files (*)"}));
+        QCOMPARE(prompts.calls()[0].request.selectedFilter, 1);
+        QVERIFY(filters[0].startsWith("Audio files (*.wav ") && filters[0].contains(" *.mp3 "));
+        for (const QString& extension : openableExtensions())
+            QVERIFY2(filters[0].contains("*." + extension + ' ') ||
+                         filters[0].endsWith("*." + extension + ')'),
+                     qPrintable(extension));
+    }
+
+    // A local file dropped anywhere on the window opens as File > Open opens it, whatever its
+    // kind; of several URLs the first local file counts, and one of none is passed over.
+    void droppedFileOpens() {
+        ManualClockWindow fixture;
+        const QString mp3 = fixture.folder() + "/dropped.mp3";
+        runFfmpeg({"-f", "lavfi", "-i", "sine=r=8000:d=1", mp3});
+        const QUrl web("https://example.org/talk.mp3");
+        const auto drop = [&](const QList<QUrl>& urls) {
+            QMimeData data;
+            data.setUrls(urls);
+            auto* target = fixture.window().findChild<QWidget*>("hsbSlider");
+            QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &dropped);
+            return enter.isAccepted() && dropped.isAccepted();
+        };
+        QVERIFY(!drop({web}));
+        QVERIFY(!fixture.player().isOpen());
+        QVERIFY(drop({web, QUrl::fromLocalFile(mp3), QUrl::fromLocalFile(fixture.folder())}));
+        QCOMPARE(fixture.player().fileName(), mp3);
+        QCOMPARE(FindRecentFile(mp3, 9), 1);
     }
 };
 

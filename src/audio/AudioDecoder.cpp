@@ -228,20 +228,21 @@ public:
         position_ += got;
         return got;
     }
-    // Decodes and drops up to `count` frames; returns the frames passed.
-    qint64 skip(qint64 count) {
+    // Decodes and drops up to `count` frames, fewer once *stop is set; returns the frames
+    // passed.
+    qint64 skip(qint64 count, const std::atomic<bool>* stop = nullptr) {
         qint64 done = 0;
-        for (qint64 got = 1; done < count && got > 0; done += got)
+        for (qint64 got = 1; done < count && got > 0 && !(stop && *stop); done += got)
             got = read(scratch_.data(), std::min(ScratchFrames, count - done));
         return done;
     }
-    bool seek(qint64 frame) {
+    bool seek(qint64 frame, const std::atomic<bool>* stop) {
         if (seekable_ && jump(frame))
             return true;
         if (frame < position_ && !rewind())
             return false;
         const qint64 gap = frame - position_;
-        return skip(gap) == gap;
+        return skip(gap, stop) == gap;
     }
     // Moves by libsndfile's seek alone.
     bool jump(qint64 frame) {
@@ -325,9 +326,10 @@ public:
         if (frame < 0 || frame > frames())
             return false;
         if (frame == frames() && frame > 0) // not every decoder seeks to the very end
-            return reader_.seek(frame - 1) && reader_.skip(1) == 1;
-        return frame == reader_.position() || reader_.seek(frame);
+            return reader_.seek(frame - 1, seekInterruption()) && reader_.skip(1) == 1;
+        return frame == reader_.position() || reader_.seek(frame, seekInterruption());
     }
+    bool seeksQuickly() const override { return reader_.seekable(); }
     qint64 read(float* destination, qint64 count) override {
         return reader_.read(destination,
                             std::clamp<qint64>(count, 0, frames() - reader_.position()));
@@ -357,7 +359,7 @@ AudioDecoder::OpenResult AudioDecoder::open(const QString& path) {
     Reader reader(file.get(), std::move(handle), info);
     const auto frames = reader.seekable() ? seekableLength(reader, info.frames)
                                           : sequentialLength(reader, info.frames);
-    if (!frames || !reader.seek(0))
+    if (!frames || !reader.seek(0, nullptr))
         return failure(path, MciError::InvalidFile,
                        QStringLiteral("no sound in it can be decoded, so it has no length"));
     return {std::make_unique<SndfileDecoder>(std::move(file), std::move(reader), info, *frames),

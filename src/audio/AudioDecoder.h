@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -45,6 +46,12 @@ public:
 
     // Moves to `frame`; false when the decoder cannot get there.
     virtual bool seek(qint64 frame) = 0;
+    // False where a seek decodes every frame before its target (GSM 6.10, G.721...), which
+    // takes seconds in a long file: the engine then seeks on its reader thread only.
+    virtual bool seeksQuickly() const { return true; }
+    // While *flag is set, a seek that decodes its way to its target gives up and fails;
+    // null for none.
+    void setSeekInterruption(const std::atomic<bool>* flag) { seekInterruption_ = flag; }
     // Reads up to `count` interleaved float frames; returns the frames read.
     virtual qint64 read(float* destination, qint64 count) = 0;
 
@@ -53,6 +60,7 @@ protected:
         : sampleRate_(sampleRate), channels_(channels), frames_(frames),
           bitsPerSample_(bitsPerSample) {}
     void setFrames(qint64 frames) { frames_ = frames; }
+    const std::atomic<bool>* seekInterruption() const { return seekInterruption_; }
     void reportDamage(qint64 frame) {
         if (onDamage_ && !std::exchange(damageReported_, true))
             onDamage_(frame);
@@ -64,5 +72,6 @@ private:
     qint64 frames_;
     int bitsPerSample_;
     DamageHandler onDamage_;
+    const std::atomic<bool>* seekInterruption_ = nullptr;
     bool damageReported_ = false;
 };

@@ -53,8 +53,21 @@ qint64 PlayRange::read(float* destination, qint64 maxFrames) {
 }
 
 qint64 PlayRange::readSource(float* destination, qint64 maxFrames) {
+    qint64 count = take(destination, maxFrames);
+    if (count < maxFrames && consumed_.load(std::memory_order_relaxed) < sourceFrames_) {
+        starved_.store(true);
+        // The reader calls the handler only for frames it writes after seeing the flag;
+        // those it wrote before are taken here.
+        count += take(destination + count * channels_, maxFrames - count);
+    }
+    if (readerWakeup_ && framesStillToFill() > 0 && freeFrames() >= capacity_ / 2)
+        wake(*readerWakeup_);
+    return count;
+}
+
+qint64 PlayRange::take(float* destination, qint64 maxFrames) {
     const qint64 consumed = consumed_.load(std::memory_order_relaxed);
-    const qint64 available = produced_.load(std::memory_order_acquire) - consumed;
+    const qint64 available = produced_.load() - consumed;
     const qint64 count = std::min(available, maxFrames);
     for (qint64 done = 0; done < count;) {
         const qint64 at = (consumed + done) % capacity_;
@@ -64,10 +77,6 @@ qint64 PlayRange::readSource(float* destination, qint64 maxFrames) {
         done += run;
     }
     consumed_.store(consumed + count, std::memory_order_release);
-    if (count < maxFrames && consumed + count < sourceFrames_)
-        starved_.store(true);
-    if (readerWakeup_ && framesStillToFill() > 0 && freeFrames() >= capacity_ / 2)
-        wake(*readerWakeup_);
     return count;
 }
 
@@ -166,7 +175,7 @@ void PlayRange::write(const float* source, qint64 frames) {
             std::memset(target, 0, bytes);
         done += run;
     }
-    produced_.store(produced + frames, std::memory_order_release);
+    produced_.store(produced + frames);
 }
 
 void PlayRange::setStarvationHandler(std::function<void()> handler) {
@@ -207,26 +216,37 @@ std::shared_ptr<PlayRange> AudioEngine::startRange(qint64 from, qint64 to, int s
         rate, decoder_->channels(), count, std::min<qint64>(count, qint64(rate) * ReadAheadSeconds),
         speedPercent);
     range->readerWakeup_ = wakeup_;
-    std::vector<float> buffer(size_t(ChunkFrames) * decoder_->channels());
-    {
+    range->start_ = from;
+    if (decoder_->seeksQuickly()) {
+        std::vector<float> buffer(size_t(ChunkFrames) * decoder_->channels());
         std::lock_guard lock(decoderMutex_);
-        if (range_)
-            range_->cancelled_ = true;
-        range_ = range;
-        range->unplaceable_ = !decoder_->seek(from);
+        replaceRange(range);
         while (range->produced_ < range->sourceFrames_ &&
                range->produced_ < rate / PrefillDivisor && fillOnce(range, buffer)) {
         }
+    } else {
+        replaceRange(range); // cancelling the range a seek is under way for ends that seek
     }
     wakeReader();
     return range;
 }
 
 void AudioEngine::cancelRange() {
-    std::lock_guard lock(decoderMutex_);
+    replaceRange(nullptr);
+}
+
+void AudioEngine::replaceRange(std::shared_ptr<PlayRange> range) {
+    std::lock_guard lock(rangeMutex_);
     if (range_)
         range_->cancelled_ = true;
-    range_.reset();
+    range_ = std::move(range);
+}
+
+void AudioEngine::place(PlayRange& range) {
+    decoder_->setSeekInterruption(&range.cancelled_);
+    range.unplaceable_ = !decoder_->seek(range.start_);
+    decoder_->setSeekInterruption(nullptr);
+    range.placed_ = true;
 }
 
 void AudioEngine::wakeReader() {
@@ -237,6 +257,8 @@ bool AudioEngine::fillOnce(const std::shared_ptr<PlayRange>& range, std::vector<
     const qint64 count = std::min({ChunkFrames, range->freeFrames(), range->framesStillToFill()});
     if (count <= 0 || range->cancelled_)
         return false;
+    if (!range->placed_)
+        place(*range);
     const qint64 got =
         range->unplaceable_ ? 0 : std::max<qint64>(0, decoder_->read(buffer.data(), count));
     range->write(buffer.data(), got);
@@ -260,7 +282,10 @@ void AudioEngine::readerLoop() {
         bool filled = false;
         {
             std::lock_guard lock(decoderMutex_);
-            range = range_;
+            {
+                std::lock_guard rangeLock(rangeMutex_);
+                range = range_;
+            }
             if (range)
                 filled = fillOnce(range, buffer);
         }

@@ -54,6 +54,8 @@ private:
     };
 
     qint64 freeFrames() const;
+    // Copies what the reader has written, up to maxFrames.
+    qint64 take(float* destination, qint64 maxFrames);
     qint64 framesStillToFill() const { return sourceFrames_ - produced_.load(); }
     // Producer side: appends frames, padding with silence when the file ran short.
     void write(const float* source, qint64 frames);
@@ -75,7 +77,11 @@ private:
     std::atomic<qint64> delivered_{0};
     std::atomic<bool> starved_{false};
     std::atomic<bool> cancelled_{false};
-    bool unplaceable_ = false; // the decoder could not seek to the start; under decoderMutex_
+    // Where the range starts in the file; until the decoder has been moved there, it is
+    // not placed. Under decoderMutex_.
+    qint64 start_ = 0;
+    bool placed_ = false;
+    bool unplaceable_ = false; // the decoder could not seek to the start
     std::function<void()> onStarvation_;
     std::mutex handlerMutex_;
     std::shared_ptr<std::atomic<unsigned>> readerWakeup_;
@@ -103,9 +109,11 @@ public:
 
     const AudioDecoder& decoder() const { return *decoder_; }
 
-    // Starts reading frames [from, to) of the file, to be heard at speedPercent. The first
-    // part is read before it returns, so an output can start sound at once. Ends reading
-    // for the previous range.
+    // Starts reading frames [from, to) of the file, to be heard at speedPercent, and ends
+    // reading for the previous range. Where the decoder seeks quickly the first part is
+    // read before it returns, so an output can start sound at once; elsewhere the reader
+    // thread seeks and the frames follow when it gets there, so that the caller never
+    // waits for a long seek.
     std::shared_ptr<PlayRange> startRange(qint64 from, qint64 to, int speedPercent = 100);
     // Stops reading for the current range (the output has stopped).
     void cancelRange();
@@ -113,10 +121,13 @@ public:
 private:
     void readerLoop();
     bool fillOnce(const std::shared_ptr<PlayRange>& range, std::vector<float>& buffer);
+    void place(PlayRange& range);
+    void replaceRange(std::shared_ptr<PlayRange> range);
     void wakeReader();
 
     std::unique_ptr<AudioDecoder> decoder_;
-    std::mutex decoderMutex_; // held while the decoder is used and while `range_` changes
+    std::mutex decoderMutex_; // held while the decoder is used
+    std::mutex rangeMutex_;   // held while `range_` is read or changes, after decoderMutex_
     std::shared_ptr<PlayRange> range_;
     std::shared_ptr<std::atomic<unsigned>> wakeup_ = std::make_shared<std::atomic<unsigned>>(0);
     std::atomic<bool> quit_{false};

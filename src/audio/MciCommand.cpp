@@ -53,6 +53,11 @@ Reply statusItem(const AudioDecoder& file, const QString& item) {
         return bits > 0 ? Reply{MciError::None, QString::number(bits)}
                         : failure(MciError::UnsupportedFunction);
     }
+    if (item == QLatin1String("codec")) {
+        const QString codec = file.codecName();
+        return codec.isEmpty() ? failure(MciError::UnsupportedFunction)
+                               : Reply{MciError::None, codec};
+    }
     if (item == QLatin1String("length"))
         return lengthInMs(file);
     return failure(MciError::UnrecognizedKeyword);

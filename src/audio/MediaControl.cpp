@@ -45,6 +45,7 @@ struct MediaControl::Private {
     // Source frames of the range heard, with the output's count of frames heard.
     qint64 sourceHeard(qint64 outputFrames) const { return range->sourceFramesAt(outputFrames); }
     void setPosition(qint64 frame, std::optional<qint64> exactMs = std::nullopt);
+    void reportDamage(AudioDecoder& decoder);
 
     MediaControl* q;
     std::unique_ptr<AudioOutput> primary;
@@ -67,6 +68,7 @@ struct MediaControl::Private {
     bool rangeNotify = false;
     quint64 tag = 0;
     int speed = NormalSpeed;
+    quint64 openCount = 0; // tells a damage report on its way from a file closed since
 };
 
 qint64 MediaControl::Private::msToFrame(qint64 ms) const {
@@ -196,6 +198,20 @@ void MediaControl::Private::moveRange(AudioOutput* output) {
         active->pause();
 }
 
+// The reader thread finds the damage; the control reports it on its own thread, for the
+// file that is open then.
+void MediaControl::Private::reportDamage(AudioDecoder& decoder) {
+    decoder.setDamageHandler([this, file = ++openCount](qint64 frame) {
+        QMetaObject::invokeMethod(
+            q,
+            [this, file, frame] {
+                if (file == openCount && isOpen())
+                    emit q->damaged(frameToMs(frame));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 MediaControl::MediaControl(std::unique_ptr<AudioOutput> output, QObject* parent)
     : QObject(parent),
       d(std::make_unique<Private>(this, output ? std::move(output)
@@ -229,6 +245,7 @@ bool MediaControl::open(const QString& path) {
     }
     const int rate = opened.decoder->sampleRate();
     const int channels = opened.decoder->channels();
+    d->reportDamage(*opened.decoder);
     d->engine = std::make_unique<AudioEngine>(std::move(opened.decoder));
     d->setPosition(0, 0);
     d->setMode(ModeStopped);

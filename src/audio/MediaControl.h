@@ -81,6 +81,8 @@ signals:
     void modeChanged(int mode);
     // The sound server went away or came back.
     void outputAvailableChanged(bool available);
+    // The open file could not be decoded from ms on; it plays as silence there. Once per file.
+    void damaged(qint64 ms);
 
 private:
     struct Private;

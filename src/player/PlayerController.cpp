@@ -62,6 +62,7 @@ PlayerController::PlayerController(std::unique_ptr<AudioOutput> output, QObject*
     connect(media.get(), &MediaControl::modeChanged, this, &PlayerController::deviceModeChanged);
     connect(media.get(), &MediaControl::outputAvailableChanged, this,
             &PlayerController::outputAvailableChanged);
+    connect(media.get(), &MediaControl::damaged, this, &PlayerController::fileDamaged);
     restTimer.setSingleShot(true);
     // A coarse timer may fire several percent late; the rest should last Pause.
     restTimer.setTimerType(Qt::PreciseTimer);

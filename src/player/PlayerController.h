@@ -143,6 +143,8 @@ signals:
     void recentFilesChanged();
     void outputAvailableChanged(bool available);
     void speedChanged(int percent);
+    // The open file is damaged from ms on and plays as silence there.
+    void fileDamaged(qint64 ms);
 
 private:
     static constexpr int SpeedStep = 10;

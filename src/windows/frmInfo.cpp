@@ -48,6 +48,7 @@ struct RecordingDetails {
     QString channelText; // "stereo", "mono" or "" when not known
     int samplesPerSecond = 0;
     int bitsPerSample = 0;
+    QString codec; // the codec of a compressed file, which has no bits per sample
 };
 
 // Opens the file a second time under the dialog's alias, asks, and closes it again.
@@ -62,16 +63,22 @@ RecordingDetails AskRecordingDetails(const QString& fileName) {
     details.channelText = ChannelText(AskDevice(QStringLiteral("channels")));
     details.samplesPerSecond = WholeNumber(AskDevice(QStringLiteral("samplespersec")));
     details.bitsPerSample = WholeNumber(AskDevice(QStringLiteral("bitspersample")));
+    if (details.bitsPerSample == 0)
+        details.codec = AskDevice(QStringLiteral("codec"));
     mciSendString(QStringLiteral("close ") + DeviceAlias, nullptr, 0);
     return details;
 }
 
 QString RecordingText(const RecordingDetails& details) {
     if (details.channelText.isEmpty() || details.samplesPerSecond == 0 ||
-        details.bitsPerSample == 0)
+        (details.bitsPerSample == 0 && details.codec.isEmpty()))
         return QCoreApplication::translate("frmInfo", "Unable to obtain recording information.");
+    const QString rate = DecimalText(details.samplesPerSecond / 1000.0, 1);
+    if (details.bitsPerSample == 0)
+        return QCoreApplication::translate("frmInfo", "%1 kHz, %2, %3")
+            .arg(rate, details.channelText, details.codec);
     return QCoreApplication::translate("frmInfo", "%1 kHz, %2, %3 bits per channel")
-        .arg(DecimalText(details.samplesPerSecond / 1000.0, 1), details.channelText)
+        .arg(rate, details.channelText)
         .arg(details.bitsPerSample);
 }
 

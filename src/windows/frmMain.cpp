@@ -211,6 +211,7 @@ frmMain::frmMain(std::unique_ptr<AudioOutput> output, QWidget* parent)
 frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
+    setAcceptDrops(true);
     auto* central = new QWidget(this);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(4);
@@ -472,6 +473,10 @@ void frmMain::connectPlayer() {
     connect(player, &PlayerController::outputAvailableChanged, outputStatus,
             [this](bool available) { outputStatus->setVisible(!available); });
     connect(player, &PlayerController::speedChanged, this, &frmMain::ShowSpeed);
+    connect(player, &PlayerController::fileDamaged, this, [this](qint64 ms) {
+        statusBar()->showMessage(
+            tr("The file is damaged at %1; it plays as silence there.").arg(MsToTimeCode(ms)));
+    });
 }
 
 bool frmMain::isPlayerButton(const QObject* object) const {

@@ -1,5 +1,6 @@
 // The main window's handlers: what the user does reaches the player; what the player
 // reports is shown in the time field, on the slider, in the menus and in messages.
+#include "audio/AudioFormats.h"
 #include "player/PlayerController.h"
 #include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QScrollBar>
 
 #include <cmath>
@@ -57,6 +59,22 @@ void ReportTimeCodeError(QWidget* parent, TimeCodeError error, const QString& ty
             QCoreApplication::translate("frmMain", "Error!"), Dialogs::Icon::None);
     else if (error == TimeCodeError::SecondsOutOfRange)
         MediaErrorMessage(OverflowError);
+}
+
+// The open dialog's first filter: every kind of file the player opens.
+QString AudioFilesFilter() {
+    QStringList patterns;
+    for (const QString& extension : openableExtensions())
+        patterns.append(QStringLiteral("*.") + extension);
+    return frmMain::tr("Audio files") + u'|' + patterns.join(u';');
+}
+
+// The first local file among dropped URLs; "" when there is none.
+QString DroppedFile(const QMimeData& data) {
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return QString();
 }
 
 } // namespace
@@ -116,7 +134,7 @@ void frmMain::cmdPlay_MouseDown(int index, Qt::MouseButton button,
 void frmMain::mnuOpen_Click() {
     controller->stopPositionUpdates();
     Dialogs::OpenFileRequest request;
-    request.filter = tr("Wave (*.wav)|*.wav|All files (*.*)|*.*");
+    request.filter = AudioFilesFilter() + u'|' + tr("Wave (*.wav)|*.wav|All files (*.*)|*.*");
     request.initialFolder = controller->openFolder();
     const std::optional<QString> chosen = dialogs().openFile(this, request);
     if (chosen)
@@ -125,6 +143,19 @@ void frmMain::mnuOpen_Click() {
 
 void frmMain::OpenChosenFile(const QString& path) {
     controller->openChosenFile(path);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(*event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenChosenFile(path);
 }
 
 // A fresh dialog each time, so it always describes the file open now.
