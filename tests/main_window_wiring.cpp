@@ -154,8 +154,9 @@ private slots:
             << "Jump &Back F9 | &Stop F3 | &Play F4 | Jump &Forward | - | &Walk F5"
                " | &Previous Step F6 | &Current Step F7 | &Next Step F8";
         QTest::newRow("&Looping") << "Disable F2 | - | &1 [x] | &2 | &3 | &4 | &5";
-        QTest::newRow("&Tools") << "&Options | &Clear File List | - | &Go To Time F11"
-                                   " | &Update Time F12 [x] | &Time Stamp [hidden]";
+        QTest::newRow("&Tools")
+            << "&Options | &Clear File List | - | &Go To Time F11"
+               " | &Update Time F12 [x] | &Time Stamp [hidden] | - | &Controls...";
         QTest::newRow("&Help")
             << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | &Start Here";
     }

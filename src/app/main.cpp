@@ -1,4 +1,5 @@
 // Starts Parlanda: the main window, and the file named on the command line if any.
+#include "app/Inputs.h"
 #include "windows/frmMain.h"
 
 #include "Version.h"
@@ -93,6 +94,7 @@ int main(int argc, char* argv[]) {
     const QString path = fileToOpen(app);
     frmMain window;
     window.show();
+    connectInputs(window);
     if (!path.isEmpty())
         window.OpenChosenFile(path);
     return app.exec();

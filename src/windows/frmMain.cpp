@@ -4,6 +4,8 @@
 #include "windows/frmMain.h"
 
 #include "audio/AudioOutput.h"
+#include "inputs/FootPedals.h"
+#include "inputs/GlobalShortcuts.h"
 #include "player/PlayerController.h"
 #include "settings/SettingsStore.h"
 #include "windows/Dialogs.h"
@@ -339,6 +341,8 @@ void frmMain::createMenus() {
     mnuUpdateTime->setChecked(true);
     mnuTimeStamp = addMenuItem(mnuTools, QStringLiteral("mnuTimeStamp"), tr("&Time Stamp"));
     mnuTimeStamp->setVisible(false);
+    addSeparator(mnuTools, QStringLiteral("mnuControlsSeparator"));
+    mnuControls = addMenuItem(mnuTools, QStringLiteral("mnuControls"), tr("&Controls..."));
 
     mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -382,6 +386,7 @@ void frmMain::connectHandlers() {
         {mnuOpen, &frmMain::mnuOpen_Click},         {mnuInfo, &frmMain::mnuInfo_Click},
         {mnuOptions, &frmMain::mnuOptions_Click},   {mnuClearFiles, &frmMain::mnuClearFiles_Click},
         {mnuGoToTime, &frmMain::mnuGoToTime_Click}, {mnuAbout, &frmMain::mnuAbout_Click},
+        {mnuControls, &frmMain::mnuControls_Click},
     };
     for (const auto& [action, handler] : menuHandlers)
         connect(action, &QAction::triggered, this, handler);

@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "audio/AudioOutput.h"
+class FootPedals;
+class GlobalShortcuts;
 class PlayerController;
 class QAction;
 class QKeyEvent;
@@ -34,6 +36,12 @@ public:
     // A file from the open dialog or the command line.
     void OpenChosenFile(const QString& path);
     void mnuClearFiles_Click();
+    // The global keys and the foot pedals that Tools > Controls... shows and changes.
+    void useInputs(GlobalShortcuts& keys, FootPedals& pedals);
+
+public slots:
+    // A passing message in the status bar; the file name comes back after a while.
+    void showStatusMessage(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,6 +71,7 @@ private:
     void mnuOptions_Click();
     void mnuGoToTime_Click();
     void mnuAbout_Click();
+    void mnuControls_Click();
     void hsbSlider_Scroll();
     void txtTime_Validate();
     void ShowCommittedTime(qint64 ms);
@@ -102,6 +111,7 @@ private:
     QAction* mnuGoToTime = nullptr;
     QAction* mnuUpdateTime = nullptr;
     QAction* mnuTimeStamp = nullptr;
+    QAction* mnuControls = nullptr;
     QAction* mnuConents = nullptr;
     QAction* mnuIndex = nullptr;
     QAction* mnuSearch = nullptr;
@@ -111,6 +121,8 @@ private:
     // Secondary windows, created on first use.
     QPointer<frmSettings> settingsDialog;
     QPointer<frmAbout> aboutBox;
+    QPointer<GlobalShortcuts> globalKeys;
+    QPointer<FootPedals> footPedals;
 
     bool shuttingDown = false;
 };

@@ -1,8 +1,12 @@
 // The main window's handlers: what the user does reaches the player; what the player
 // reports is shown in the time field, on the slider, in the menus and in messages.
+#include "inputs/FootPedals.h"
+#include "inputs/GlobalShortcuts.h"
 #include "player/PlayerController.h"
 #include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
+#include "windows/FootPedalPage.h"
+#include "windows/GlobalKeysPage.h"
 #include "windows/frmAbout.h"
 #include "windows/frmInfo.h"
 #include "windows/frmMain.h"
@@ -14,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include <cmath>
 
@@ -171,6 +176,26 @@ void frmMain::mnuOptions_Click() {
     settingsDialog->exec();
     if (settingsDialog)
         QCoreApplication::sendPostedEvents(settingsDialog, QEvent::DeferredDelete);
+}
+
+void frmMain::useInputs(GlobalShortcuts& keys, FootPedals& pedals) {
+    globalKeys = &keys;
+    footPedals = &pedals;
+}
+
+void frmMain::showStatusMessage(const QString& text) {
+    constexpr int ShownMs = 5000;
+    statusBar()->showMessage(text, ShownMs);
+}
+
+// Window-modal but not waited for: the player goes on while it is open.
+void frmMain::mnuControls_Click() {
+    auto* dialog = new frmControls(this);
+    if (globalKeys)
+        dialog->addPage(new GlobalKeysPage(*globalKeys), tr("Global Keys"));
+    if (footPedals)
+        dialog->addPage(new FootPedalPage(*footPedals), tr("Foot Pedal"));
+    dialog->open();
 }
 
 // The box has no parent: it stays open when the main window closes, and the program
