@@ -18,9 +18,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        const QKeySequence before = keySequence();
         QKeySequenceEdit::keyPressEvent(event);
-        if (keySequence().isEmpty() || keySequence() == before)
+        // Empty while only a modifier is down. A key told twice is bound once.
+        if (keySequence().isEmpty())
             return;
         setKeySequence(QKeySequence(keySequence()[0])); // also ends the recording
         emit keySequenceChanged(keySequence());
