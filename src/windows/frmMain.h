@@ -121,6 +121,8 @@ private:
     // Secondary windows, created on first use.
     QPointer<frmSettings> settingsDialog;
     QPointer<frmAbout> aboutBox;
+
+    // What Tools > Controls... shows: given by useInputs, none until then.
     QPointer<GlobalShortcuts> globalKeys;
     QPointer<FootPedals> footPedals;
 
