@@ -303,7 +303,8 @@ private slots:
             if ((menu = QApplication::activePopupWidget()))
                 menu->close();
         });
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, thumbCentre(slider));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, thumbCentre(slider),
+                                     slider.mapToGlobal(thumbCentre(slider)));
         QApplication::sendEvent(&slider, &rightClick);
         QTest::qWait(150);
         QVERIFY(!menu);
