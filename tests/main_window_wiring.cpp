@@ -161,9 +161,9 @@ private slots:
                " | &Previous Step F6 | &Current Step F7 | &Next Step F8"
                " | - | Slo&wer Ctrl+- | &Faster Ctrl+=; Ctrl++ | Normal &Speed Ctrl+0";
         QTest::newRow("&Looping") << "Disable F2 | - | &1 [x] | &2 | &3 | &4 | &5";
-        QTest::newRow("&Tools") << "&Options | &Clear File List | - | &Go To Time F11"
-                                   " | &Update Time F12 [x] | &Time Stamp [hidden]"
-                                   " | - | &Controls...";
+        QTest::newRow("&Tools")
+            << "&Options | &Clear File List | - | &Go To Time F11"
+               " | &Update Time F12 [x] | &Time Stamp [hidden] | - | &Controls...";
         QTest::newRow("&Help")
             << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | &Start Here";
     }
@@ -195,10 +195,12 @@ private slots:
                 fixture->trigger(item);
             QCOMPARE(shown(), expected);
         }
-        frmControls controls(player(), &window());
-        controls.findChild<QDoubleSpinBox*>("spnRewind")->setValue(1.25);
-        controls.findChild<QSpinBox*>("spnSpeed")->setValue(130);
-        controls.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        fixture->trigger("mnuControls");
+        auto* controls = window().findChild<frmControls*>("frmControls");
+        QVERIFY(controls);
+        controls->findChild<QDoubleSpinBox*>("spnRewind")->setValue(1.25);
+        controls->findChild<QSpinBox*>("spnSpeed")->setValue(130);
+        controls->findChild<QPushButton*>("cmdOK")->click();
         QCOMPARE(player().settings().rewind, 1250);
         QCOMPARE(shown(), "Speed 130 %");
     }

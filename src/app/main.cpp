@@ -1,6 +1,7 @@
 // Starts Parlanda: the main window, and the file named on the command line if any. When
 // a player already runs in this session, the command line drives that player instead:
 // it opens the file there, or sends it a command (--walk, --stop, ...), and ends.
+#include "app/Inputs.h"
 #include "windows/frmMain.h"
 
 #include "Version.h"
@@ -208,6 +209,7 @@ int main(int argc, char* argv[]) {
         printError(text("Parlanda could not offer all its commands on the session bus: %1")
                        .arg(bus.lastError().message()));
     window.show();
+    connectInputs(window);
     if (!request.file.isEmpty())
         window.OpenChosenFile(request.file);
     return app.exec();

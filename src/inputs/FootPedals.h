@@ -32,6 +32,8 @@ public:
     // and going. Without udev (no netlink socket) only rescan() finds new ones.
     void start();
     QList<Device> devices() const;
+    // The input event devices that attachEventDevice can take over.
+    QList<DeviceNode> eventDevices() const { return findEventDevices(roots); }
     PedalActions& actions() { return *actions_; }
 
     // Takes over an input event device ("/dev/input/eventN"). Empty when it is read,

@@ -6,6 +6,10 @@
 #include "inputs/X11Shortcuts.h"
 #include "settings/SettingsStore.h"
 
+#include <QDBusPendingCallWatcher>
+
+#include <utility>
+
 namespace {
 
 const QString Section = QStringLiteral("Global Keys");
@@ -16,9 +20,8 @@ bool isOneKey(const QKeySequence& keys) {
     return keys.count() == 1 && KeysymOf(keys[0].key()) != 0;
 }
 
-ShortcutBackend* firstServiceOf(const ShortcutEnvironment& environment, QObject* parent) {
-    if (ShortcutBackend* portal = PortalShortcuts::open(environment.bus, AppId, parent))
-        return portal;
+// The first service after the portal, which is asked asynchronously.
+ShortcutBackend* firstServiceAfterPortal(const ShortcutEnvironment& environment, QObject* parent) {
     if (ShortcutBackend* kde = KdeShortcuts::open(environment.bus, parent))
         return kde;
     return environment.wayland ? nullptr : X11Shortcuts::open(environment.display, parent);
@@ -42,12 +45,37 @@ ShortcutEnvironment ShortcutEnvironment::current() {
 GlobalShortcuts::GlobalShortcuts(QObject* parent)
     : GlobalShortcuts(ShortcutEnvironment::current(), parent) {}
 
+// The portal's answer may take up to its deadline (it may be started on demand): the
+// program does not wait for it, and keys bound meanwhile wait for the service found.
 GlobalShortcuts::GlobalShortcuts(const ShortcutEnvironment& environment, QObject* parent)
-    : QObject(parent), backend(firstServiceOf(environment, this)) {
-    if (!backend)
+    : QObject(parent) {
+    if (!environment.bus.isConnected()) {
+        useService(firstServiceAfterPortal(environment, this));
         return;
-    connect(backend, &ShortcutBackend::activated, this, &GlobalShortcuts::activated);
-    connect(backend, &ShortcutBackend::statusChanged, this, &GlobalShortcuts::backendAnswered);
+    }
+    searching = true;
+    auto* probe = new QDBusPendingCallWatcher(PortalShortcuts::probe(environment.bus), this);
+    connect(probe, &QDBusPendingCallWatcher::finished, this,
+            [this, environment](QDBusPendingCallWatcher* answer) {
+                answer->deleteLater();
+                useService(answer->isError() ? firstServiceAfterPortal(environment, this)
+                                             : new PortalShortcuts(environment.bus, AppId, this));
+            });
+}
+
+void GlobalShortcuts::useService(ShortcutBackend* found) {
+    searching = false;
+    backend = found;
+    if (backend) {
+        connect(backend, &ShortcutBackend::activated, this, &GlobalShortcuts::activated);
+        connect(backend, &ShortcutBackend::statusChanged, this, &GlobalShortcuts::backendAnswered);
+    }
+    const auto waiting = std::exchange(bindings, {});
+    for (auto binding = waiting.cbegin(); binding != waiting.cend(); ++binding) {
+        bind(binding.key(), binding->keys);
+        emit statusChanged(binding.key());
+    }
+    emit serviceFound();
 }
 
 QString GlobalShortcuts::serviceName() const {
@@ -65,6 +93,9 @@ ShortcutStatus GlobalShortcuts::bind(const QString& command, const QKeySequence&
                   tr("A global key is one key, with or without Ctrl, Alt, Shift or Meta.")};
     else if (!holder.isEmpty())
         status = {ShortcutStatus::Taken, tr("Already the key of \"%1\".").arg(holder)};
+    else if (searching)
+        status = {ShortcutStatus::Pending,
+                  tr("Looking for the desktop's service for global keys.")};
     else if (!backend)
         status = {ShortcutStatus::Unsupported,
                   tr("This desktop lets no program take global keys. Bind a key in the "

@@ -30,8 +30,10 @@ public:
     explicit GlobalShortcuts(QObject* parent = nullptr);
     explicit GlobalShortcuts(const ShortcutEnvironment& environment, QObject* parent = nullptr);
 
-    // The service that delivers the keys as the user knows it; empty when there is none.
+    // The service that delivers the keys as the user knows it; empty when there is none
+    // or while it is being looked for (until serviceFound).
     QString serviceName() const;
+    bool isSearching() const { return searching; }
     // Takes keys for the command in place of its former key; empty keys unbind it. A
     // Pending status changes later, told by statusChanged.
     ShortcutStatus bind(const QString& command, const QKeySequence& keys);
@@ -48,6 +50,8 @@ public:
 signals:
     void activated(const QString& command);
     void statusChanged(const QString& command);
+    // The search for a service has ended; keys bound meanwhile have their status now.
+    void serviceFound();
 
 private:
     struct Binding {
@@ -55,10 +59,12 @@ private:
         ShortcutStatus status;
     };
 
+    void useService(ShortcutBackend* found);
     void backendAnswered(const QString& command, const ShortcutStatus& status);
     // The command already bound to keys; empty when none.
     QString commandOf(const QKeySequence& keys) const;
 
-    ShortcutBackend* backend;
+    ShortcutBackend* backend = nullptr;
+    bool searching = false;
     QHash<QString, Binding> bindings;
 };

@@ -49,14 +49,10 @@ QDBusMessage portalCall(const QString& interface, const QString& method) {
 
 Q_DECLARE_METATYPE(PortalShortcut)
 
-PortalShortcuts* PortalShortcuts::open(const QDBusConnection& bus, const QString& appId,
-                                       QObject* parent) {
+QDBusPendingCall PortalShortcuts::probe(const QDBusConnection& bus) {
     QDBusMessage probe = portalCall("org.freedesktop.DBus.Properties", "Get");
     probe << ShortcutsInterface << QStringLiteral("version");
-    if (!bus.isConnected() ||
-        bus.call(probe, QDBus::Block, ProbeTimeoutMs).type() != QDBusMessage::ReplyMessage)
-        return nullptr;
-    return new PortalShortcuts(bus, appId, parent);
+    return bus.asyncCall(probe, ProbeTimeoutMs);
 }
 
 PortalShortcuts::PortalShortcuts(const QDBusConnection& bus, const QString& appId, QObject* parent)

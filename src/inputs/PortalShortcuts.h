@@ -3,6 +3,7 @@
 #include "inputs/ShortcutBackend.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingCall>
 #include <QHash>
 
 class QDBusMessage;
@@ -15,8 +16,10 @@ class QTimer;
 class PortalShortcuts : public ShortcutBackend {
     Q_OBJECT
 public:
-    // Null when the bus has no portal offering global shortcuts.
-    static PortalShortcuts* open(const QDBusConnection& bus, const QString& appId, QObject* parent);
+    // Asks whether the bus has a portal offering global shortcuts: it has when the answer
+    // is no error. The portal may be started on demand, so the answer may take a while.
+    static QDBusPendingCall probe(const QDBusConnection& bus);
+    PortalShortcuts(const QDBusConnection& bus, const QString& appId, QObject* parent);
     ~PortalShortcuts() override;
 
     QString name() const override;
@@ -29,7 +32,6 @@ private slots:
                            const QVariantMap& options);
 
 private:
-    PortalShortcuts(const QDBusConnection& bus, const QString& appId, QObject* parent);
     void openSession();
     void closeSession();
     void bindAll();

@@ -1,28 +1,37 @@
 #pragma once
 
 #include <QDialog>
+#include <QWidget>
 
-#include <functional>
-#include <vector>
-
-class PlayerController;
 class QTabWidget;
 
-// Tools > Controls...: one tab page for each way of controlling the player. The page
-// "Playback" is built here; other pages come in with addPage(). OK applies every page,
-// Cancel none.
+// A player command ("Walk", "Play Pause", ...) as the window's buttons name it.
+QString CommandCaption(const QString& name);
+
+// A page of the Controls dialog: it shows the state of one way of driving the player and
+// lets the user change it. OK keeps the changes, Cancel gives the state stored before.
+class ControlsPage : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    virtual void save() = 0;
+    virtual void discard() = 0;
+};
+
+// Tools > Controls...: one tab per page. OK saves every page, Cancel (Esc, the close
+// button) discards every page's changes; either way the dialog is deleted once closed.
 class frmControls : public QDialog {
     Q_OBJECT
 public:
-    frmControls(PlayerController& player, QWidget* parent);
+    explicit frmControls(QWidget* parent);
+    // Takes the page over as the next tab.
+    void addPage(ControlsPage* page, const QString& title);
 
-    // Adds `page` (the dialog takes it) as a tab; apply runs when the user chooses OK.
-    void addPage(QWidget* page, const QString& title, std::function<void()> apply);
+    void accept() override;
+    void reject() override;
 
 private:
-    void addPlaybackPage(PlayerController& player);
-    void applyPages();
+    QList<ControlsPage*> pages() const;
 
     QTabWidget* tabs;
-    std::vector<std::function<void()>> appliers;
 };

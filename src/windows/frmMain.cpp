@@ -4,6 +4,8 @@
 #include "windows/frmMain.h"
 
 #include "audio/AudioOutput.h"
+#include "inputs/FootPedals.h"
+#include "inputs/GlobalShortcuts.h"
 #include "player/PlayerController.h"
 #include "settings/SettingsStore.h"
 #include "timecode/modSMPTE.h"

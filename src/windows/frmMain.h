@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "audio/AudioOutput.h"
+class FootPedals;
+class GlobalShortcuts;
 class PlayerController;
 class QAction;
 class QDragEnterEvent;
@@ -36,6 +38,12 @@ public:
     // A file from the open dialog or the command line.
     void OpenChosenFile(const QString& path);
     void mnuClearFiles_Click();
+    // The global keys and the foot pedals that Tools > Controls... shows and changes.
+    void useInputs(GlobalShortcuts& keys, FootPedals& pedals);
+
+public slots:
+    // A passing message in the status bar; the file name comes back after a while.
+    void showStatusMessage(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,6 +129,10 @@ private:
     // Secondary windows, created on first use.
     QPointer<frmSettings> settingsDialog;
     QPointer<frmAbout> aboutBox;
+
+    // What Tools > Controls... shows: given by useInputs, none until then.
+    QPointer<GlobalShortcuts> globalKeys;
+    QPointer<FootPedals> footPedals;
 
     bool shuttingDown = false;
 };

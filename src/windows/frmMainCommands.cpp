@@ -1,9 +1,14 @@
 // The main window's handlers: what the user does reaches the player; what the player
 // reports is shown in the time field, on the slider, in the menus and in messages.
 #include "audio/AudioFormats.h"
+#include "inputs/FootPedals.h"
+#include "inputs/GlobalShortcuts.h"
 #include "player/PlayerController.h"
 #include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
+#include "windows/FootPedalPage.h"
+#include "windows/GlobalKeysPage.h"
+#include "windows/PlaybackPage.h"
 #include "windows/frmAbout.h"
 #include "windows/frmControls.h"
 #include "windows/frmInfo.h"
@@ -17,6 +22,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include <cmath>
 
@@ -205,9 +211,25 @@ void frmMain::mnuOptions_Click() {
         QCoreApplication::sendPostedEvents(settingsDialog, QEvent::DeferredDelete);
 }
 
+void frmMain::useInputs(GlobalShortcuts& keys, FootPedals& pedals) {
+    globalKeys = &keys;
+    footPedals = &pedals;
+}
+
+void frmMain::showStatusMessage(const QString& text) {
+    constexpr int ShownMs = 5000;
+    statusBar()->showMessage(text, ShownMs);
+}
+
+// Window-modal but not waited for: the player goes on while it is open.
 void frmMain::mnuControls_Click() {
-    frmControls dialog(*controller, this);
-    dialog.exec();
+    auto* dialog = new frmControls(this);
+    dialog->addPage(new PlaybackPage(*controller), tr("Playback"));
+    if (globalKeys)
+        dialog->addPage(new GlobalKeysPage(*globalKeys), tr("Global Keys"));
+    if (footPedals)
+        dialog->addPage(new FootPedalPage(*footPedals), tr("Foot Pedal"));
+    dialog->open();
 }
 
 // The box has no parent: it stays open when the main window closes, and the program

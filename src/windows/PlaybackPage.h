@@ -1,0 +1,23 @@
+#pragma once
+
+#include "windows/frmControls.h"
+
+class PlayerController;
+class QDoubleSpinBox;
+class QSpinBox;
+
+// The page "Playback" of the Controls dialog: the rewind after Stop or a pause of Play,
+// in seconds with two decimals, and the speed in whole percent.
+class PlaybackPage : public ControlsPage {
+    Q_OBJECT
+public:
+    explicit PlaybackPage(PlayerController& player, QWidget* parent = nullptr);
+
+    void save() override;
+    void discard() override;
+
+private:
+    PlayerController& player;
+    QDoubleSpinBox* rewind;
+    QSpinBox* speed;
+};
