@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <QUrl>
+#include <functional>
 
 namespace {
 
@@ -56,6 +58,12 @@ class RemoteControlOfRunningPlayer : public QObject {
         const QDBusReply<QVariant> reply =
             properties.call(QStringLiteral("Get"), MprisPlayer, name);
         return reply.value();
+    }
+    void setProperty(const QString& name, const QVariant& value) {
+        QDBusInterface properties(Mpris, MprisPath,
+                                  QStringLiteral("org.freedesktop.DBus.Properties"));
+        properties.call(QStringLiteral("Set"), MprisPlayer, name,
+                        QVariant::fromValue(QDBusVariant(value)));
     }
     QVariantMap metadata() { return qdbus_cast<QVariantMap>(property(QStringLiteral("Metadata"))); }
     qint64 positionMs() { return property(QStringLiteral("Position")).toLongLong() / 1000; }
@@ -147,6 +155,23 @@ private slots:
         const QVariantMap data = metadata();
         QCOMPARE(data.value("mpris:trackid").typeId(), qMetaTypeId<QDBusObjectPath>());
         QCOMPARE(data.value("mpris:length").toLongLong(), 6000000);
+    }
+
+    // The speed from the remote and as MPRIS Rate, which a client may also set; the
+    // bounds are the player's slowest and fastest.
+    void speedIsTheRate() {
+        const std::pair<std::function<void()>, double> steps[] = {
+            {[this] { remote("--slower"); }, 0.9},
+            {[this] { remote("--faster"); }, 1.0},
+            {[this] { setProperty("Rate", 0.5); }, 0.5},
+            {[this] { remote("--normal-speed"); }, 1.0},
+        };
+        for (const auto& [step, rate] : steps) {
+            step();
+            QTRY_COMPARE(property("Rate").toDouble(), rate);
+        }
+        QCOMPARE(property("MinimumRate").toDouble(), 0.5);
+        QCOMPARE(property("MaximumRate").toDouble(), 2.0);
     }
 
     // A position set for the open file, Jump Forward 2000 ms on, and each announced; a

@@ -26,9 +26,9 @@ namespace {
 using Command = PlayerController::Command;
 
 constexpr Command RemoteCommands[] = {
-    Command::Walk,     Command::PreviousStep, Command::CurrentStep,
-    Command::NextStep, Command::JumpBack,     Command::JumpForward,
-    Command::Stop,     Command::Play,         Command::PlayPause,
+    Command::Walk,      Command::PreviousStep, Command::CurrentStep, Command::NextStep,
+    Command::JumpBack,  Command::JumpForward,  Command::Stop,        Command::Play,
+    Command::PlayPause, Command::Slower,       Command::Faster,      Command::NormalSpeed,
 };
 
 QString text(const char* source) {

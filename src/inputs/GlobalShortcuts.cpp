@@ -1,5 +1,7 @@
 #include "inputs/GlobalShortcuts.h"
 
+#include "player/PlayerController.h"
+
 #include "inputs/KdeShortcuts.h"
 #include "inputs/KeySymbols.h"
 #include "inputs/PortalShortcuts.h"
@@ -30,10 +32,7 @@ ShortcutBackend* firstServiceAfterPortal(const ShortcutEnvironment& environment,
 } // namespace
 
 const QStringList& GlobalShortcutCommands() {
-    static const QStringList commands{"Walk",      "Previous Step", "Current Step",
-                                      "Next Step", "Jump Back",     "Stop",
-                                      "Play",      "Jump Forward",  "Play Pause"};
-    return commands;
+    return PlayerController::commandNames();
 }
 
 ShortcutEnvironment ShortcutEnvironment::current() {

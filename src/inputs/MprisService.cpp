@@ -2,11 +2,16 @@
 
 #include "inputs/RemoteService.h"
 
+#include "audio/AudioFormats.h"
+#include "settings/modSettings.h"
+
 #include <QDBusAbstractAdaptor>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QFileInfo>
 #include <QUrl>
+
+#include <cmath>
 
 namespace {
 
@@ -43,10 +48,10 @@ public:
     QStringList uriSchemes() const { return {QStringLiteral("file")}; }
     // The types the desktop entry offers to open.
     QStringList mimeTypes() const {
-        return QStringLiteral("audio/x-wav audio/wav audio/vnd.wave audio/x-flac audio/flac "
-                              "audio/ogg audio/x-vorbis+ogg audio/x-opus+ogg audio/mpeg "
-                              "audio/x-aiff audio/x-w64 audio/x-rf64")
-            .split(QLatin1Char(' '));
+        QStringList types;
+        for (const AudioFileType& type : openableFileTypes())
+            types << type.mimeType;
+        return types;
     }
 
 public slots:
@@ -62,9 +67,9 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
-    Q_PROPERTY(double Rate READ rate)
-    Q_PROPERTY(double MinimumRate READ rate)
-    Q_PROPERTY(double MaximumRate READ rate)
+    Q_PROPERTY(double Rate READ rate WRITE setRate)
+    Q_PROPERTY(double MinimumRate READ minimumRate)
+    Q_PROPERTY(double MaximumRate READ maximumRate)
     Q_PROPERTY(QVariantMap Metadata READ metadata)
     Q_PROPERTY(qlonglong Position READ position)
     Q_PROPERTY(bool CanGoNext READ isOpen)
@@ -81,7 +86,17 @@ public:
     }
 
     QString playbackStatus() const { return service->playbackStatus(); }
-    double rate() const { return 1.0; }
+    // The playback speed: 1.0 is the recording's own.
+    double rate() const { return player.settings().speed / 100.0; }
+    double minimumRate() const { return SlowestSpeed / 100.0; }
+    double maximumRate() const { return FastestSpeed / 100.0; }
+    // A rate of 0 asks for a pause; any other is the nearest speed the player offers.
+    void setRate(double rate) {
+        if (rate <= 0)
+            Pause();
+        else
+            player.setSpeed(int(std::lround(rate * 100)));
+    }
     QVariantMap metadata() const { return service->metadata(); }
     qlonglong position() const { return microseconds(player.position()); }
     bool isOpen() const { return player.isOpen(); }
@@ -146,6 +161,7 @@ MprisService::MprisService(PlayerController& player, QObject* parent)
     });
     connect(&player, &PlayerController::fileClosed, this, &MprisService::announceChanges);
     connect(&player, &PlayerController::stateChanged, this, &MprisService::announceChanges);
+    connect(&player, &PlayerController::speedChanged, this, &MprisService::announceChanges);
     announced = changingProperties();
 }
 
@@ -193,6 +209,7 @@ QVariantMap MprisService::changingProperties() const {
     const bool open = controller.isOpen();
     return {
         {QStringLiteral("PlaybackStatus"), playbackStatus()},
+        {QStringLiteral("Rate"), controller.settings().speed / 100.0},
         {QStringLiteral("Metadata"), metadata()},
         {QStringLiteral("CanGoNext"), open},
         {QStringLiteral("CanGoPrevious"), open},

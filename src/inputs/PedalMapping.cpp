@@ -1,5 +1,7 @@
 #include "inputs/PedalMapping.h"
 
+#include "player/PlayerController.h"
+
 namespace {
 // A name typed by hand in another case or with blanks around it still counts.
 QString commandNamed(const QString& text) {
@@ -19,10 +21,7 @@ QString PedalMapping::keyOf(Pedal pedal) {
 }
 
 const QStringList& PedalMapping::commandNames() {
-    static const QStringList names{"Walk",      "Previous Step", "Current Step",
-                                   "Next Step", "Jump Back",     "Stop",
-                                   "Play",      "Jump Forward",  "Play Pause"};
-    return names;
+    return PlayerController::commandNames();
 }
 
 bool PedalMapping::setCommand(Pedal pedal, const QString& name) {

@@ -36,6 +36,9 @@ public slots:
     Q_SCRIPTABLE void Play() { player.run(PlayerController::Command::Play); }
     Q_SCRIPTABLE void JumpForward() { player.run(PlayerController::Command::JumpForward); }
     Q_SCRIPTABLE void PlayPause() { player.run(PlayerController::Command::PlayPause); }
+    Q_SCRIPTABLE void Slower() { player.run(PlayerController::Command::Slower); }
+    Q_SCRIPTABLE void Faster() { player.run(PlayerController::Command::Faster); }
+    Q_SCRIPTABLE void NormalSpeed() { player.run(PlayerController::Command::NormalSpeed); }
     // Opens path (absolute: the caller's working folder is not the player's) and asks
     // for the window to come forward; an empty path only does the latter.
     Q_SCRIPTABLE void Open(const QString& path);

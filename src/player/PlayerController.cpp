@@ -46,6 +46,16 @@ QString PlayerController::commandName(Command command) {
     return QString::fromLatin1(CommandNames.at(std::size_t(command)));
 }
 
+const QStringList& PlayerController::commandNames() {
+    static const QStringList names = [] {
+        QStringList all;
+        for (const char* name : CommandNames)
+            all << QString::fromLatin1(name);
+        return all;
+    }();
+    return names;
+}
+
 std::optional<PlayerController::Command> PlayerController::commandNamed(const QString& name) {
     for (std::size_t i = 0; i < CommandNames.size(); ++i)
         if (name == QLatin1String(CommandNames[i]))

@@ -42,6 +42,8 @@ public:
     // The stored name of a command ("Walk", "Previous Step", ... "Play Pause", "Slower",
     // "Faster", "Normal Speed").
     static QString commandName(Command command);
+    // Every command's stored name, in the order of Command.
+    static const QStringList& commandNames();
     static std::optional<Command> commandNamed(const QString& name);
 
     // Without an output the player plays through the sound server.
