@@ -94,19 +94,25 @@ private slots:
     void inputsDriveThePlayer_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<qint64>("heldMs");
+        QTest::addColumn<qint32>("rewindMs"); // after Stop or a pause of Play
         QTest::addColumn<PlayerController::State>("state");
         QTest::addColumn<qint64>("position");
-        QTest::newRow("global key") << "key" << 0ll << PlayerController::State::Stepping << 0ll;
-        QTest::newRow("pedal") << "pedal" << 0ll << PlayerController::State::Stepping << 0ll;
-        QTest::newRow("held 2.5 s") << "hold" << 2500ll << PlayerController::State::Idle << 1500ll;
-        QTest::newRow("held 0.4 s") << "hold" << 400ll << PlayerController::State::Idle << 0ll;
+        const auto idle = PlayerController::State::Idle,
+                   stepping = PlayerController::State::Stepping;
+        QTest::newRow("global key") << "key" << 0ll << 0 << stepping << 0ll;
+        QTest::newRow("pedal") << "pedal" << 0ll << 0 << stepping << 0ll;
+        QTest::newRow("held 2.5 s") << "hold" << 2500ll << 0 << idle << 1500ll;
+        QTest::newRow("held 0.4 s") << "hold" << 400ll << 0 << idle << 0ll;
+        QTest::newRow("held 2.5 s, rewind 0.5 s") << "hold" << 2500ll << 500 << idle << 2000ll;
     }
     void inputsDriveThePlayer() {
         QFETCH(QString, input);
         QFETCH(qint64, heldMs);
+        QFETCH(qint32, rewindMs);
         QFETCH(PlayerController::State, state);
         QFETCH(qint64, position);
         QVERIFY(fixture->openFile(10000));
+        fixture->player().setRewind(rewindMs);
         PedalMapping mapping;
         mapping.setMiddleHoldsToPlay(input == "hold");
         pedals->actions().setMapping(mapping);

@@ -17,10 +17,13 @@ void connectInputs(frmMain& window, GlobalShortcuts& keys, FootPedals& pedals) {
     };
     QObject::connect(&keys, &GlobalShortcuts::activated, &player, run);
     QObject::connect(&pedals, &FootPedals::commandRequested, &player, run);
-    // A pedal held to play was let go: the next press repeats the last words.
+    // A pedal held to play was let go: the next press repeats the last words. Stop goes
+    // back by the playback rewind itself where one is set; else by the pedal's own.
     QObject::connect(&pedals, &FootPedals::stopAndRewindRequested, &player, [&player](int ms) {
+        const bool stopRewinds = player.settings().rewind > 0;
         player.stop();
-        player.seek(std::max<qint64>(0, player.position() - ms));
+        if (!stopRewinds)
+            player.seek(std::max<qint64>(0, player.position() - ms));
     });
     QObject::connect(&pedals, &FootPedals::statusMessage, &window, &frmMain::showStatusMessage);
     window.useInputs(keys, pedals);
