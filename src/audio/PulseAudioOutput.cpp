@@ -589,14 +589,24 @@ qint64 PulseAudioOutput::stop() {
     d->cancelDrain();
     if (!d->range)
         return 0;
+    qint64 heard = d->heardAtLoss;
     if (d->ready && d->stream) {
+        // Where the server answers late, the clock interpolated up to the cork is the best
+        // guess of the frame reached (short by a few ms), closer than its last report;
+        // not when the server already stopped answering, which the clock cannot know.
+        const std::optional<qint64> interpolated =
+            d->timingOverdue() ? std::nullopt : d->streamFramesPlayed();
         d->cork(true);
         if (pa_operation* flush = pa_stream_flush(d->stream, nullptr, nullptr))
             pa_operation_unref(flush);
-        if (d->awaitTimingUpdate(StopWaitUs))
+        if (d->awaitTimingUpdate(StopWaitUs)) {
             d->writeIndex = pa_stream_get_timing_info(d->stream)->write_index;
+            heard = d->framesReported();
+        } else {
+            heard = std::max(d->framesReported(), std::clamp<qint64>(interpolated.value_or(0), 0,
+                                                                     d->range->frameCount()));
+        }
     }
-    const qint64 heard = d->ready && d->stream ? d->framesReported() : d->heardAtLoss;
     d->range->setStarvationHandler({});
     d->range.reset();
     d->freeTimer(d->timingTick);
