@@ -116,6 +116,8 @@ private slots:
     }
 
     void secondProcessWalkIsHeardInTheFirst() {
+        if (PulseCapture::sinkRate() != PulseCapture::SampleRate)
+            QSKIP("frame codes are heard exactly only through a 44.1 kHz sink");
         PulseCapture capture;
         QVERIFY2(capture.start(), qPrintable(capture.errorString()));
         remote(QStringLiteral("--walk"));
