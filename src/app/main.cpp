@@ -2,6 +2,8 @@
 // a player already runs in this session, the command line drives that player instead:
 // it opens the file there, or sends it a command (--walk, --stop, ...), and ends.
 #include "app/Inputs.h"
+#include "windows/Translations.h"
+#include "windows/frmControls.h"
 #include "windows/frmMain.h"
 
 #include "Version.h"
@@ -14,9 +16,6 @@
 #include <QDBusError>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <optional>
@@ -31,9 +30,10 @@ constexpr Command RemoteCommands[] = {
     Command::PlayPause, Command::Slower,       Command::Faster,      Command::NormalSpeed,
 };
 
-QString text(const char* source) {
-    return QCoreApplication::translate("main", source);
-}
+// The texts of the command line and of start-up, in the system's language.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 void printError(const QString& message) {
     std::fprintf(stderr, "%s\n", qPrintable(message));
@@ -60,11 +60,11 @@ void describeOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     for (const Command command : RemoteCommands)
         parser.addOption(QCommandLineOption(
-            optionName(command),
-            text("Send %1 to the running player.").arg(PlayerController::commandName(command))));
+            optionName(command), CommandLine::tr("Send %1 to the running player.")
+                                     .arg(CommandCaption(PlayerController::commandName(command)))));
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        text("Audio file to open (in the running player when there is one)."),
+        CommandLine::tr("Audio file to open (in the running player when there is one)."),
         QStringLiteral("[file]"));
 }
 
@@ -80,11 +80,11 @@ Request requestOf(const QCommandLineParser& parser, bool understood) {
     for (const Command command : RemoteCommands)
         if (parser.isSet(optionName(command))) {
             if (request.command)
-                request.mistake = text("Give one command at a time.");
+                request.mistake = CommandLine::tr("Give one command at a time.");
             request.command = command;
         }
-    const QString usage = text("Usage: parlanda [file] | parlanda --walk (and the other "
-                               "commands of parlanda --help)");
+    const QString usage = CommandLine::tr("Usage: parlanda [file] | parlanda --walk (and the other "
+                                          "commands of parlanda --help)");
     if (!understood)
         request.mistake = parser.errorText() + '\n' + usage;
     else if (files.size() > 1 || (request.command && !files.isEmpty()))
@@ -104,15 +104,17 @@ int callPlayer(const QString& method, const QVariantList& args = {}) {
     case RemoteReply::Outcome::Sent:
         return 0;
     case RemoteReply::Outcome::NotRunning:
-        printError(text("Parlanda is not running"));
+        printError(CommandLine::tr("Parlanda is not running"));
         break;
     case RemoteReply::Outcome::NoBus:
-        printError(text("Parlanda is not running: without a session bus (D-Bus) no running "
-                        "player can be reached (%1)")
-                       .arg(reply.error));
+        printError(
+            CommandLine::tr("Parlanda is not running: without a session bus (D-Bus) no running "
+                            "player can be reached (%1)")
+                .arg(reply.error));
         break;
     case RemoteReply::Outcome::Failed:
-        printError(text("The running Parlanda did not take the command: %1").arg(reply.error));
+        printError(
+            CommandLine::tr("The running Parlanda did not take the command: %1").arg(reply.error));
         break;
     }
     return 1;
@@ -144,22 +146,6 @@ void bringForward(QWidget& window) {
     window.activateWindow();
 }
 
-// Installs the translation `name` for the system's language from `folder`, if there is one.
-void installTranslation(QCoreApplication& app, const QString& name, const QString& folder) {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(), name, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
-}
-
-void installTranslations(QCoreApplication& app) {
-    installTranslation(app, QStringLiteral("parlanda"), QStringLiteral(":/translations"));
-    // Qt's own texts: the standard buttons of the message boxes and prompts.
-    installTranslation(app, QStringLiteral("qtbase"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -173,15 +159,15 @@ int main(int argc, char* argv[]) {
     const Request asked = requestOf(parser, parser.parse(arguments));
     if (asked.kind != Request::Kind::StartPlayer) {
         QCoreApplication app(argc, argv);
-        installTranslations(app);
-        QCommandLineParser translated; // described again, now in the system's language
+        InstallTranslations(app);
+        // Described and read again, so that help and mistakes speak the system's language.
+        QCommandLineParser translated;
         describeOptions(translated);
-        translated.parse(arguments);
-        return answerWithoutWindow(translated, asked);
+        return answerWithoutWindow(translated, requestOf(translated, translated.parse(arguments)));
     }
 
     QApplication app(argc, argv);
-    installTranslations(app);
+    InstallTranslations(app);
     // Qt's own options (-platform, -style, ...) are out of the arguments now.
     const Request request = requestOf(parser, parser.parse(QApplication::arguments()));
     if (!request.mistake.isEmpty())
@@ -203,11 +189,12 @@ int main(int argc, char* argv[]) {
                      [&window] { bringForward(window); });
     QObject::connect(&mpris, &MprisService::quitRequested, &window, &QWidget::close);
     if (!bus.isConnected())
-        printError(text("No session bus (D-Bus): this player runs alone, and neither "
-                        "parlanda --walk nor media keys can reach it."));
+        printError(CommandLine::tr("No session bus (D-Bus): this player runs alone, and neither "
+                                   "parlanda --walk nor media keys can reach it."));
     else if (!remote.publish(bus) || !mpris.publish(bus))
-        printError(text("Parlanda could not offer all its commands on the session bus: %1")
-                       .arg(bus.lastError().message()));
+        printError(
+            CommandLine::tr("Parlanda could not offer all its commands on the session bus: %1")
+                .arg(bus.lastError().message()));
     window.show();
     connectInputs(window);
     if (!request.file.isEmpty())

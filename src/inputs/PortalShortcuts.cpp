@@ -77,8 +77,10 @@ PortalShortcuts::~PortalShortcuts() {
     closeSession();
 }
 
+// The texts below name their class in full: the translation extractor takes unqualified
+// tr() here for the struct above, a context no translation would be looked up in.
 QString PortalShortcuts::name() const {
-    return tr("the desktop portal");
+    return PortalShortcuts::tr("the desktop portal");
 }
 
 ShortcutStatus PortalShortcuts::bind(const QString& command, QKeyCombination keys) {
@@ -134,9 +136,9 @@ void PortalShortcuts::sendRequest(const QString& method, QVariantList arguments,
             [this, request = awaitedRequest](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 if (finished->isError() && request == awaitedRequest)
-                    answerAll(
-                        {ShortcutStatus::Unsupported,
-                         tr("The desktop portal failed: %1").arg(finished->error().message())});
+                    answerAll({ShortcutStatus::Unsupported,
+                               PortalShortcuts::tr("The desktop portal failed: %1")
+                                   .arg(finished->error().message())});
             });
 }
 
@@ -153,14 +155,16 @@ void PortalShortcuts::requestAnswered(uint code, const QVariantMap& results,
         sessionPath = results.value("session_handle").toString();
     if (!sessionPath.isEmpty())
         return bindAll();
-    answerAll({ShortcutStatus::Unsupported, tr("The desktop portal opened no session.")});
+    answerAll({ShortcutStatus::Unsupported,
+               PortalShortcuts::tr("The desktop portal opened no session.")});
 }
 
 void PortalShortcuts::bindingsAnswered(uint code, const QVariantMap& results) {
     if (code != Success)
-        return answerAll({ShortcutStatus::Taken, code == Cancelled
-                                                     ? tr("Refused in the desktop's dialog.")
-                                                     : tr("The desktop refused the keys.")});
+        return answerAll(
+            {ShortcutStatus::Taken, code == Cancelled
+                                        ? PortalShortcuts::tr("Refused in the desktop's dialog.")
+                                        : PortalShortcuts::tr("The desktop refused the keys.")});
     QHash<QString, QString> triggers;
     for (const PortalShortcut& bound :
          qdbus_cast<QList<PortalShortcut>>(results.value("shortcuts")))
@@ -168,13 +172,15 @@ void PortalShortcuts::bindingsAnswered(uint code, const QVariantMap& results) {
     for (const QString& command : keysByCommand.keys()) {
         const QString trigger = triggers.value(command);
         if (!triggers.contains(command))
-            emit statusChanged(command,
-                               {ShortcutStatus::Taken, tr("The desktop did not bind this key.")});
+            emit statusChanged(
+                command,
+                {ShortcutStatus::Taken, PortalShortcuts::tr("The desktop did not bind this key.")});
         else
-            emit statusChanged(command, {ShortcutStatus::Registered,
-                                         trigger.isEmpty()
-                                             ? tr("Bound by the desktop.")
-                                             : tr("The desktop binds it to %1.").arg(trigger)});
+            emit statusChanged(
+                command, {ShortcutStatus::Registered,
+                          trigger.isEmpty()
+                              ? PortalShortcuts::tr("Bound by the desktop.")
+                              : PortalShortcuts::tr("The desktop binds it to %1.").arg(trigger)});
     }
 }
 

@@ -14,9 +14,15 @@ namespace {
 
 constexpr int PlayingUpdateIntervalMs = 50;
 
+// The names are what settings store and the bus sends, so they stay as they are; they
+// are marked for translation because windows show them, translated, as captions.
 const std::array<const char*, 12> CommandNames{
-    "Walk", "Previous Step", "Current Step", "Next Step", "Jump Back", "Stop",
-    "Play", "Jump Forward",  "Play Pause",   "Slower",    "Faster",    "Normal Speed",
+    QT_TRANSLATE_NOOP("Command", "Walk"),         QT_TRANSLATE_NOOP("Command", "Previous Step"),
+    QT_TRANSLATE_NOOP("Command", "Current Step"), QT_TRANSLATE_NOOP("Command", "Next Step"),
+    QT_TRANSLATE_NOOP("Command", "Jump Back"),    QT_TRANSLATE_NOOP("Command", "Stop"),
+    QT_TRANSLATE_NOOP("Command", "Play"),         QT_TRANSLATE_NOOP("Command", "Jump Forward"),
+    QT_TRANSLATE_NOOP("Command", "Play Pause"),   QT_TRANSLATE_NOOP("Command", "Slower"),
+    QT_TRANSLATE_NOOP("Command", "Faster"),       QT_TRANSLATE_NOOP("Command", "Normal Speed"),
 };
 
 static_assert(SlowestSpeed == MediaControl::MinimumSpeed &&

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 QString CommandCaption(const QString& name) {
-    return QCoreApplication::translate("frmMain", name.toUtf8().constData());
+    return QCoreApplication::translate("Command", name.toUtf8().constData());
 }
 
 frmControls::frmControls(QWidget* parent) : QDialog(parent), tabs(new QTabWidget(this)) {

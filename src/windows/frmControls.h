@@ -5,7 +5,7 @@
 
 class QTabWidget;
 
-// A player command ("Walk", "Play Pause", ...) as the window's buttons name it.
+// The caption of a player command ("Walk", "Play Pause", ...) in the user's language.
 QString CommandCaption(const QString& name);
 
 // A page of the Controls dialog: it shows the state of one way of driving the player and

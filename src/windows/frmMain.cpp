@@ -12,6 +12,7 @@
 #include "windows/Dialogs.h"
 #include "windows/HelpViewer.h"
 #include "windows/frmChooseFolder.h"
+#include "windows/frmControls.h"
 #include "windows/frmSettings.h"
 
 #include <QApplication>
@@ -33,24 +34,24 @@
 namespace {
 
 struct ButtonDesign {
-    const char* tooltip;
+    const char* command;   // the player command's name; its caption is the tooltip
     const char* themeIcon; // "" when no theme has a fitting symbol
     const char* bundledIcon;
 };
 
 // Walk buttons have no standard theme symbol, so they always use the bundled ones.
 const std::array<ButtonDesign, 4> loopButtonDesign{{
-    {QT_TRANSLATE_NOOP("frmMain", "Walk"), "", "walk"},
-    {QT_TRANSLATE_NOOP("frmMain", "Previous Step"), "", "previous-step"},
-    {QT_TRANSLATE_NOOP("frmMain", "Current Step"), "", "current-step"},
-    {QT_TRANSLATE_NOOP("frmMain", "Next Step"), "", "next-step"},
+    {"Walk", "", "walk"},
+    {"Previous Step", "", "previous-step"},
+    {"Current Step", "", "current-step"},
+    {"Next Step", "", "next-step"},
 }};
 
 const std::array<ButtonDesign, 4> playButtonDesign{{
-    {QT_TRANSLATE_NOOP("frmMain", "Jump Back"), "media-seek-backward", "jump-back"},
-    {QT_TRANSLATE_NOOP("frmMain", "Stop"), "media-playback-stop", "stop"},
-    {QT_TRANSLATE_NOOP("frmMain", "Play"), "media-playback-start", "play"},
-    {QT_TRANSLATE_NOOP("frmMain", "Jump Forward"), "media-seek-forward", "jump-forward"},
+    {"Jump Back", "media-seek-backward", "jump-back"},
+    {"Stop", "media-playback-stop", "stop"},
+    {"Play", "media-playback-start", "play"},
+    {"Jump Forward", "media-seek-forward", "jump-forward"},
 }};
 
 constexpr int buttonIconSize = 24;
@@ -69,7 +70,7 @@ QToolButton* createPictureButton(QWidget* parent, const QString& objectName,
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setIcon(buttonIcon(design));
     button->setIconSize(QSize(buttonIconSize, buttonIconSize));
-    button->setToolTip(QCoreApplication::translate("frmMain", design.tooltip));
+    button->setToolTip(CommandCaption(QLatin1String(design.command)));
     button->setAccessibleName(button->toolTip());
     // A left click gives it the focus (see eventFilter), so that a time being typed is
     // committed first; other buttons of the mouse neither focus nor press it.
@@ -283,15 +284,15 @@ void frmMain::createControls() {
 }
 
 void frmMain::createMenus() {
-    mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File", "Menu bar"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpen = addMenuItem(mnuFile, QStringLiteral("mnuOpen"), tr("&Open..."),
+    mnuOpen = addMenuItem(mnuFile, QStringLiteral("mnuOpen"), tr("&Open...", "File menu"),
                           QKeySequence(Qt::CTRL | Qt::Key_O));
     addSeparator(mnuFile, QStringLiteral("AI_Separator1"));
-    mnuInfo = addMenuItem(mnuFile, QStringLiteral("mnuInfo"), tr("Info"));
+    mnuInfo = addMenuItem(mnuFile, QStringLiteral("mnuInfo"), tr("Info", "File menu"));
     mnuInfo->setEnabled(false);
     addSeparator(mnuFile, QStringLiteral("AI_Separator15"));
-    mnuExit = addMenuItem(mnuFile, QStringLiteral("mnuExit"), tr("E&xit"),
+    mnuExit = addMenuItem(mnuFile, QStringLiteral("mnuExit"), tr("E&xit", "File menu"),
                           QKeySequence(Qt::CTRL | Qt::Key_Q));
     mnuRecentFileSeparator = addSeparator(mnuFile, QStringLiteral("mnuRecentFileSeparator"));
     mnuRecentFileSeparator->setVisible(false);
@@ -300,10 +301,11 @@ void frmMain::createMenus() {
         mnuRecentFiles[i]->setVisible(false);
     }
 
-    mnuPlayMenu = menuBar()->addMenu(tr("&Play"));
+    mnuPlayMenu = menuBar()->addMenu(tr("&Play", "Menu bar"));
     mnuPlayMenu->setObjectName(QStringLiteral("mnuPlayMenu"));
-    const std::array<QString, 4> playCaptions{tr("Jump &Back"), tr("&Stop"), tr("&Play"),
-                                              tr("Jump &Forward")};
+    const std::array<QString, 4> playCaptions{tr("Jump &Back", "Play menu"),
+                                              tr("&Stop", "Play menu"), tr("&Play", "Play menu"),
+                                              tr("Jump &Forward", "Play menu")};
     const std::array<QKeySequence, 4> playShortcuts{QKeySequence(Qt::Key_F9),
                                                     QKeySequence(Qt::Key_F3),
                                                     QKeySequence(Qt::Key_F4), QKeySequence()};
@@ -311,16 +313,17 @@ void frmMain::createMenus() {
         mnuPlay[i] = addMenuItem(mnuPlayMenu, arrayMemberName("mnuPlay", i), playCaptions[i],
                                  playShortcuts[i]);
     addSeparator(mnuPlayMenu, QStringLiteral("AI_Separato13"));
-    const std::array<QString, 4> loopCaptions{tr("&Walk"), tr("&Previous Step"),
-                                              tr("&Current Step"), tr("&Next Step")};
+    const std::array<QString, 4> loopCaptions{
+        tr("&Walk", "Play menu"), tr("&Previous Step", "Play menu"),
+        tr("&Current Step", "Play menu"), tr("&Next Step", "Play menu")};
     for (int i = 0; i < 4; ++i)
         mnuLoop[i] = addMenuItem(mnuPlayMenu, arrayMemberName("mnuLoop", i), loopCaptions[i],
                                  QKeySequence(Qt::Key_F5 + i));
 
-    mnuLoops = menuBar()->addMenu(tr("&Looping"));
+    mnuLoops = menuBar()->addMenu(tr("&Looping", "Menu bar"));
     mnuLoops->setObjectName(QStringLiteral("mnuLoops"));
-    mnuToggleLooping = addMenuItem(mnuLoops, QStringLiteral("mnuToggleLooping"), tr("Disable"),
-                                   QKeySequence(Qt::Key_F2));
+    mnuToggleLooping = addMenuItem(mnuLoops, QStringLiteral("mnuToggleLooping"),
+                                   tr("Disable", "Looping menu"), QKeySequence(Qt::Key_F2));
     addSeparator(mnuLoops, QStringLiteral("mnuSeparator12"));
     for (int i = 1; i < int(mnuLoopItem.size()); ++i) {
         mnuLoopItem[i] =
@@ -328,33 +331,38 @@ void frmMain::createMenus() {
         mnuLoopItem[i]->setCheckable(true);
     }
 
-    mnuTools = menuBar()->addMenu(tr("&Tools"));
+    mnuTools = menuBar()->addMenu(tr("&Tools", "Menu bar"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuOptions = addMenuItem(mnuTools, QStringLiteral("mnuOptions"), tr("&Options"));
-    mnuClearFiles = addMenuItem(mnuTools, QStringLiteral("mnuClearFiles"), tr("&Clear File List"));
+    mnuOptions = addMenuItem(mnuTools, QStringLiteral("mnuOptions"), tr("&Options", "Tools menu"));
+    mnuClearFiles = addMenuItem(mnuTools, QStringLiteral("mnuClearFiles"),
+                                tr("&Clear File List", "Tools menu"));
     addSeparator(mnuTools, QStringLiteral("AI_SEPARATOR3"));
-    mnuGoToTime = addMenuItem(mnuTools, QStringLiteral("mnuGoToTime"), tr("&Go To Time"),
-                              QKeySequence(Qt::Key_F11));
-    mnuUpdateTime = addMenuItem(mnuTools, QStringLiteral("mnuUpdateTime"), tr("&Update Time"),
-                                QKeySequence(Qt::Key_F12));
+    mnuGoToTime = addMenuItem(mnuTools, QStringLiteral("mnuGoToTime"),
+                              tr("&Go To Time", "Tools menu"), QKeySequence(Qt::Key_F11));
+    mnuUpdateTime = addMenuItem(mnuTools, QStringLiteral("mnuUpdateTime"),
+                                tr("&Update Time", "Tools menu"), QKeySequence(Qt::Key_F12));
     mnuUpdateTime->setCheckable(true);
     mnuUpdateTime->setChecked(true);
-    mnuTimeStamp = addMenuItem(mnuTools, QStringLiteral("mnuTimeStamp"), tr("&Time Stamp"));
+    mnuTimeStamp =
+        addMenuItem(mnuTools, QStringLiteral("mnuTimeStamp"), tr("&Time Stamp", "Tools menu"));
     mnuTimeStamp->setVisible(false);
     addSeparator(mnuTools, QStringLiteral("mnuControlsSeparator"));
-    mnuControls = addMenuItem(mnuTools, QStringLiteral("mnuControls"), tr("&Controls..."));
+    mnuControls =
+        addMenuItem(mnuTools, QStringLiteral("mnuControls"), tr("&Controls...", "Tools menu"));
     createSpeedMenu();
 
-    mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help", "Menu bar"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuConents = addMenuItem(mnuHelp, QStringLiteral("mnuConents"), tr("Contents.."));
-    mnuIndex = addMenuItem(mnuHelp, QStringLiteral("mnuIndex"), tr("Index.."));
-    mnuSearch = addMenuItem(mnuHelp, QStringLiteral("mnuSearch"), tr("Search.."));
+    mnuConents = addMenuItem(mnuHelp, QStringLiteral("mnuConents"), tr("Contents..", "Help menu"));
+    mnuIndex = addMenuItem(mnuHelp, QStringLiteral("mnuIndex"), tr("Index..", "Help menu"));
+    mnuSearch = addMenuItem(mnuHelp, QStringLiteral("mnuSearch"), tr("Search..", "Help menu"));
     mnuSearch->setVisible(false);
     addSeparator(mnuHelp, QStringLiteral("AI_Separator13"));
-    mnuAbout = addMenuItem(mnuHelp, QStringLiteral("mnuAbout"), tr("&About Parlanda.."));
+    mnuAbout =
+        addMenuItem(mnuHelp, QStringLiteral("mnuAbout"), tr("&About Parlanda..", "Help menu"));
     addSeparator(mnuHelp, QStringLiteral("mnuStartHereSeparator"));
-    mnuStartHere = addMenuItem(mnuHelp, QStringLiteral("mnuStartHere"), tr("&Start Here"));
+    mnuStartHere =
+        addMenuItem(mnuHelp, QStringLiteral("mnuStartHere"), tr("&Start Here", "Help menu"));
 }
 
 // The speed items follow the Play menu's own behind a separator; the status bar names
@@ -368,13 +376,16 @@ void frmMain::createSpeedMenu() {
         QList<QKeySequence> keys;
         Command command;
     } items[] = {
-        {"mnuSlower", tr("Slo&wer"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, Command::Slower},
+        {"mnuSlower",
+         tr("Slo&wer", "Play menu"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+         Command::Slower},
         {"mnuFaster",
-         tr("&Faster"),
+         tr("&Faster", "Play menu"),
          {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
          Command::Faster},
         {"mnuNormalSpeed",
-         tr("Normal &Speed"),
+         tr("Normal &Speed", "Play menu"),
          {QKeySequence(Qt::CTRL | Qt::Key_0)},
          Command::NormalSpeed},
     };

@@ -107,7 +107,8 @@ void frmMain::UpdateSlider(qint64 ms) {
 // looping is on, and keep their check mark while it is off.
 void frmMain::ShowLooping() {
     const UserSettings& settings = controller->settings();
-    mnuToggleLooping->setText(settings.looping ? tr("Disable") : tr("Enable"));
+    mnuToggleLooping->setText(settings.looping ? tr("Disable", "Looping menu")
+                                               : tr("Enable", "Looping menu"));
     for (int i = 1; i < int(mnuLoopItem.size()); ++i) {
         mnuLoopItem[i]->setEnabled(settings.looping);
         mnuLoopItem[i]->setChecked(i == settings.loopCount);
