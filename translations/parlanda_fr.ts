@@ -1,0 +1,1030 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Command</name>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="20"/>
+        <source>Walk</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="20"/>
+        <source>Previous Step</source>
+        <translation>Segment précédent</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="21"/>
+        <source>Current Step</source>
+        <translation>Segment actuel</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="21"/>
+        <source>Next Step</source>
+        <translation>Segment suivant</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="22"/>
+        <source>Jump Back</source>
+        <translation>Reculer</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="22"/>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="23"/>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="23"/>
+        <source>Jump Forward</source>
+        <translation>Avancer</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="24"/>
+        <source>Play Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="24"/>
+        <source>Slower</source>
+        <translation>Plus lentement</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="25"/>
+        <source>Faster</source>
+        <translation>Plus vite</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="25"/>
+        <source>Normal Speed</source>
+        <translation>Vitesse normale</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="63"/>
+        <source>Send %1 to the running player.</source>
+        <translation>Envoyer « %1 » au lecteur en cours d’exécution.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="67"/>
+        <source>Audio file to open (in the running player when there is one).</source>
+        <translation>Fichier audio à ouvrir (dans le lecteur déjà lancé s’il y en a un).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="83"/>
+        <source>Give one command at a time.</source>
+        <translation>Donnez une seule commande à la fois.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="86"/>
+        <source>Usage: parlanda [file] | parlanda --walk (and the other commands of parlanda --help)</source>
+        <translation>Utilisation : parlanda [fichier] | parlanda --walk (et les autres commandes de parlanda --help)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="107"/>
+        <source>Parlanda is not running</source>
+        <translation>Parlanda n’est pas lancé</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="111"/>
+        <source>Parlanda is not running: without a session bus (D-Bus) no running player can be reached (%1)</source>
+        <translation>Parlanda n’est pas lancé : sans bus de session (D-Bus), aucun lecteur lancé n’est joignable (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="117"/>
+        <source>The running Parlanda did not take the command: %1</source>
+        <translation>Le Parlanda lancé n’a pas accepté la commande : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="192"/>
+        <source>No session bus (D-Bus): this player runs alone, and neither parlanda --walk nor media keys can reach it.</source>
+        <translation>Pas de bus de session (D-Bus) : ce lecteur fonctionne seul, et ni parlanda --walk ni les touches multimédia ne peuvent l’atteindre.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="196"/>
+        <source>Parlanda could not offer all its commands on the session bus: %1</source>
+        <translation>Parlanda n’a pas pu proposer toutes ses commandes sur le bus de session : %1</translation>
+    </message>
+</context>
+<context>
+    <name>FootPedalPage</name>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="21"/>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="21"/>
+        <source>Middle</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="21"/>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="22"/>
+        <source>Fourth</source>
+        <translation>Quatrième</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="28"/>
+        <source>(nothing)</source>
+        <translation>(rien)</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="39"/>
+        <source>&amp;Hold to play (sound while held down)</source>
+        <translation>&amp;Maintenir pour lire (son tant que la pédale est enfoncée)</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="42"/>
+        <location filename="../src/windows/FootPedalPage.cpp" line="91"/>
+        <source>Device</source>
+        <translation>Périphérique</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="42"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="42"/>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="72"/>
+        <source>Another device</source>
+        <translation>Autre périphérique</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="76"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="81"/>
+        <source>&amp;Teach</source>
+        <translation>&amp;Apprendre</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="85"/>
+        <source>Its keys reach only Parlanda from the first Teach on, until Parlanda ends.</source>
+        <translation>Dès le premier apprentissage, ses touches ne vont plus qu’à Parlanda, jusqu’à la fermeture de Parlanda.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="92"/>
+        <source>Pedal</source>
+        <translation>Pédale</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="104"/>
+        <source>No foot pedal found.</source>
+        <translation>Aucune pédale trouvée.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="113"/>
+        <source>Press the pedal &quot;%1&quot; now.</source>
+        <translation>Appuyez maintenant sur la pédale « %1 ».</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/FootPedalPage.cpp" line="118"/>
+        <source>The pedal &quot;%1&quot; is taught.</source>
+        <translation>La pédale « %1 » est apprise.</translation>
+    </message>
+</context>
+<context>
+    <name>FootPedals</name>
+    <message>
+        <location filename="../src/inputs/FootPedals.cpp" line="69"/>
+        <source>Foot pedal %1 connected.</source>
+        <translation>Pédale %1 connectée.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/FootPedals.cpp" line="73"/>
+        <source>unplugged</source>
+        <translation>débranchée</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/FootPedals.cpp" line="120"/>
+        <source>Cannot open the foot pedal %1: %2. Install the udev rule 70-parlanda-pedals.rules (see the help page &quot;Foot pedals&quot;) and plug the pedal in again.</source>
+        <translation>Impossible d’ouvrir la pédale %1 : %2. Installez la règle udev 70-parlanda-pedals.rules (voir la page d’aide « Pédales ») puis rebranchez la pédale.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/FootPedals.cpp" line="124"/>
+        <source>Cannot open %1: %2. Give your user access to it with a udev rule (see the help page &quot;Foot pedals&quot;).</source>
+        <translation>Impossible d’ouvrir %1 : %2. Donnez-y accès à votre utilisateur par une règle udev (voir la page d’aide « Pédales »).</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/FootPedals.cpp" line="129"/>
+        <source>Cannot take over %1: another program holds it.</source>
+        <translation>Impossible de prendre %1 : un autre programme l’utilise.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/FootPedals.cpp" line="130"/>
+        <source>Cannot open the foot pedal %1: %2.</source>
+        <translation>Impossible d’ouvrir la pédale %1 : %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/FootPedals.cpp" line="160"/>
+        <source>Foot pedal %1 disconnected (%2).</source>
+        <translation>Pédale %1 déconnectée (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalKeysPage</name>
+    <message>
+        <location filename="../src/windows/GlobalKeysPage.cpp" line="35"/>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/GlobalKeysPage.cpp" line="37"/>
+        <source>Registered</source>
+        <translation>Enregistrée</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/GlobalKeysPage.cpp" line="39"/>
+        <source>Taken</source>
+        <translation>Prise</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/GlobalKeysPage.cpp" line="41"/>
+        <source>Unsupported</source>
+        <translation>Non prise en charge</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/GlobalKeysPage.cpp" line="48"/>
+        <source>Looking for the desktop&apos;s service for global keys...</source>
+        <translation>Recherche du service de touches globales du bureau...</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/GlobalKeysPage.cpp" line="50"/>
+        <source>Global keys work in every program through %1.</source>
+        <translation>Les touches globales fonctionnent dans tous les programmes grâce à %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/GlobalKeysPage.cpp" line="52"/>
+        <source>Nothing on this desktop delivers global keys (a Wayland desktop without the desktop portal&apos;s global shortcuts or KDE&apos;s service). Bind a key in the desktop&apos;s own keyboard settings to a command line such as &quot;parlanda --walk&quot; instead: it gives the command to the running player.</source>
+        <translation>Rien sur ce bureau ne fournit de touches globales (un bureau Wayland sans les raccourcis globaux du portail de bureau ni le service de KDE). Associez plutôt une touche, dans les paramètres du clavier du bureau, à une ligne de commande comme « parlanda --walk » : elle transmet la commande au lecteur lancé.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/GlobalKeysPage.cpp" line="112"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcuts</name>
+    <message>
+        <location filename="../src/inputs/GlobalShortcuts.cpp" line="92"/>
+        <source>A global key is one key, with or without Ctrl, Alt, Shift or Meta.</source>
+        <translation>Une touche globale est une seule touche, avec ou sans Ctrl, Alt, Maj ou Méta.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/GlobalShortcuts.cpp" line="94"/>
+        <source>Already the key of &quot;%1&quot;.</source>
+        <translation>Déjà la touche de « %1 ».</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/GlobalShortcuts.cpp" line="97"/>
+        <source>Looking for the desktop&apos;s service for global keys.</source>
+        <translation>Recherche du service de touches globales du bureau.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/GlobalShortcuts.cpp" line="100"/>
+        <source>This desktop lets no program take global keys. Bind a key in the desktop&apos;s own keyboard settings to a command line such as &quot;parlanda --walk&quot; instead.</source>
+        <translation>Ce bureau ne laisse aucun programme prendre de touches globales. Associez plutôt une touche, dans les paramètres du clavier du bureau, à une ligne de commande comme « parlanda --walk ».</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/GlobalShortcuts.cpp" line="145"/>
+        <source>The global key &quot;%1&quot; of &quot;%2&quot; is not a key; the command has no global key.</source>
+        <translation>La touche globale « %1 » de « %2 » n’est pas une touche ; la commande n’a pas de touche globale.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <location filename="../src/windows/HelpViewer.cpp" line="83"/>
+        <source>Parlanda Help</source>
+        <translation>Aide de Parlanda</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/HelpViewer.cpp" line="106"/>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/HelpViewer.cpp" line="109"/>
+        <source>&amp;Index</source>
+        <translation>&amp;Index</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/HelpViewer.cpp" line="112"/>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/HelpViewer.cpp" line="114"/>
+        <source>&amp;Forward</source>
+        <translation>S&amp;uivant</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/HelpViewer.cpp" line="156"/>
+        <source>Type a word to find</source>
+        <translation>Tapez un mot à chercher</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/HelpViewer.cpp" line="173"/>
+        <source>Find a topic:</source>
+        <translation>Chercher un sujet :</translation>
+    </message>
+</context>
+<context>
+    <name>KdeShortcuts</name>
+    <message>
+        <location filename="../src/inputs/KdeShortcuts.cpp" line="45"/>
+        <source>KDE&apos;s global shortcuts</source>
+        <translation>les raccourcis globaux de KDE</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/KdeShortcuts.cpp" line="75"/>
+        <source>KDE&apos;s global shortcuts failed: %1</source>
+        <translation>Les raccourcis globaux de KDE ont échoué : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaErrorText</name>
+    <message>
+        <location filename="../src/player/MediaErrorText.cpp" line="8"/>
+        <source>Invalid device id.</source>
+        <translation>Identifiant de périphérique non valide.</translation>
+    </message>
+    <message>
+        <location filename="../src/player/MediaErrorText.cpp" line="10"/>
+        <source>The device is not open or is not known.</source>
+        <translation>Le périphérique n’est pas ouvert ou est inconnu.</translation>
+    </message>
+    <message>
+        <location filename="../src/player/MediaErrorText.cpp" line="13"/>
+        <source>Error load media device driver.</source>
+        <translation>Erreur au chargement du pilote de périphérique multimédia.</translation>
+    </message>
+    <message>
+        <location filename="../src/player/MediaErrorText.cpp" line="15"/>
+        <source>Action not available for this device.</source>
+        <translation>Action non disponible pour ce périphérique.</translation>
+    </message>
+    <message>
+        <location filename="../src/player/MediaErrorText.cpp" line="18"/>
+        <source>Invalid filename.</source>
+        <translation>Nom de fichier non valide.</translation>
+    </message>
+    <message>
+        <location filename="../src/player/MediaErrorText.cpp" line="20"/>
+        <source>Unknown error (%1).</source>
+        <translation>Erreur inconnue (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>MprisPlayerAdaptor</name>
+    <message>
+        <location filename="../src/inputs/MprisService.cpp" line="140"/>
+        <source>Parlanda opens only local files (file:// addresses).</source>
+        <translation>Parlanda n’ouvre que des fichiers locaux (adresses file://).</translation>
+    </message>
+</context>
+<context>
+    <name>PedalReader</name>
+    <message>
+        <location filename="../src/inputs/PedalReader.cpp" line="33"/>
+        <source>the device was closed</source>
+        <translation>le périphérique a été fermé</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackPage</name>
+    <message>
+        <location filename="../src/windows/PlaybackPage.cpp" line="20"/>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/PlaybackPage.cpp" line="23"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/PlaybackPage.cpp" line="25"/>
+        <source>Rewind after Stop or pause</source>
+        <translation>Retour en arrière après Arrêt ou pause</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/PlaybackPage.cpp" line="26"/>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerController</name>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="362"/>
+        <source>Cannot Open Audio File</source>
+        <translation>Impossible d’ouvrir le fichier audio</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcuts</name>
+    <message>
+        <location filename="../src/inputs/PortalShortcuts.cpp" line="83"/>
+        <source>the desktop portal</source>
+        <translation>le portail de bureau</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/PortalShortcuts.cpp" line="140"/>
+        <source>The desktop portal failed: %1</source>
+        <translation>Le portail de bureau a échoué : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/PortalShortcuts.cpp" line="159"/>
+        <source>The desktop portal opened no session.</source>
+        <translation>Le portail de bureau n’a ouvert aucune session.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/PortalShortcuts.cpp" line="166"/>
+        <source>Refused in the desktop&apos;s dialog.</source>
+        <translation>Refusé dans la boîte de dialogue du bureau.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/PortalShortcuts.cpp" line="167"/>
+        <source>The desktop refused the keys.</source>
+        <translation>Le bureau a refusé les touches.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/PortalShortcuts.cpp" line="177"/>
+        <source>The desktop did not bind this key.</source>
+        <translation>Le bureau n’a pas attribué cette touche.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/PortalShortcuts.cpp" line="182"/>
+        <source>Bound by the desktop.</source>
+        <translation>Attribuée par le bureau.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/PortalShortcuts.cpp" line="183"/>
+        <source>The desktop binds it to %1.</source>
+        <translation>Le bureau l’attribue à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutBackend</name>
+    <message>
+        <location filename="../src/inputs/ShortcutBackend.cpp" line="4"/>
+        <source>Waiting for the desktop to accept the key.</source>
+        <translation>En attente de l’accord du bureau pour la touche.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/ShortcutBackend.cpp" line="8"/>
+        <source>Works in every program.</source>
+        <translation>Fonctionne dans tous les programmes.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/ShortcutBackend.cpp" line="12"/>
+        <source>Another program uses this key.</source>
+        <translation>Un autre programme utilise cette touche.</translation>
+    </message>
+</context>
+<context>
+    <name>X11Shortcuts</name>
+    <message>
+        <location filename="../src/inputs/X11Shortcuts.cpp" line="61"/>
+        <source>X11 key grabs</source>
+        <translation>la capture de touches X11</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/X11Shortcuts.cpp" line="74"/>
+        <source>The keyboard has no such key.</source>
+        <translation>Le clavier n’a pas cette touche.</translation>
+    </message>
+    <message>
+        <location filename="../src/inputs/X11Shortcuts.cpp" line="79"/>
+        <source>The X server refused the key (error %1).</source>
+        <translation>Le serveur X a refusé la touche (erreur %1).</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="18"/>
+        <source>Copyright © 2026 the Parlanda developers. Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Copyright © 2026 les développeurs de Parlanda. Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="26"/>
+        <source>Thanks to:</source>
+        <translation>Merci à :</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="27"/>
+        <source>The Qt Project, for the Qt toolkit</source>
+        <translation>The Qt Project, pour la bibliothèque Qt</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="28"/>
+        <source>The libsndfile developers, for reading sound files</source>
+        <translation>les développeurs de libsndfile, pour la lecture des fichiers son</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="29"/>
+        <source>The PulseAudio developers, for playing them</source>
+        <translation>les développeurs de PulseAudio, pour leur restitution</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="30"/>
+        <source>The espeak-ng developers, for the voice of the sample</source>
+        <translation>les développeurs d’espeak-ng, pour la voix de l’exemple</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="31"/>
+        <source>and the transcribers who tried every step of it.</source>
+        <translation>et les transcripteurs qui en ont essayé chaque étape.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="87"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="104"/>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmAbout.cpp" line="106"/>
+        <source>Version %1.%2.%3,  %4</source>
+        <translation>Version %1.%2.%3,  %4</translation>
+    </message>
+</context>
+<context>
+    <name>frmChooseFolder</name>
+    <message>
+        <location filename="../src/windows/frmChooseFolder.cpp" line="65"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmChooseFolder.cpp" line="67"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>frmControls</name>
+    <message>
+        <location filename="../src/windows/frmControls.cpp" line="15"/>
+        <source>Controls</source>
+        <translation>Commandes</translation>
+    </message>
+</context>
+<context>
+    <name>frmInfo</name>
+    <message>
+        <location filename="../src/windows/frmInfo.cpp" line="19"/>
+        <source>Length: %1 (%2 seconds)</source>
+        <translation>Durée : %1 (%2 secondes)</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmInfo.cpp" line="41"/>
+        <source>stereo</source>
+        <translation>stéréo</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmInfo.cpp" line="43"/>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmInfo.cpp" line="75"/>
+        <source>Unable to obtain recording information.</source>
+        <translation>Impossible d’obtenir les informations sur l’enregistrement.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmInfo.cpp" line="78"/>
+        <source>%1 kHz, %2, %3</source>
+        <translation>%1 kHz, %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmInfo.cpp" line="80"/>
+        <source>%1 kHz, %2, %3 bits per channel</source>
+        <translation>%1 kHz, %2, %3 bits par canal</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmInfo.cpp" line="89"/>
+        <source>Audio File Information</source>
+        <translation>Informations sur le fichier audio</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmInfo.cpp" line="98"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmInfo.cpp" line="118"/>
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="236"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="252"/>
+        <source>Click to adjust time</source>
+        <translation>Cliquez pour régler le temps</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="279"/>
+        <source>No audio output device</source>
+        <translation>Aucun périphérique de sortie audio</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="287"/>
+        <source>&amp;File</source>
+        <comment>Menu bar</comment>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="289"/>
+        <source>&amp;Open...</source>
+        <comment>File menu</comment>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="292"/>
+        <source>Info</source>
+        <comment>File menu</comment>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="295"/>
+        <source>E&amp;xit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="304"/>
+        <source>&amp;Play</source>
+        <comment>Menu bar</comment>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="306"/>
+        <source>Jump &amp;Back</source>
+        <comment>Play menu</comment>
+        <translation>&amp;Reculer</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="307"/>
+        <source>&amp;Stop</source>
+        <comment>Play menu</comment>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="307"/>
+        <source>&amp;Play</source>
+        <comment>Play menu</comment>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="308"/>
+        <source>Jump &amp;Forward</source>
+        <comment>Play menu</comment>
+        <translation>A&amp;vancer</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="317"/>
+        <source>&amp;Walk</source>
+        <comment>Play menu</comment>
+        <translation>&amp;Parcourir</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="317"/>
+        <source>&amp;Previous Step</source>
+        <comment>Play menu</comment>
+        <translation>Segment pré&amp;cédent</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="318"/>
+        <source>&amp;Current Step</source>
+        <comment>Play menu</comment>
+        <translation>Segment ac&amp;tuel</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="318"/>
+        <source>&amp;Next Step</source>
+        <comment>Play menu</comment>
+        <translation>Segment &amp;suivant</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="323"/>
+        <source>&amp;Looping</source>
+        <comment>Menu bar</comment>
+        <translation>&amp;Boucle</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="326"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="110"/>
+        <source>Disable</source>
+        <comment>Looping menu</comment>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="334"/>
+        <source>&amp;Tools</source>
+        <comment>Menu bar</comment>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="336"/>
+        <source>&amp;Options</source>
+        <comment>Tools menu</comment>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="338"/>
+        <source>&amp;Clear File List</source>
+        <comment>Tools menu</comment>
+        <translation>&amp;Effacer la liste des fichiers</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="341"/>
+        <source>&amp;Go To Time</source>
+        <comment>Tools menu</comment>
+        <translation>&amp;Aller à un instant</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="343"/>
+        <source>&amp;Update Time</source>
+        <comment>Tools menu</comment>
+        <translation>Actualiser le &amp;temps</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="347"/>
+        <source>&amp;Time Stamp</source>
+        <comment>Tools menu</comment>
+        <translation>&amp;Horodatage</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="351"/>
+        <source>&amp;Controls...</source>
+        <comment>Tools menu</comment>
+        <translation>&amp;Commandes...</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="354"/>
+        <source>&amp;Help</source>
+        <comment>Menu bar</comment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="356"/>
+        <source>Contents..</source>
+        <comment>Help menu</comment>
+        <translation>Sommaire..</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="357"/>
+        <source>Index..</source>
+        <comment>Help menu</comment>
+        <translation>Index..</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="358"/>
+        <source>Search..</source>
+        <comment>Help menu</comment>
+        <translation>Rechercher..</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="362"/>
+        <source>&amp;About Parlanda..</source>
+        <comment>Help menu</comment>
+        <translation>À &amp;propos de Parlanda..</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="365"/>
+        <source>&amp;Start Here</source>
+        <comment>Help menu</comment>
+        <translation>&amp;Commencer ici</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="380"/>
+        <source>Slo&amp;wer</source>
+        <comment>Play menu</comment>
+        <translation>Plus le&amp;ntement</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="384"/>
+        <source>&amp;Faster</source>
+        <comment>Play menu</comment>
+        <translation>Plus v&amp;ite</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="388"/>
+        <source>Normal &amp;Speed</source>
+        <comment>Play menu</comment>
+        <translation>Vitesse nor&amp;male</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="406"/>
+        <source>Speed %1 %</source>
+        <translation>Vitesse %1 %</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="491"/>
+        <source>The file is damaged at %1; it plays as silence there.</source>
+        <translation>Le fichier est endommagé à %1 ; il est lu comme du silence à cet endroit.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="549"/>
+        <location filename="../src/windows/frmMain.cpp" line="568"/>
+        <source>Parlanda</source>
+        <translation>Parlanda</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="565"/>
+        <source>Parlanda could not save its settings and recent files in %1. The changes made since the program started are lost.</source>
+        <translation>Parlanda n’a pas pu enregistrer ses paramètres et ses fichiers récents dans %1. Les modifications faites depuis le lancement du programme sont perdues.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="599"/>
+        <source>No audio file</source>
+        <translation>Aucun fichier audio</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="63"/>
+        <source>Overflow: the time %1 is too large.</source>
+        <translation>Dépassement : le temps %1 est trop grand.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="65"/>
+        <source>Error!</source>
+        <translation>Erreur !</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="75"/>
+        <source>Audio files</source>
+        <translation>Fichiers audio</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="111"/>
+        <source>Enable</source>
+        <comment>Looping menu</comment>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="144"/>
+        <source>Wave (*.wav)|*.wav|All files (*.*)|*.*</source>
+        <translation>Wave (*.wav)|*.wav|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="228"/>
+        <source>Playback</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="230"/>
+        <source>Global Keys</source>
+        <translation>Touches globales</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="232"/>
+        <source>Foot Pedal</source>
+        <translation>Pédale</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="289"/>
+        <source>Enter new time:</source>
+        <translation>Entrez le nouveau temps :</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="289"/>
+        <source>Go to new time</source>
+        <translation>Aller au nouveau temps</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="113"/>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="123"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="126"/>
+        <source>Length (in seconds) for each step</source>
+        <translation>Durée de chaque segment (en secondes)</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="127"/>
+        <source>Number of seconds between successive steps</source>
+        <translation>Nombre de secondes entre deux segments successifs</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="128"/>
+        <source>Rest duration between loops</source>
+        <translation>Durée de la pause entre les répétitions</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="129"/>
+        <source>Number of seconds to jump forward or back</source>
+        <translation>Nombre de secondes pour avancer ou reculer</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="131"/>
+        <source>Step Length</source>
+        <translation>Durée du segment</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="132"/>
+        <source>Offset Time</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="133"/>
+        <source>Pause Interval</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="134"/>
+        <source>Jump Length</source>
+        <translation>Longueur du saut</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="148"/>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="149"/>
+        <source>Reset to default values</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="154"/>
+        <source>Recent Files List</source>
+        <translation>Liste des fichiers récents</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="160"/>
+        <source>Clear List</source>
+        <translation>Effacer la liste</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="161"/>
+        <source>Clear recent file list</source>
+        <translation>Effacer la liste des fichiers récents</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="162"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="164"/>
+        <source>Default Folder for Audio Files</source>
+        <translation>Dossier par défaut des fichiers audio</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="308"/>
+        <source>Please enter a valid number of seconds.</source>
+        <translation>Veuillez entrer un nombre de secondes valide.</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="308"/>
+        <source>Invalid Entry</source>
+        <translation>Saisie non valide</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmSettings.cpp" line="335"/>
+        <source>Choose Default Audio Folder</source>
+        <translation>Choisir le dossier audio par défaut</translation>
+    </message>
+</context>
+</TS>
