@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -20,7 +22,7 @@
 
 namespace {
 
-const QString HelpFolder = QStringLiteral(":/help");
+const QString EnglishHelpFolder = QStringLiteral(":/help");
 const QString ContentsPage = QStringLiteral("contents.html");
 // Help context numbers of the program's dialogs and the pages that describe them.
 const std::map<int, QString> ContextPages = {
@@ -39,17 +41,29 @@ QString firstCapture(const QString& html, const QRegularExpression& pattern) {
     return pattern.match(html).captured(1).trimmed();
 }
 
+// The pages in the user's language: a translation is a folder of the same pages beside
+// the English ones (:/help/de), with the same names and anchors. English where none is.
+QString helpFolder() {
+    for (const QString& language : QLocale().uiLanguages()) {
+        const QString folder =
+            EnglishHelpFolder + u'/' + QLocale(language).name().section(u'_', 0, 0);
+        if (QFileInfo::exists(folder + u'/' + ContentsPage))
+            return folder;
+    }
+    return EnglishHelpFolder;
+}
+
 // Every page in the help folder adds its title and the keywords of its
 // <meta name="keywords"> to the finder, so that new pages need no list of their own.
-QList<Topic> readTopics() {
+QList<Topic> readTopics(const QString& folder) {
     static const QRegularExpression title(QStringLiteral("<title>(.*)</title>"),
                                           QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression keywords(
         QStringLiteral("<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\""));
     QList<Topic> topics;
-    const QStringList pages = QDir(HelpFolder).entryList({QStringLiteral("*.html")}, QDir::Files);
+    const QStringList pages = QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files);
     for (const QString& page : pages) {
-        QFile file(HelpFolder + u'/' + page);
+        QFile file(folder + u'/' + page);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QString html = QString::fromUtf8(file.readAll());
@@ -89,7 +103,7 @@ public:
     }
 
     void showPage(const QString& page) {
-        browser->setSource(QUrl(QStringLiteral("qrc") + HelpFolder + u'/' + page));
+        browser->setSource(QUrl(QStringLiteral("qrc") + folder + u'/' + page));
     }
 
     void showFinder() {
@@ -157,7 +171,7 @@ private:
         findBox->setClearButtonEnabled(true);
         topicList = new QListWidget(finder);
         topicList->setObjectName(QStringLiteral("lstTopics"));
-        for (const Topic& topic : readTopics()) {
+        for (const Topic& topic : readTopics(folder)) {
             auto* item = new QListWidgetItem(topic.text, topicList);
             item->setData(Qt::UserRole, topic.page);
             topics.append(topic);
@@ -198,6 +212,7 @@ private:
         showPage(item->data(Qt::UserRole).toString());
     }
 
+    const QString folder = helpFolder();
     QTextBrowser* browser = nullptr;
     QWidget* finder = nullptr;
     QLineEdit* findBox = nullptr;
