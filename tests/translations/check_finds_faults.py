@@ -25,16 +25,19 @@ SOUND = [
     message("Old text", '<translation type="vanished"></translation>'),
 ]
 
-# (case, messages added to the sound ones, words the report must hold or None to pass)
+# (case, messages added to the sound ones, words the report must hold or None to pass,
+#  and a text of the window in the sources, which the file is then checked against)
 CASES = [
-    ("sound", [], None),
-    ("missing", [message("Info", "")], "'Info': not translated"),
-    ("empty", [message("Info", done(""))], "'Info': not translated"),
+    ("sound", [], None, None),
+    ("missing", [message("Info", "")], "'Info': not translated", None),
+    ("empty", [message("Info", done(""))], "'Info': not translated", None),
     ("unfinished", [message("Info", '<translation type="unfinished">Info</translation>')],
-     "'Info': unfinished"),
-    ("placeholder lost", [message("%1 of %2", done("%1 von"))], "placeholders"),
+     "'Info': unfinished", None),
+    ("placeholder lost", [message("%1 of %2", done("%1 von"))], "placeholders", None),
     ("key twice in a menu", [message("&amp;Previous Step", done("&amp;Stufe zurück"), "Play menu")],
-     "access key 's' used twice"),
+     "access key 's' used twice", None),
+    ("sound, against the sources", [], None, "&Walk"),
+    ("new in the sources", [], "'Always on Top': new in the sources", "Always on Top"),
 ]
 
 
@@ -46,11 +49,22 @@ def ts_file(folder, name, messages):
     return str(path)
 
 
+def sources(folder, text):
+    """A source folder whose window shows text (in the Play menu, as the sound file has it)."""
+    path = Path(folder) / "src"
+    path.mkdir(exist_ok=True)
+    (path / "window.cpp").write_text(
+        f'const char* caption = QT_TRANSLATE_NOOP3("frmMain", "{text}", "Play menu");\n')
+    return ["--sources", str(path)]
+
+
 def main(check):
     failures = []
     with tempfile.TemporaryDirectory() as folder:
-        for name, added, expected in CASES:
-            run = subprocess.run([sys.executable, check, ts_file(folder, name, SOUND + added)],
+        for name, added, expected, source in CASES:
+            options = sources(folder, source) if source else []
+            run = subprocess.run([sys.executable, check, *options,
+                                  ts_file(folder, name, SOUND + added)],
                                  capture_output=True, text=True)
             passed = run.returncode == 0
             if passed != (expected is None) or (expected and expected not in run.stdout):
