@@ -68,6 +68,18 @@ private slots:
                  QStringLiteral("1,Enable"));
     }
 
+    // The player's own messages are German too, down to the reason the file gave.
+    void errorMessageIsGerman() {
+        ManualClockWindow fixture;
+        fixture.window().OpenChosenFile(fixture.folder() + "/fehlt.wav");
+        const auto calls = fixture.prompts().callsOf(ScriptedDialogs::Kind::Message);
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls[0].title, QStringLiteral("Audiodatei kann nicht geöffnet werden"));
+        QCOMPARE(calls[0].text,
+                 fixture.folder() +
+                     "/fehlt.wav lässt sich nicht öffnen: die Datei existiert nicht.");
+    }
+
     // The help in German, where the first steps keep the anchor the program opens.
     void helpIsGerman() {
         ShowHelpWindow(nullptr, Dialogs::HelpCommand::Context, StartHereHelpContext);

@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="94"/>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="97"/>
+        <source>you do not have permission to read it</source>
+        <translation>Sie haben keine Berechtigung, sie zu lesen</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="104"/>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="108"/>
+        <source>it is a device or a pipe, not a file</source>
+        <translation>es ist ein Gerät oder eine Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="110"/>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="140"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="438"/>
+        <source>it is not an audio file that can be played (%1)</source>
+        <translation>es ist keine abspielbare Audiodatei (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="146"/>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="147"/>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="148"/>
+        <source>%1 at %2 Hz cannot be played</source>
+        <translation>Ton mit %1 bei %2 Hz lässt sich nicht abspielen</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="366"/>
+        <source>no sound in it can be decoded, so it has no length</source>
+        <translation>kein Ton darin lässt sich dekodieren, daher hat sie keine Länge</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.h" line="26"/>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="389"/>
+        <source>it holds no sound</source>
+        <translation>sie enthält keinen Ton</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="393"/>
+        <source>its sound is coded in a format that cannot be decoded (%1)</source>
+        <translation>ihr Ton ist in einem Format kodiert, das sich nicht dekodieren lässt (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="401"/>
+        <source>its sound cannot be decoded (%1)</source>
+        <translation>ihr Ton lässt sich nicht dekodieren (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="405"/>
+        <source>%1 channels at %2 Hz cannot be played</source>
+        <translation>Ton mit %1 Kanälen bei %2 Hz lässt sich nicht abspielen</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="414"/>
+        <source>its samples cannot be converted</source>
+        <translation>ihre Abtastwerte lassen sich nicht umwandeln</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="420"/>
+        <source>its sound is encrypted</source>
+        <translation>ihr Ton ist verschlüsselt</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="422"/>
+        <source>no sound in it can be decoded</source>
+        <translation>kein Ton darin lässt sich dekodieren</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="436"/>
+        <source>its index is missing: the recording was cut off before it was finished</source>
+        <translation>ihr Index fehlt: Die Aufnahme wurde abgebrochen, bevor sie fertig war</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="445"/>
+        <source>its streams cannot be read (%1)</source>
+        <translation>ihre Datenströme lassen sich nicht lesen (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <location filename="../src/player/PlayerController.cpp" line="20"/>
@@ -313,37 +417,37 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="83"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="97"/>
         <source>Parlanda Help</source>
         <translation>Parlanda-Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="106"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="120"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="109"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="123"/>
         <source>&amp;Index</source>
         <translation>In&amp;dex</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="112"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="126"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="114"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="128"/>
         <source>&amp;Forward</source>
         <translation>&amp;Vor</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="156"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="170"/>
         <source>Type a word to find</source>
         <translation>Suchbegriff eingeben</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="173"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="187"/>
         <source>Find a topic:</source>
         <translation>Thema suchen:</translation>
     </message>
@@ -359,6 +463,24 @@
         <location filename="../src/inputs/KdeShortcuts.cpp" line="75"/>
         <source>KDE&apos;s global shortcuts failed: %1</source>
         <translation>Die globalen Tastenkürzel von KDE sind fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaControl</name>
+    <message>
+        <location filename="../src/audio/MediaControl.cpp" line="112"/>
+        <source>No audio file is open.</source>
+        <translation>Keine Audiodatei geöffnet.</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/MediaControl.cpp" line="152"/>
+        <source>The play range ends (%1 ms) before it starts (%2 ms).</source>
+        <translation>Der Wiedergabebereich endet (%1 ms), bevor er beginnt (%2 ms).</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/MediaControl.cpp" line="238"/>
+        <source>Invalid filename.</source>
+        <translation>Ungültiger Dateiname.</translation>
     </message>
 </context>
 <context>

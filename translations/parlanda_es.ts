@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="94"/>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="97"/>
+        <source>you do not have permission to read it</source>
+        <translation>no tiene permiso para leerlo</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="104"/>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="108"/>
+        <source>it is a device or a pipe, not a file</source>
+        <translation>es un dispositivo o una tubería, no un archivo</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="110"/>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="140"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="438"/>
+        <source>it is not an audio file that can be played (%1)</source>
+        <translation>no es un archivo de audio que se pueda reproducir (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="146"/>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="147"/>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="148"/>
+        <source>%1 at %2 Hz cannot be played</source>
+        <translation>no se puede reproducir un sonido de %1 a %2 Hz</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="366"/>
+        <source>no sound in it can be decoded, so it has no length</source>
+        <translation>no se puede decodificar ningún sonido, así que no tiene duración</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.h" line="26"/>
+        <source>Cannot open %1: %2.</source>
+        <translation>No se puede abrir %1: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="389"/>
+        <source>it holds no sound</source>
+        <translation>no contiene sonido</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="393"/>
+        <source>its sound is coded in a format that cannot be decoded (%1)</source>
+        <translation>su sonido está codificado en un formato que no se puede decodificar (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="401"/>
+        <source>its sound cannot be decoded (%1)</source>
+        <translation>su sonido no se puede decodificar (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="405"/>
+        <source>%1 channels at %2 Hz cannot be played</source>
+        <translation>no se puede reproducir un sonido de %1 canales a %2 Hz</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="414"/>
+        <source>its samples cannot be converted</source>
+        <translation>sus muestras no se pueden convertir</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="420"/>
+        <source>its sound is encrypted</source>
+        <translation>su sonido está cifrado</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="422"/>
+        <source>no sound in it can be decoded</source>
+        <translation>no se puede decodificar ningún sonido</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="436"/>
+        <source>its index is missing: the recording was cut off before it was finished</source>
+        <translation>le falta el índice: la grabación se cortó antes de terminar</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="445"/>
+        <source>its streams cannot be read (%1)</source>
+        <translation>sus flujos no se pueden leer (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <location filename="../src/player/PlayerController.cpp" line="20"/>
@@ -313,37 +417,37 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="83"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="97"/>
         <source>Parlanda Help</source>
         <translation>Ayuda de Parlanda</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="106"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="120"/>
         <source>&amp;Contents</source>
         <translation>&amp;Contenido</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="109"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="123"/>
         <source>&amp;Index</source>
         <translation>Índ&amp;ice</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="112"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="126"/>
         <source>&amp;Back</source>
         <translation>&amp;Atrás</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="114"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="128"/>
         <source>&amp;Forward</source>
         <translation>A&amp;delante</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="156"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="170"/>
         <source>Type a word to find</source>
         <translation>Escriba una palabra para buscar</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="173"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="187"/>
         <source>Find a topic:</source>
         <translation>Buscar un tema:</translation>
     </message>
@@ -359,6 +463,24 @@
         <location filename="../src/inputs/KdeShortcuts.cpp" line="75"/>
         <source>KDE&apos;s global shortcuts failed: %1</source>
         <translation>Los atajos globales de KDE fallaron: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaControl</name>
+    <message>
+        <location filename="../src/audio/MediaControl.cpp" line="112"/>
+        <source>No audio file is open.</source>
+        <translation>No hay ningún archivo de audio abierto.</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/MediaControl.cpp" line="152"/>
+        <source>The play range ends (%1 ms) before it starts (%2 ms).</source>
+        <translation>El intervalo de reproducción termina (%1 ms) antes de empezar (%2 ms).</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/MediaControl.cpp" line="238"/>
+        <source>Invalid filename.</source>
+        <translation>Nombre de archivo no válido.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AudioDecoder</name>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="94"/>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="97"/>
+        <source>you do not have permission to read it</source>
+        <translation>vous n’avez pas le droit de le lire</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="104"/>
+        <source>it is a folder, not a file</source>
+        <translation>c’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="108"/>
+        <source>it is a device or a pipe, not a file</source>
+        <translation>c’est un périphérique ou un tube, pas un fichier</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="110"/>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="140"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="438"/>
+        <source>it is not an audio file that can be played (%1)</source>
+        <translation>ce n’est pas un fichier audio lisible (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="146"/>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="147"/>
+        <source>%1 channels</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="148"/>
+        <source>%1 at %2 Hz cannot be played</source>
+        <translation>un son de %1 à %2 Hz ne peut pas être lu</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.cpp" line="366"/>
+        <source>no sound in it can be decoded, so it has no length</source>
+        <translation>aucun son ne peut y être décodé, il n’a donc pas de durée</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/AudioDecoder.h" line="26"/>
+        <source>Cannot open %1: %2.</source>
+        <translation>Impossible d’ouvrir %1 : %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="389"/>
+        <source>it holds no sound</source>
+        <translation>il ne contient aucun son</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="393"/>
+        <source>its sound is coded in a format that cannot be decoded (%1)</source>
+        <translation>son audio est codé dans un format qui ne peut pas être décodé (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="401"/>
+        <source>its sound cannot be decoded (%1)</source>
+        <translation>son audio ne peut pas être décodé (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="405"/>
+        <source>%1 channels at %2 Hz cannot be played</source>
+        <translation>un son de %1 canaux à %2 Hz ne peut pas être lu</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="414"/>
+        <source>its samples cannot be converted</source>
+        <translation>ses échantillons ne peuvent pas être convertis</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="420"/>
+        <source>its sound is encrypted</source>
+        <translation>son audio est chiffré</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="422"/>
+        <source>no sound in it can be decoded</source>
+        <translation>aucun son ne peut y être décodé</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="436"/>
+        <source>its index is missing: the recording was cut off before it was finished</source>
+        <translation>son index manque : l’enregistrement a été interrompu avant d’être terminé</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="445"/>
+        <source>its streams cannot be read (%1)</source>
+        <translation>ses flux ne peuvent pas être lus (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <location filename="../src/player/PlayerController.cpp" line="20"/>
@@ -313,37 +417,37 @@
 <context>
     <name>HelpWindow</name>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="83"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="97"/>
         <source>Parlanda Help</source>
         <translation>Aide de Parlanda</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="106"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="120"/>
         <source>&amp;Contents</source>
         <translation>&amp;Sommaire</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="109"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="123"/>
         <source>&amp;Index</source>
         <translation>&amp;Index</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="112"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="126"/>
         <source>&amp;Back</source>
         <translation>&amp;Précédent</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="114"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="128"/>
         <source>&amp;Forward</source>
         <translation>S&amp;uivant</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="156"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="170"/>
         <source>Type a word to find</source>
         <translation>Tapez un mot à chercher</translation>
     </message>
     <message>
-        <location filename="../src/windows/HelpViewer.cpp" line="173"/>
+        <location filename="../src/windows/HelpViewer.cpp" line="187"/>
         <source>Find a topic:</source>
         <translation>Chercher un sujet :</translation>
     </message>
@@ -359,6 +463,24 @@
         <location filename="../src/inputs/KdeShortcuts.cpp" line="75"/>
         <source>KDE&apos;s global shortcuts failed: %1</source>
         <translation>Les raccourcis globaux de KDE ont échoué : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaControl</name>
+    <message>
+        <location filename="../src/audio/MediaControl.cpp" line="112"/>
+        <source>No audio file is open.</source>
+        <translation>Aucun fichier audio n’est ouvert.</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/MediaControl.cpp" line="152"/>
+        <source>The play range ends (%1 ms) before it starts (%2 ms).</source>
+        <translation>La plage de lecture se termine (%1 ms) avant de commencer (%2 ms).</translation>
+    </message>
+    <message>
+        <location filename="../src/audio/MediaControl.cpp" line="238"/>
+        <source>Invalid filename.</source>
+        <translation>Nom de fichier non valide.</translation>
     </message>
 </context>
 <context>

@@ -90,23 +90,24 @@ std::optional<AudioDecoder::OpenResult> checkFile(const QString& path, const Des
                                                   int openError) {
     if (file.get() < 0) {
         if (openError == ENOENT || openError == ENOTDIR)
-            return failure(path, MciError::FileNotFound, QStringLiteral("the file does not exist"));
+            return failure(path, MciError::FileNotFound,
+                           AudioDecoder::tr("the file does not exist"));
         if (openError == EACCES || openError == EPERM)
             return failure(path, MciError::FileRead,
-                           QStringLiteral("you do not have permission to read it"));
+                           AudioDecoder::tr("you do not have permission to read it"));
         return failure(path, MciError::FileRead, QString::fromLocal8Bit(strerror(openError)));
     }
     struct stat status {};
     if (::fstat(file.get(), &status) != 0)
         return failure(path, MciError::FileRead, QString::fromLocal8Bit(strerror(errno)));
     if (S_ISDIR(status.st_mode))
-        return failure(path, MciError::InvalidFile, QStringLiteral("it is a folder, not a file"));
+        return failure(path, MciError::InvalidFile, AudioDecoder::tr("it is a folder, not a file"));
     // A pipe or a device would block the read or never end.
     if (!S_ISREG(status.st_mode))
         return failure(path, MciError::InvalidFile,
-                       QStringLiteral("it is a device or a pipe, not a file"));
+                       AudioDecoder::tr("it is a device or a pipe, not a file"));
     if (status.st_size == 0)
-        return failure(path, MciError::InvalidFile, QStringLiteral("the file is empty"));
+        return failure(path, MciError::InvalidFile, AudioDecoder::tr("the file is empty"));
     return std::nullopt;
 }
 
@@ -136,15 +137,16 @@ QString sndfileReason(SNDFILE* file) {
     QString reason = QString::fromLocal8Bit(sf_strerror(file)).trimmed();
     while (reason.endsWith(u'.'))
         reason.chop(1);
-    return QStringLiteral("it is not an audio file that can be played (%1)").arg(reason);
+    return AudioDecoder::tr("it is not an audio file that can be played (%1)").arg(reason);
 }
 
 QString unplayableReason(int channels, int sampleRate) {
     QLocale numbers;
     numbers.setNumberOptions(numbers.numberOptions() & ~QLocale::OmitGroupSeparator);
-    const QString count =
-        channels == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(channels);
-    return QStringLiteral("%1 at %2 Hz cannot be played").arg(count, numbers.toString(sampleRate));
+    const QString count = channels == 1 ? AudioDecoder::tr("1 channel")
+                                        : AudioDecoder::tr("%1 channels").arg(channels);
+    return AudioDecoder::tr("%1 at %2 Hz cannot be played")
+        .arg(count, numbers.toString(sampleRate));
 }
 
 // Bits per sample as stored, by the encoding; 0 where the encoding has no fixed sample
@@ -361,7 +363,7 @@ AudioDecoder::OpenResult AudioDecoder::open(const QString& path) {
                                           : sequentialLength(reader, info.frames);
     if (!frames || !reader.seek(0, nullptr))
         return failure(path, MciError::InvalidFile,
-                       QStringLiteral("no sound in it can be decoded, so it has no length"));
+                       AudioDecoder::tr("no sound in it can be decoded, so it has no length"));
     return {std::make_unique<SndfileDecoder>(std::move(file), std::move(reader), info, *frames),
             MciError::None, QString()};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <atomic>
@@ -11,6 +12,8 @@
 // whole. open() picks the library that reads the file. Not thread-safe: one thread at
 // a time.
 class AudioDecoder {
+    Q_DECLARE_TR_FUNCTIONS(AudioDecoder)
+
 public:
     struct OpenResult {
         std::unique_ptr<AudioDecoder> decoder; // null when the file cannot be opened
@@ -20,7 +23,7 @@ public:
     static OpenResult open(const QString& path);
     // What open() returns for a file it cannot open.
     static OpenResult refusal(const QString& path, int error, const QString& reason) {
-        return {nullptr, error, QStringLiteral("Cannot open %1: %2.").arg(path, reason)};
+        return {nullptr, error, tr("Cannot open %1: %2.").arg(path, reason)};
     }
     // Limits of what the sound server can play (PA_CHANNELS_MAX, PA_RATE_MAX).
     static constexpr int MaxChannels = 32;

@@ -386,23 +386,23 @@ AudioDecoder::OpenResult ffmpegFailure(const QString& path, const QString& reaso
 AudioDecoder::OpenResult openStream(const QString& path, FormatPtr format) {
     const int index = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (index < 0)
-        return ffmpegFailure(path, QStringLiteral("it holds no sound"));
+        return ffmpegFailure(path, AudioDecoder::tr("it holds no sound"));
     const AVCodecParameters* parameters = format->streams[index]->codecpar;
     const AVCodec* codecType = avcodec_find_decoder(parameters->codec_id);
     if (!codecType)
-        return ffmpegFailure(path, QStringLiteral("its sound is coded in a format that cannot be "
-                                                  "decoded (%1)")
+        return ffmpegFailure(path, AudioDecoder::tr("its sound is coded in a format that cannot be "
+                                                    "decoded (%1)")
                                        .arg(codecNameOf(parameters)));
     AVStream* stream = format->streams[index];
     int error = 0;
     CodecPtr codec = openCodec(stream, codecType, &error);
     if (!codec)
         return ffmpegFailure(
-            path, QStringLiteral("its sound cannot be decoded (%1)").arg(ffmpegReason(error)));
+            path, AudioDecoder::tr("its sound cannot be decoded (%1)").arg(ffmpegReason(error)));
     const int channels = codec->ch_layout.nb_channels;
     if (channels < 1 || channels > AudioDecoder::MaxChannels || codec->sample_rate < 1 ||
         codec->sample_rate > AudioDecoder::MaxSampleRate)
-        return ffmpegFailure(path, QStringLiteral("%1 channels at %2 Hz cannot be played")
+        return ffmpegFailure(path, AudioDecoder::tr("%1 channels at %2 Hz cannot be played")
                                        .arg(channels)
                                        .arg(codec->sample_rate));
     SwrContext* converter = nullptr;
@@ -411,15 +411,15 @@ AudioDecoder::OpenResult openStream(const QString& path, FormatPtr format) {
                             nullptr) < 0 ||
         swr_init(converter) < 0) {
         swr_free(&converter);
-        return ffmpegFailure(path, QStringLiteral("its samples cannot be converted"));
+        return ffmpegFailure(path, AudioDecoder::tr("its samples cannot be converted"));
     }
     auto decoder = std::make_unique<FfmpegDecoder>(std::move(format), std::move(codec),
                                                    SwrPtr(converter), index);
     const bool decodes = decoder->prepare();
     if (decoder->encrypted())
-        return ffmpegFailure(path, QStringLiteral("its sound is encrypted"));
+        return ffmpegFailure(path, AudioDecoder::tr("its sound is encrypted"));
     if (!decodes)
-        return ffmpegFailure(path, QStringLiteral("no sound in it can be decoded"));
+        return ffmpegFailure(path, AudioDecoder::tr("no sound in it can be decoded"));
     return {std::move(decoder), MciError::None, QString()};
 }
 
@@ -433,15 +433,15 @@ AudioDecoder::OpenResult openWithFfmpeg(const QString& path, const QByteArray& f
     if (const int error = avformat_open_input(&opened, fileName.constData(), nullptr, nullptr);
         error < 0) {
         if (startsLikeMp4(fileName))
-            return ffmpegFailure(path, QStringLiteral("its index is missing: the recording was "
-                                                      "cut off before it was finished"));
-        return ffmpegFailure(path, QStringLiteral("it is not an audio file that can be played "
-                                                  "(%1)")
+            return ffmpegFailure(path, AudioDecoder::tr("its index is missing: the recording was "
+                                                        "cut off before it was finished"));
+        return ffmpegFailure(path, AudioDecoder::tr("it is not an audio file that can be played "
+                                                    "(%1)")
                                        .arg(ffmpegReason(error)));
     }
     FormatPtr format(opened);
     if (const int error = avformat_find_stream_info(format.get(), nullptr); error < 0)
         return ffmpegFailure(
-            path, QStringLiteral("its streams cannot be read (%1)").arg(ffmpegReason(error)));
+            path, AudioDecoder::tr("its streams cannot be read (%1)").arg(ffmpegReason(error)));
     return openStream(path, std::move(format));
 }

@@ -109,7 +109,7 @@ bool MediaControl::Private::requireOpen() {
     begin();
     if (isOpen())
         return true;
-    fail(MciError::DeviceNotOpen, QStringLiteral("No audio file is open."));
+    fail(MciError::DeviceNotOpen, MediaControl::tr("No audio file is open."));
     return false;
 }
 
@@ -149,7 +149,7 @@ bool MediaControl::Private::playRange(std::optional<qint64> fromMs, std::optiona
     const qint64 end = toMs ? std::clamp<qint64>(*toMs, 0, length) : length;
     if (end < start) {
         fail(MciError::OutOfRange,
-             QStringLiteral("The play range ends (%1 ms) before it starts (%2 ms).")
+             MediaControl::tr("The play range ends (%1 ms) before it starts (%2 ms).")
                  .arg(end)
                  .arg(start));
         return false;
@@ -235,7 +235,7 @@ bool MediaControl::open(const QString& path) {
     close();
     d->fileName = path;
     if (path.trimmed().isEmpty()) {
-        d->fail(RaisedErrorBase + MciError::InvalidFile, QStringLiteral("Invalid filename."));
+        d->fail(RaisedErrorBase + MciError::InvalidFile, tr("Invalid filename."));
         return false;
     }
     auto opened = AudioDecoder::open(path);
