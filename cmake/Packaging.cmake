@@ -23,7 +23,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://parlanda.org")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Sound goes through a PulseAudio server: PulseAudio itself or PipeWire's.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# Sound goes through a PulseAudio server: PulseAudio itself or PipeWire's. Qt's own texts
+# (standard buttons, --help) are translated by the Qt translations package.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-translations-l10n")
 
 include(CPack)
