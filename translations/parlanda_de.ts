@@ -603,7 +603,7 @@
     <message>
         <location filename="../src/inputs/PortalShortcuts.cpp" line="183"/>
         <source>The desktop binds it to %1.</source>
-        <translation>Die Arbeitsumgebung weist %1 zu.</translation>
+        <translation>Die Arbeitsumgebung legt den Befehl auf %1.</translation>
     </message>
 </context>
 <context>
@@ -611,7 +611,7 @@
     <message>
         <location filename="../src/inputs/ShortcutBackend.cpp" line="4"/>
         <source>Waiting for the desktop to accept the key.</source>
-        <translation>Warten, bis die Arbeitsumgebung die Taste annimmt.</translation>
+        <translation>Wartet darauf, dass die Arbeitsumgebung die Taste annimmt.</translation>
     </message>
     <message>
         <location filename="../src/inputs/ShortcutBackend.cpp" line="8"/>
@@ -629,7 +629,7 @@
     <message>
         <location filename="../src/inputs/X11Shortcuts.cpp" line="61"/>
         <source>X11 key grabs</source>
-        <translation>X11-Tastenbelegung</translation>
+        <translation>die Tastenbelegung von X11</translation>
     </message>
     <message>
         <location filename="../src/inputs/X11Shortcuts.cpp" line="74"/>
