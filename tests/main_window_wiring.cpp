@@ -26,7 +26,8 @@ enum Start { Stopped, Played, NoFile };
 constexpr Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
 
 // Name, key, modifiers, start; then state, position and file ("" for none), and whether the
-// focused control got the key. Recent files c, b, a.wav; c.wav (30 s) is open at 10 s.
+// focused control got the key. Recent files c, b, a.wav; c.wav (30 s) is open at 10 s, and
+// opened again resumes there.
 using KeyCase = std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, Start, State, qint64,
                            const char*, bool>;
 const KeyCase keyCases[] = {
@@ -37,8 +38,9 @@ const KeyCase keyCases[] = {
     {"Ctrl+F10: end", Qt::Key_F10, ctrl, Played, Idle, 30000, "c.wav", false},
     {"F5 walks", Qt::Key_F5, none, Stopped, Stepping, 6000, "c.wav", false},
     {"Ctrl+3 opens file 3", Qt::Key_3, ctrl, Stopped, Idle, 0, "a.wav", false},
-    {"Ctrl+Shift+1 opens file 1", Qt::Key_Exclam, ctrl | shift, Stopped, Idle, 0, "c.wav", false},
-    {"AZERTY Ctrl+& opens file 1", Qt::Key_Ampersand, ctrl, Stopped, Idle, 0, "c.wav", false},
+    {"Ctrl+Shift+1 opens file 1", Qt::Key_Exclam, ctrl | shift, Stopped, Idle, 10000, "c.wav",
+     false},
+    {"AZERTY Ctrl+& opens file 1", Qt::Key_Ampersand, ctrl, Stopped, Idle, 10000, "c.wav", false},
     {"Ctrl+pad3", Qt::Key_3, ctrl | Qt::KeypadModifier, Stopped, Idle, 10000, "c.wav", true},
     {"Shift+Space: pause", Qt::Key_Space, shift, Played, Paused, 10000, "c.wav", true},
     {"no file: F9 passes on", Qt::Key_F9, none, NoFile, Idle, 0, "", true},

@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(fixture.player().fileName(), second);
         QVERIFY(item(0)->isChecked() && !item(1)->isChecked());
         fixture.trigger("mnuClearFiles");
-        QCOMPARE(entriesText(2), QStringList({second + "@0", "-@-"}));
+        QCOMPARE(entriesText(2), QStringList({second + "@700", "-@-"})); // resumed at 700
         QVERIFY(item(0)->isChecked() && !item(1)->isVisible());
     }
 };

@@ -3,7 +3,9 @@
 #include "audio/AudioOutput.h"
 #include "audio/MediaControl.h"
 #include "player/MediaErrorText.h"
+#include "settings/SettingsStore.h"
 #include "settings/modPaths.h"
+#include "timecode/modSMPTE.h"
 
 #include <QFileInfo>
 
@@ -14,9 +16,10 @@ namespace {
 
 constexpr int PlayingUpdateIntervalMs = 50;
 
-const std::array<const char*, 12> CommandNames{
-    "Walk", "Previous Step", "Current Step", "Next Step", "Jump Back", "Stop",
-    "Play", "Jump Forward",  "Play Pause",   "Slower",    "Faster",    "Normal Speed",
+const std::array<const char*, 13> CommandNames{
+    "Walk",   "Previous Step", "Current Step",    "Next Step",  "Jump Back",
+    "Stop",   "Play",          "Jump Forward",    "Play Pause", "Slower",
+    "Faster", "Normal Speed",  "Copy Time Stamp",
 };
 
 static_assert(SlowestSpeed == MediaControl::MinimumSpeed &&
@@ -110,6 +113,9 @@ void PlayerController::run(Command command) {
         break;
     case Command::NormalSpeed:
         normalSpeed();
+        break;
+    case Command::CopyTimeStamp:
+        copyTimeStamp();
         break;
     }
 }
@@ -289,6 +295,16 @@ void PlayerController::setRewind(qint32 ms) {
     current.rewind = std::clamp(ms, 0, LongestRewind);
 }
 
+QString PlayerController::copyTimeStamp() {
+    if (!isOpen())
+        return {};
+    const bool inStep = stepPending || restTimer.isActive();
+    const qint64 at = inStep ? std::max<qint64>(0, stepEnd - current.step) : media->position();
+    const QString stamp = TimeStamp(at, current.timeStampFormat);
+    emit timeStampCopied(stamp);
+    return stamp;
+}
+
 void PlayerController::seek(qint64 ms) {
     if (!isOpen())
         return;
@@ -359,9 +375,22 @@ bool PlayerController::openFile(const QString& path) {
     // A new file becomes the list's first entry.
     AddRecentFile(path, current.maxFiles);
     emit recentFilesChanged();
-    showPosition();
     emit fileOpened(path);
+    resumeWhereLeft(path);
+    showPosition();
     return true;
+}
+
+// Back by the rewind, so that the last words heard are heard again. A position at or
+// past the end, of a file that has become shorter since, starts it at 0.
+void PlayerController::resumeWhereLeft(const QString& path) {
+    if (!current.resume)
+        return;
+    const qint64 left = StoredFilePosition(path, current.maxFiles);
+    if (left <= 0 || left >= media->length())
+        return;
+    moveTo(std::max<qint64>(0, left - current.rewind));
+    emit resumed(media->position());
 }
 
 // A path from the command line may be relative: it is made absolute so that the status
@@ -451,8 +480,13 @@ void PlayerController::loadSettings() {
     setSpeed(current.speed);
 }
 
+// The position is kept at the end as well as when another file is opened, so that the
+// next run resumes the file the user was working on.
 void PlayerController::saveSettings() const {
+    const SettingsBatch batch(AppName);
     WriteUserSettings(current);
+    if (isOpen())
+        SaveFilePosition(media->fileName(), media->position(), current.maxFiles);
 }
 
 PlayerController::State PlayerController::currentState() const {
