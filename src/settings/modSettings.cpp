@@ -14,6 +14,7 @@ namespace {
 const QString SettingsSection = QStringLiteral("Settings");
 const QString PlaybackSection = QStringLiteral("Playback");
 const QString TimeStampSection = QStringLiteral("Time Stamps");
+const QString WindowSection = QStringLiteral("Window");
 
 constexpr qint32 LowestStep = 500;
 constexpr qint32 LowestOffset = 100;
@@ -153,4 +154,13 @@ void WriteUserSettings(const UserSettings& settings) {
     save("Rewind", QString::number(settings.rewind), PlaybackSection);
     save("Resume", switchText(settings.resume), PlaybackSection);
     save("Format", TimeStampPattern(settings.timeStampFormat), TimeStampSection);
+}
+
+WindowSettings ReadWindowSettings() {
+    const WindowSettings defaults;
+    return {storedSwitch(WindowSection, "Always On Top", defaults.alwaysOnTop)};
+}
+
+void WriteWindowSettings(const WindowSettings& settings) {
+    save("Always On Top", switchText(settings.alwaysOnTop), WindowSection);
 }

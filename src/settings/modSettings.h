@@ -33,6 +33,10 @@ struct UserSettings {
     TimeStampFormat timeStampFormat = TimeStampFormat::Seconds;
 };
 
+// The section "Window": how the main window shows itself.
+struct WindowSettings {
+    bool alwaysOnTop = false;
+};
 
 // The stored speed reads as the default outside these bounds; the stored rewind is
 // limited to 0 to LongestRewind.
@@ -71,3 +75,7 @@ void ReadUserSettings(UserSettings& settings);
 // of "Time Stamps" in one write of the store. Whether it reached the disk shows in
 // SettingsWriteFailed(AppName).
 void WriteUserSettings(const UserSettings& settings);
+
+// The section "Window"; a value that does not convert reads as the default.
+WindowSettings ReadWindowSettings();
+void WriteWindowSettings(const WindowSettings& settings);
