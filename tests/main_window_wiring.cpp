@@ -419,15 +419,13 @@ private slots:
         QCOMPARE(player().state(), Idle);
     }
 
-    // The window stays where it was, shown, above the others; the choice is stored at the
-    // end and taken up at the next start.
+    // The window stays shown, above the others; the choice is stored at the end and taken
+    // up at the next start.
     void alwaysOnTop() {
         showWindow();
-        const QPoint at = window().pos();
         fixture->trigger("mnuAlwaysOnTop");
         QVERIFY(window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(window().isVisible());
-        QCOMPARE(window().pos(), at);
         QVERIFY(window().close());
         frmMain next(std::make_unique<NullAudioOutput>(std::make_shared<ManualAudioClock>()));
         QVERIFY(next.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
