@@ -113,8 +113,8 @@ class MainWindowWiring : public QObject {
 
     // A "left"/"right" click into the time field (selecting its text), "tab" into it,
     // "leave" it, "play", "walk", "tick" (250 ms played), "goto:" + answer, "slider:v"
-    // (the thumb pressed, dragged to v of 100 and released), "copy" (Ctrl+T), "clip:" +
-    // text put into the clipboard, "paste" (Ctrl+V); else text typed.
+    // (the thumb pressed, dragged to v of 100 and released), "copy" (Ctrl+T), "paste"
+    // (Ctrl+V), "paste:" + text put into the clipboard first; else text typed.
     void act(const QString& steps) {
         for (const QString& step : steps.split(' ')) {
             if (step == "left" || step == "right") {
@@ -137,10 +137,10 @@ class MainWindowWiring : public QObject {
                 step == "play" ? player().play() : player().walk();
             } else if (step.startsWith("slider:")) {
                 dragSlider(step.mid(7).toInt());
-            } else if (step == "copy" || step == "paste") {
+            } else if (step == "copy" || step.startsWith("paste")) {
+                if (step.startsWith("paste:"))
+                    QGuiApplication::clipboard()->setText(step.mid(6));
                 QTest::keyClick(&field(), step == "copy" ? Qt::Key_T : Qt::Key_V, ctrl);
-            } else if (step.startsWith("clip:")) {
-                QGuiApplication::clipboard()->setText(step.mid(5));
             } else {
                 QTest::keyClicks(&field(), step);
             }
@@ -314,11 +314,11 @@ private slots:
         QTest::newRow("stamp copied and pasted back")
             << 100000ll << "copy left 1:30\r left paste \r" << false << "00:00:05:00";
         QTest::newRow("[hh:mm:ss.d]")
-            << 100000ll << "clip:[00:01:02.5] left paste \r" << false << "00:01:02:50";
+            << 100000ll << "left paste:[00:01:02.5] \r" << false << "00:01:02:50";
         QTest::newRow("#hh:mm:ss-d#")
-            << 100000ll << "clip:#00:01:02-5# left paste \r" << false << "00:01:02:50";
+            << 100000ll << "left paste:#00:01:02-5# \r" << false << "00:01:02:50";
         QTest::newRow("hh:mm:ss:cc")
-            << 100000ll << "clip:00:01:02:53 left paste \r" << false << "00:01:02:53";
+            << 100000ll << "left paste:00:01:02:53 \r" << false << "00:01:02:53";
         QTest::newRow("Go To Time, stamp")
             << 100000ll << "goto:[00:01:02]" << false << "00:01:02:00";
         QTest::newRow("slider: playback stays stopped")
@@ -424,8 +424,7 @@ private slots:
     void alwaysOnTop() {
         showWindow();
         fixture->trigger("mnuAlwaysOnTop");
-        QVERIFY(window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(window().isVisible());
+        QVERIFY(window().windowFlags().testFlag(Qt::WindowStaysOnTopHint) && window().isVisible());
         QVERIFY(window().close());
         frmMain next(std::make_unique<NullAudioOutput>(std::make_shared<ManualAudioClock>()));
         QVERIFY(next.windowFlags().testFlag(Qt::WindowStaysOnTopHint));

@@ -3,7 +3,6 @@
 #include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
 #include "support/ManualClockWindow.h"
-#include "support/TestWav.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -75,37 +74,28 @@ private slots:
     // A listed file opens where it was left, less the rewind, and says so; with Resume off,
     // or at or past the end of a file that has become shorter, at 0. Closing keeps the
     // position reached.
-    void resumeWhereLeft_data() {
-        QTest::addColumn<bool>("resume");
-        QTest::addColumn<qint64>("stored");
-        QTest::addColumn<qint64>("position");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("on") << true << 6000ll << 4500ll << "Resumed at 00:00:04:50";
-        QTest::newRow("off") << false << 6000ll << 0ll << "";
-        QTest::newRow("at the end") << true << 10000ll << 0ll << "";
-        QTest::newRow("past the end") << true << 12000ll << 0ll << "";
-    }
     void resumeWhereLeft() {
-        QFETCH(bool, resume);
-        QFETCH(qint64, stored);
-        QFETCH(qint64, position);
-        QFETCH(QString, message);
-        ManualClockWindow fixture;
-        const QString path = fixture.folder() + "/tape.wav";
-        QVERIFY(writeIndexedWav(path, 10 * ManualClockWindow::SampleRate,
-                                ManualClockWindow::SampleRate, 1));
-        AddRecentFile(path, 9);
-        SaveFilePosition(path, stored, 9);
-        fixture.player().setRewind(1500);
-        fixture.player().setResume(resume);
-        emit fixture.player().recentFilesChanged();
-        fixture.trigger("mnuRecentFiles_0");
-        QCOMPARE(fixture.player().position(), position);
-        QCOMPARE(fixture.window().findChild<QLineEdit*>("txtTime")->text(), MsToTimeCode(position));
-        QCOMPARE(fixture.window().statusBar()->currentMessage(), message);
-        fixture.player().seek(7000);
-        fixture.window().close();
-        QCOMPARE(entriesText(1), QStringList(path + "@7000"));
+        const std::tuple<bool, qint64, QString> rows[] = {
+            // resume, stored, field and message
+            {true, 6000, "00:00:04:50 Resumed at 00:00:04:50"},
+            {false, 6000, "00:00:00:00 "},
+            {true, 10000, "00:00:00:00 "},
+            {true, 12000, "00:00:00:00 "}};
+        for (const auto& [resume, stored, shown] : rows) {
+            ManualClockWindow fixture;
+            const QString path = fixture.folder() + "/tape.wav";
+            AddRecentFile(path, 9);
+            SaveFilePosition(path, stored, 9);
+            fixture.player().setRewind(1500);
+            fixture.player().setResume(resume);
+            QVERIFY(fixture.openFile(10000));
+            QCOMPARE(fixture.window().findChild<QLineEdit*>("txtTime")->text() + ' ' +
+                         fixture.window().statusBar()->currentMessage(),
+                     shown);
+            fixture.player().seek(7000);
+            fixture.window().close();
+            QCOMPARE(entriesText(1), QStringList(path + "@7000"));
+        }
     }
 
     // Through the window: a file deleted since leaves the list with a message; opening files

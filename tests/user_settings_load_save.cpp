@@ -17,11 +17,9 @@ static QStringList storedForm(const UserSettings& s) {
         .arg(n(s.step), n(s.offset), n(s.pause), n(s.jump), n(s.loopCount),
              s.looping ? "Disable" : "Enable", n(s.maxFiles), n(s.recentFileList),
              s.defaultAudioFolder)
-        .append(QString("Playback/Speed=%1|Playback/Rewind=%2|Playback/Resume=%3|")
-                    .arg(s.speed)
-                    .arg(s.rewind)
-                    .arg(s.resume))
-        .append("Time Stamps/Format=" + TimeStampPattern(s.timeStampFormat))
+        .append(
+            QString("Playback/Speed=%1|Playback/Rewind=%2|Playback/Resume=%3|Time Stamps/Format=%4")
+                .arg(n(s.speed), n(s.rewind), n(s.resume), TimeStampPattern(s.timeStampFormat)))
         .split('|');
 }
 
