@@ -6,6 +6,9 @@
 #include "windows/frmControls.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
@@ -26,7 +29,8 @@ enum Start { Stopped, Played, NoFile };
 constexpr Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
 
 // Name, key, modifiers, start; then state, position and file ("" for none), and whether the
-// focused control got the key. Recent files c, b, a.wav; c.wav (30 s) is open at 10 s.
+// focused control got the key. Recent files c, b, a.wav; c.wav (30 s) is open at 10 s, and
+// opened again resumes there.
 using KeyCase = std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, Start, State, qint64,
                            const char*, bool>;
 const KeyCase keyCases[] = {
@@ -37,8 +41,9 @@ const KeyCase keyCases[] = {
     {"Ctrl+F10: end", Qt::Key_F10, ctrl, Played, Idle, 30000, "c.wav", false},
     {"F5 walks", Qt::Key_F5, none, Stopped, Stepping, 6000, "c.wav", false},
     {"Ctrl+3 opens file 3", Qt::Key_3, ctrl, Stopped, Idle, 0, "a.wav", false},
-    {"Ctrl+Shift+1 opens file 1", Qt::Key_Exclam, ctrl | shift, Stopped, Idle, 0, "c.wav", false},
-    {"AZERTY Ctrl+& opens file 1", Qt::Key_Ampersand, ctrl, Stopped, Idle, 0, "c.wav", false},
+    {"Ctrl+Shift+1 opens file 1", Qt::Key_Exclam, ctrl | shift, Stopped, Idle, 10000, "c.wav",
+     false},
+    {"AZERTY Ctrl+& opens file 1", Qt::Key_Ampersand, ctrl, Stopped, Idle, 10000, "c.wav", false},
     {"Ctrl+pad3", Qt::Key_3, ctrl | Qt::KeypadModifier, Stopped, Idle, 10000, "c.wav", true},
     {"Shift+Space: pause", Qt::Key_Space, shift, Played, Paused, 10000, "c.wav", true},
     {"no file: F9 passes on", Qt::Key_F9, none, NoFile, Idle, 0, "", true},
@@ -63,7 +68,8 @@ static QStringList outOfLayout(frmMain& w, bool state) {
         if (!control || control->property("enabled") != expected)
             wrong << name;
     };
-    for (const char* name : {"txtTime", "hsbSlider", "mnuPlayMenu", "mnuInfo", "mnuGoToTime"})
+    for (const char* name :
+         {"txtTime", "hsbSlider", "mnuPlayMenu", "mnuInfo", "mnuGoToTime", "mnuTimeStamp"})
         check(name, state);
     for (const char* array : {"cmdLoop", "cmdPlay", "mnuLoop", "mnuPlay"})
         for (int i = 0; i < 4; ++i)
@@ -107,7 +113,8 @@ class MainWindowWiring : public QObject {
 
     // A "left"/"right" click into the time field (selecting its text), "tab" into it,
     // "leave" it, "play", "walk", "tick" (250 ms played), "goto:" + answer, "slider:v"
-    // (the thumb pressed, dragged to v of 100 and released); else text typed.
+    // (the thumb pressed, dragged to v of 100 and released), "copy" (Ctrl+T), "paste"
+    // (Ctrl+V), "paste:" + text put into the clipboard first; else text typed.
     void act(const QString& steps) {
         for (const QString& step : steps.split(' ')) {
             if (step == "left" || step == "right") {
@@ -130,6 +137,10 @@ class MainWindowWiring : public QObject {
                 step == "play" ? player().play() : player().walk();
             } else if (step.startsWith("slider:")) {
                 dragSlider(step.mid(7).toInt());
+            } else if (step == "copy" || step.startsWith("paste")) {
+                if (step.startsWith("paste:"))
+                    QGuiApplication::clipboard()->setText(step.mid(6));
+                QTest::keyClick(&field(), step == "copy" ? Qt::Key_T : Qt::Key_V, ctrl);
             } else {
                 QTest::keyClicks(&field(), step);
             }
@@ -163,7 +174,7 @@ private slots:
         QTest::newRow("&Looping") << "Disable F2 | - | &1 [x] | &2 | &3 | &4 | &5";
         QTest::newRow("&Tools")
             << "&Options | &Clear File List | - | &Go To Time F11"
-               " | &Update Time F12 [x] | &Time Stamp [hidden] | - | &Controls...";
+               " | &Update Time F12 [x] | &Time Stamp Ctrl+T | - | &Controls... | Always on &Top";
         QTest::newRow("&Help")
             << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | &Start Here";
     }
@@ -200,8 +211,12 @@ private slots:
         QVERIFY(controls);
         controls->findChild<QDoubleSpinBox*>("spnRewind")->setValue(1.25);
         controls->findChild<QSpinBox*>("spnSpeed")->setValue(130);
+        controls->findChild<QCheckBox*>("chkResume")->setChecked(false);
+        controls->findChild<QComboBox*>("cboTimeStampFormat")->setCurrentIndex(2);
         controls->findChild<QPushButton*>("cmdOK")->click();
         QCOMPARE(player().settings().rewind, 1250);
+        QVERIFY(!player().settings().resume);
+        QCOMPARE(player().copyTimeStamp(), "#00:00:00-0#");
         QCOMPARE(shown(), "Speed 130 %");
     }
 
@@ -295,6 +310,17 @@ private slots:
             << 100000ll << "walk tick goto:1:00" << false << "00:01:00:00";
         QTest::newRow("Go To Time cancelled")
             << 100000ll << "play tick goto:" << false << "00:00:05:25";
+        // A time stamp copied with Ctrl+T, or pasted from a transcript in any form.
+        QTest::newRow("stamp copied and pasted back")
+            << 100000ll << "copy left 1:30\r left paste \r" << false << "00:00:05:00";
+        QTest::newRow("[hh:mm:ss.d]")
+            << 100000ll << "left paste:[00:01:02.5] \r" << false << "00:01:02:50";
+        QTest::newRow("#hh:mm:ss-d#")
+            << 100000ll << "left paste:#00:01:02-5# \r" << false << "00:01:02:50";
+        QTest::newRow("hh:mm:ss:cc")
+            << 100000ll << "left paste:00:01:02:53 \r" << false << "00:01:02:53";
+        QTest::newRow("Go To Time, stamp")
+            << 100000ll << "goto:[00:01:02]" << false << "00:01:02:00";
         QTest::newRow("slider: playback stays stopped")
             << 100000ll << "play slider:25" << false << "00:00:25:00";
         QTest::newRow("slider: 14.7 ms is 15") << 1470ll << "slider:1" << false << "00:00:00:02";
@@ -391,6 +417,18 @@ private slots:
         QTest::qWait(200);
         QVERIFY(!player().isOpen() && !player().walking());
         QCOMPARE(player().state(), Idle);
+    }
+
+    // The window stays shown, above the others; the choice is stored at the end and taken
+    // up at the next start.
+    void alwaysOnTop() {
+        showWindow();
+        fixture->trigger("mnuAlwaysOnTop");
+        QVERIFY(window().windowFlags().testFlag(Qt::WindowStaysOnTopHint) && window().isVisible());
+        QVERIFY(window().close());
+        frmMain next(std::make_unique<NullAudioOutput>(std::make_shared<ManualAudioClock>()));
+        QVERIFY(next.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(next.findChild<QAction*>("mnuAlwaysOnTop")->isChecked());
     }
 
     // The options dialog and the folder chooser go with the window; an open About box stays.

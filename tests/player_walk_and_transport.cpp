@@ -38,7 +38,8 @@ class PlayerWalkAndTransport : public QObject {
     // command; "^back" and "^fwd" go to the start and the end; "@ms" goes to a time as the
     // time field does; "hold" and "release:ms" work the slider; "part" lets 1500 ms of a
     // step be heard, "hear" one step to its end, "hear*" every step until none follows;
-    // "+ms" lets ms of sound be heard, "rewind:ms" and "speed:%" set those.
+    // "+ms" lets ms of sound be heard, "rewind:ms" and "speed:%" set those; "stamp" logs
+    // the time stamp.
     void act(const QString& token) {
         static const QHash<QString, Command> commands{
             {"walk", Command::Walk},       {"prev", Command::PreviousStep},
@@ -64,6 +65,8 @@ class PlayerWalkAndTransport : public QObject {
             player().setRewind(token.mid(7).toInt());
         else if (token.startsWith("speed:"))
             player().setSpeed(token.mid(6).toInt());
+        else if (token == "stamp")
+            heard << player().copyTimeStamp();
         else if (token == "part")
             hearPart();
         else if (token == "hear")
@@ -167,6 +170,9 @@ private slots:
         QTest::newRow("a pause of a step is not rewound")
             << 30000ll << 1 << 50 << "@10000 rewind:1500 walk part pause"
             << " | 7500 Paused walking";
+        QTest::newRow("a stamp in a step or its rest is the step's start, else the position")
+            << 30000ll << 1 << 1000 << "@10000 walk stamp hear stamp next stamp stop stamp"
+            << "[00:00:06] 6000-10000 [00:00:06] [00:00:07] [00:00:11] | 11100 Idle";
         QTest::newRow("half speed: Position in source time, also after a change")
             << 30000ll << 1 << 0 << "speed:50 @10000 play +1000 speed:200 +1000 stop"
             << " | 12500 Idle";

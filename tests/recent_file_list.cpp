@@ -5,6 +5,8 @@
 #include "support/ManualClockWindow.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,6 +71,33 @@ private slots:
         QCOMPARE(menuText(15, "/9").mid(8), QStringList({"/9 = &9 /9 *"}));
     }
 
+    // A listed file opens where it was left, less the rewind, and says so; with Resume off,
+    // or at or past the end of a file that has become shorter, at 0. Closing keeps the
+    // position reached.
+    void resumeWhereLeft() {
+        const std::tuple<bool, qint64, QString> rows[] = {
+            // resume, stored, field and message
+            {true, 6000, "00:00:04:50 Resumed at 00:00:04:50"},
+            {false, 6000, "00:00:00:00 "},
+            {true, 10000, "00:00:00:00 "},
+            {true, 12000, "00:00:00:00 "}};
+        for (const auto& [resume, stored, shown] : rows) {
+            ManualClockWindow fixture;
+            const QString path = fixture.folder() + "/tape.wav";
+            AddRecentFile(path, 9);
+            SaveFilePosition(path, stored, 9);
+            fixture.player().setRewind(1500);
+            fixture.player().setResume(resume);
+            QVERIFY(fixture.openFile(10000));
+            QCOMPARE(fixture.window().findChild<QLineEdit*>("txtTime")->text() + ' ' +
+                         fixture.window().statusBar()->currentMessage(),
+                     shown);
+            fixture.player().seek(7000);
+            fixture.window().close();
+            QCOMPARE(entriesText(1), QStringList(path + "@7000"));
+        }
+    }
+
     // Through the window: a file deleted since leaves the list with a message; opening files
     // fills it with the positions left behind, a file opened again keeping its place;
     // Ctrl+digit reaches shown items only; the open file alone is checked, also after Clear.
@@ -98,7 +127,7 @@ private slots:
         QCOMPARE(fixture.player().fileName(), second);
         QVERIFY(item(0)->isChecked() && !item(1)->isChecked());
         fixture.trigger("mnuClearFiles");
-        QCOMPARE(entriesText(2), QStringList({second + "@0", "-@-"}));
+        QCOMPARE(entriesText(2), QStringList({second + "@700", "-@-"})); // resumed at 700
         QVERIFY(item(0)->isChecked() && !item(1)->isVisible());
     }
 };

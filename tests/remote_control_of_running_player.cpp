@@ -29,6 +29,7 @@ qint64 frameOf(qint32 ms) {
 struct Finished {
     int exitCode = -1;
     QString errors;
+    QString output;
 };
 
 // Runs the program with args in folder and waits for its end.
@@ -39,7 +40,8 @@ Finished runParlanda(const QStringList& args, const QString& folder) {
     if (!program.waitForFinished(10000))
         program.kill();
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-            QString::fromLocal8Bit(program.readAllStandardError())};
+            QString::fromLocal8Bit(program.readAllStandardError()),
+            QString::fromLocal8Bit(program.readAllStandardOutput())};
 }
 
 } // namespace
@@ -198,6 +200,16 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(property("PlaybackStatus").toString(), "Stopped", 3000);
             QCOMPARE(positionMs(), end);
         }
+    }
+
+    // The stamp of the position left by the steps before, printed by the remote and
+    // answered on the bus.
+    void timeStampOfThePosition() {
+        QCOMPARE(runParlanda({QStringLiteral("--copy-time-stamp")}, folder.path()).output,
+                 "[00:00:03]\n");
+        QDBusInterface remote("org.parlanda.Parlanda", "/org/parlanda/Parlanda",
+                              "org.parlanda.Parlanda1");
+        QCOMPARE(QDBusReply<QString>(remote.call("CopyTimeStamp")).value(), "[00:00:03]");
     }
 
     void secondStartWithAFileOpensItInTheFirst() {

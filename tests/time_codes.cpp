@@ -1,5 +1,6 @@
 // Milliseconds to hh:mm:ss:cc and back, and typed times: rounding of halves to even,
-// positional fields, fallbacks, and 32-bit overflow reported instead of wrapping.
+// positional fields, fallbacks, and 32-bit overflow reported instead of wrapping. Time
+// stamps in each form, and read back when pasted.
 #include "timecode/modSMPTE.h"
 
 #include <QLocale>
@@ -68,6 +69,9 @@ private slots:
         parse("long m:ss read positionally", "100:30", Zero);
         parse("time code kept as typed", "00:01:99:00", "00:01:99:00");
         parse("time code past 32 bits", "999:00:00:00", Zero, TimeTooLarge);
+        parse("stamp among blanks", " [00:01:02.5]\n", "00:01:02:50");
+        parse("stamp past 32 bits", "#999:00:00-0#", Zero, TimeTooLarge);
+        parse("stamp not closed", "[00:01:02", Zero);
     }
 
     void readTypedTimes() {
@@ -79,6 +83,25 @@ private slots:
         const auto entry = ParseTimeEntry(text);
         QCOMPARE(asTimeCode ? QString::number(ms.value) : entry.value, result);
         QCOMPARE(asTimeCode ? ms.error : entry.error, error);
+    }
+
+    // Each form at 0, 59.95 s, 1 h and 100 h, cut to its unit (hh:mm:ss:cc as the field
+    // shows it); pasted, each reads as the time it stands for.
+    void timeStampsInEachForm() {
+        const qint64 unitMs[] = {1000, 100, 100, 10}; // in the order of TimeStampFormats
+        const std::pair<qint64, QStringList> table[] = {
+            {0, {"[00:00:00]", "[00:00:00.0]", "#00:00:00-0#", "00:00:00:00"}},
+            {59'950, {"[00:00:59]", "[00:00:59.9]", "#00:00:59-9#", "00:00:59:95"}},
+            {3'600'000, {"[01:00:00]", "[01:00:00.0]", "#01:00:00-0#", "01:00:00:00"}},
+            {360'000'000, {"[100:00:00]", "[100:00:00.0]", "#100:00:00-0#", "100:00:00:00"}}};
+        for (const auto& [ms, stamps] : table)
+            for (int form = 0; form < 4; ++form) {
+                const TimeStampFormat format = TimeStampFormats[form];
+                QCOMPARE(TimeStamp(ms, format), stamps[form]);
+                QCOMPARE(TimeCodeToMs(ParseTimeEntry(stamps[form]).value).value,
+                         ms - ms % unitMs[form]);
+                QVERIFY(TimeStampFormatOf(TimeStampPattern(format)) == format);
+            }
     }
 
     void secondsInTheUsersDecimalNotationAndClamped() {

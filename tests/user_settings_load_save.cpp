@@ -1,5 +1,5 @@
-// The sections "Settings" and "Playback": defaults, conversions, limits, the round trip, and the
-// window.
+// The sections "Settings", "Playback" and "Time Stamps": defaults, conversions, limits, the round
+// trip, and the window.
 #include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
 #include "support/ManualClockWindow.h"
@@ -17,7 +17,9 @@ static QStringList storedForm(const UserSettings& s) {
         .arg(n(s.step), n(s.offset), n(s.pause), n(s.jump), n(s.loopCount),
              s.looping ? "Disable" : "Enable", n(s.maxFiles), n(s.recentFileList),
              s.defaultAudioFolder)
-        .append(QString("Playback/Speed=%1|Playback/Rewind=%2").arg(s.speed).arg(s.rewind))
+        .append(
+            QString("Playback/Speed=%1|Playback/Rewind=%2|Playback/Resume=%3|Time Stamps/Format=%4")
+                .arg(n(s.speed), n(s.rewind), n(s.resume), TimeStampPattern(s.timeStampFormat)))
         .split('|');
 }
 
@@ -51,7 +53,9 @@ private slots:
             {"Loop Repetitions=4,Enable,1", "4,Disable"}, {"Playback/Speed=49", "100"},
             {"Playback/Speed=201", "100"}, {"Playback/Speed=fast", "100"},
             {"Playback/Speed=75", "75"}, {"Playback/Rewind=-3", "0"},
-            {"Playback/Rewind=20000", "10000"}, {"Playback/Rewind=1x", "0"}};
+            {"Playback/Rewind=20000", "10000"}, {"Playback/Rewind=1x", "0"},
+            {"Playback/Resume=0", "0"}, {"Playback/Resume=off", "1"},
+            {"Time Stamps/Format=[hh:mm]", "[hh:mm:ss]"}};
         // clang-format on
         for (const auto& [stored, read] : rows) {
             const QString key = stored.section('=', 0, 0); // "Section/Key" outside "Settings"
@@ -65,8 +69,19 @@ private slots:
 
     // Values within limits come back; a step below its limit is stored, raised when read.
     void roundTripThroughTheFile() {
-        UserSettings written{2500, 900, 250, 7000, 4, false, "/home/ann/Tapes & Notes",
-                             3,    1,   60,  2500};
+        UserSettings written{2500,
+                             900,
+                             250,
+                             7000,
+                             4,
+                             false,
+                             "/home/ann/Tapes & Notes",
+                             3,
+                             1,
+                             60,
+                             2500,
+                             false,
+                             TimeStampFormat::HashTenths};
         WriteUserSettings(written);
         QCOMPARE(readSettings(), storedForm(written));
         written.step = 200;

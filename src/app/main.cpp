@@ -25,9 +25,10 @@ namespace {
 using Command = PlayerController::Command;
 
 constexpr Command RemoteCommands[] = {
-    Command::Walk,      Command::PreviousStep, Command::CurrentStep, Command::NextStep,
-    Command::JumpBack,  Command::JumpForward,  Command::Stop,        Command::Play,
-    Command::PlayPause, Command::Slower,       Command::Faster,      Command::NormalSpeed,
+    Command::Walk,          Command::PreviousStep, Command::CurrentStep, Command::NextStep,
+    Command::JumpBack,      Command::JumpForward,  Command::Stop,        Command::Play,
+    Command::PlayPause,     Command::Slower,       Command::Faster,      Command::NormalSpeed,
+    Command::CopyTimeStamp,
 };
 
 // The texts of the command line and of start-up, in the system's language.
@@ -97,11 +98,14 @@ Request requestOf(const QCommandLineParser& parser, bool understood) {
     return request;
 }
 
-// Sends a call to the running player and says what became of it: 0 once it arrived.
+// Sends a call to the running player and says what became of it: 0 once it arrived. A
+// text the player answers with (a time stamp) is printed, for scripts to use.
 int callPlayer(const QString& method, const QVariantList& args = {}) {
     const RemoteReply reply = callRunningPlayer(method, args);
     switch (reply.outcome) {
     case RemoteReply::Outcome::Sent:
+        if (!reply.answer.isEmpty())
+            std::printf("%s\n", qPrintable(reply.answer));
         return 0;
     case RemoteReply::Outcome::NotRunning:
         printError(CommandLine::tr("Parlanda is not running"));

@@ -46,7 +46,7 @@ void openAfterReply(PlayerController& player, const QString& path) {
 RemoteReply callRunningPlayer(const QString& method, const QVariantList& args) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return {RemoteReply::Outcome::NoBus, bus.lastError().message()};
+        return {RemoteReply::Outcome::NoBus, bus.lastError().message(), {}};
     QDBusMessage call =
         QDBusMessage::createMethodCall(RemoteService::ServiceName, RemoteService::ObjectPath,
                                        RemoteService::InterfaceName, method);
@@ -55,11 +55,11 @@ RemoteReply callRunningPlayer(const QString& method, const QVariantList& args) {
     call.setArguments(args);
     const QDBusMessage reply = bus.call(call, QDBus::Block, ReplyTimeoutMs);
     if (reply.type() != QDBusMessage::ErrorMessage)
-        return {};
+        return {RemoteReply::Outcome::Sent, {}, reply.arguments().value(0).toString()};
     const QDBusError error(reply);
     // With auto-start off the bus answers NameHasNoOwner, which QDBusError has no type for.
     if (error.type() == QDBusError::ServiceUnknown ||
         error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
-        return {RemoteReply::Outcome::NotRunning, error.message()};
-    return {RemoteReply::Outcome::Failed, error.message()};
+        return {RemoteReply::Outcome::NotRunning, error.message(), {}};
+    return {RemoteReply::Outcome::Failed, error.message(), {}};
 }

@@ -8,7 +8,8 @@
 
 // The running player on the session bus: org.parlanda.Parlanda at /org/parlanda/Parlanda,
 // one method per command (named as the command without spaces: "Walk", "PreviousStep"
-// ... "PlayPause") and Open(path). The command-line remote of a second start calls it.
+// ... "PlayPause", "CopyTimeStamp", which answers with the stamp it copied) and
+// Open(path). The command-line remote of a second start calls it.
 class RemoteService : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.parlanda.Parlanda1")
@@ -39,6 +40,7 @@ public slots:
     Q_SCRIPTABLE void Slower() { player.run(PlayerController::Command::Slower); }
     Q_SCRIPTABLE void Faster() { player.run(PlayerController::Command::Faster); }
     Q_SCRIPTABLE void NormalSpeed() { player.run(PlayerController::Command::NormalSpeed); }
+    Q_SCRIPTABLE QString CopyTimeStamp() { return player.copyTimeStamp(); }
     // Opens path (absolute: the caller's working folder is not the player's) and asks
     // for the window to come forward; an empty path only does the latter.
     Q_SCRIPTABLE void Open(const QString& path);
@@ -58,7 +60,8 @@ void openAfterReply(PlayerController& player, const QString& path);
 struct RemoteReply {
     enum class Outcome { Sent, NotRunning, NoBus, Failed };
     Outcome outcome = Outcome::Sent;
-    QString error; // the bus's own words, for Failed
+    QString error;  // the bus's own words, for Failed
+    QString answer; // the text a command answers with, for Sent
 };
 
 // Calls method (with args) on the running player and waits at most a few seconds for

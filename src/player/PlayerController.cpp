@@ -3,7 +3,9 @@
 #include "audio/AudioOutput.h"
 #include "audio/MediaControl.h"
 #include "player/MediaErrorText.h"
+#include "settings/SettingsStore.h"
 #include "settings/modPaths.h"
+#include "timecode/modSMPTE.h"
 
 #include <QFileInfo>
 
@@ -16,13 +18,20 @@ constexpr int PlayingUpdateIntervalMs = 50;
 
 // The names are what settings store and the bus sends, so they stay as they are; they
 // are marked for translation because windows show them, translated, as captions.
-const std::array<const char*, 12> CommandNames{
-    QT_TRANSLATE_NOOP("Command", "Walk"),         QT_TRANSLATE_NOOP("Command", "Previous Step"),
-    QT_TRANSLATE_NOOP("Command", "Current Step"), QT_TRANSLATE_NOOP("Command", "Next Step"),
-    QT_TRANSLATE_NOOP("Command", "Jump Back"),    QT_TRANSLATE_NOOP("Command", "Stop"),
-    QT_TRANSLATE_NOOP("Command", "Play"),         QT_TRANSLATE_NOOP("Command", "Jump Forward"),
-    QT_TRANSLATE_NOOP("Command", "Play Pause"),   QT_TRANSLATE_NOOP("Command", "Slower"),
-    QT_TRANSLATE_NOOP("Command", "Faster"),       QT_TRANSLATE_NOOP("Command", "Normal Speed"),
+const std::array<const char*, 13> CommandNames{
+    QT_TRANSLATE_NOOP("Command", "Walk"),
+    QT_TRANSLATE_NOOP("Command", "Previous Step"),
+    QT_TRANSLATE_NOOP("Command", "Current Step"),
+    QT_TRANSLATE_NOOP("Command", "Next Step"),
+    QT_TRANSLATE_NOOP("Command", "Jump Back"),
+    QT_TRANSLATE_NOOP("Command", "Stop"),
+    QT_TRANSLATE_NOOP("Command", "Play"),
+    QT_TRANSLATE_NOOP("Command", "Jump Forward"),
+    QT_TRANSLATE_NOOP("Command", "Play Pause"),
+    QT_TRANSLATE_NOOP("Command", "Slower"),
+    QT_TRANSLATE_NOOP("Command", "Faster"),
+    QT_TRANSLATE_NOOP("Command", "Normal Speed"),
+    QT_TRANSLATE_NOOP("Command", "Copy Time Stamp"),
 };
 
 static_assert(SlowestSpeed == MediaControl::MinimumSpeed &&
@@ -116,6 +125,9 @@ void PlayerController::run(Command command) {
         break;
     case Command::NormalSpeed:
         normalSpeed();
+        break;
+    case Command::CopyTimeStamp:
+        copyTimeStamp();
         break;
     }
 }
@@ -295,6 +307,16 @@ void PlayerController::setRewind(qint32 ms) {
     current.rewind = std::clamp(ms, 0, LongestRewind);
 }
 
+QString PlayerController::copyTimeStamp() {
+    if (!isOpen())
+        return {};
+    const bool inStep = stepPending || restTimer.isActive();
+    const qint64 at = inStep ? std::max<qint64>(0, stepEnd - current.step) : media->position();
+    const QString stamp = TimeStamp(at, current.timeStampFormat);
+    emit timeStampCopied(stamp);
+    return stamp;
+}
+
 void PlayerController::seek(qint64 ms) {
     if (!isOpen())
         return;
@@ -365,9 +387,22 @@ bool PlayerController::openFile(const QString& path) {
     // A new file becomes the list's first entry.
     AddRecentFile(path, current.maxFiles);
     emit recentFilesChanged();
-    showPosition();
     emit fileOpened(path);
+    resumeWhereLeft(path);
+    showPosition();
     return true;
+}
+
+// Back by the rewind, so that the last words heard are heard again. A position at or
+// past the end, of a file that has become shorter since, starts it at 0.
+void PlayerController::resumeWhereLeft(const QString& path) {
+    if (!current.resume)
+        return;
+    const qint64 left = StoredFilePosition(path, current.maxFiles);
+    if (left <= 0 || left >= media->length())
+        return;
+    moveTo(std::max<qint64>(0, left - current.rewind));
+    emit resumed(media->position());
 }
 
 // A path from the command line may be relative: it is made absolute so that the status
@@ -457,8 +492,13 @@ void PlayerController::loadSettings() {
     setSpeed(current.speed);
 }
 
+// The position is kept at the end as well as when another file is opened, so that the
+// next run resumes the file the user was working on.
 void PlayerController::saveSettings() const {
+    const SettingsBatch batch(AppName);
     WriteUserSettings(current);
+    if (isOpen())
+        SaveFilePosition(media->fileName(), media->position(), current.maxFiles);
 }
 
 PlayerController::State PlayerController::currentState() const {

@@ -33,6 +33,7 @@ public:
         Slower,
         Faster,
         NormalSpeed,
+        CopyTimeStamp,
     };
     Q_ENUM(Command)
 
@@ -40,7 +41,7 @@ public:
     Q_ENUM(State)
 
     // The stored name of a command ("Walk", "Previous Step", ... "Play Pause", "Slower",
-    // "Faster", "Normal Speed").
+    // "Faster", "Normal Speed", "Copy Time Stamp").
     static QString commandName(Command command);
     // Every command's stored name, in the order of Command.
     static const QStringList& commandNames();
@@ -68,6 +69,10 @@ public:
     void slower() { setSpeed(current.speed - SpeedStep); }
     void faster() { setSpeed(current.speed + SpeedStep); }
     void normalSpeed() { setSpeed(UserSettings{}.speed); }
+    // The time stamp of the position, in a step or its rest of the step's start, where
+    // the words being typed begin; announced by timeStampCopied for the clipboard. ""
+    // when no file is open.
+    QString copyTimeStamp();
     // Goes to ms without ending a walk: a step playing is interrupted and stays pending.
     void seek(qint64 ms);
     // The position slider: holding it stops the sound and the position display;
@@ -75,7 +80,8 @@ public:
     void holdPosition();
     void releasePosition(qint64 ms);
 
-    // Opens a file; false (after errorOccurred) when it cannot be opened.
+    // Opens a file; false (after errorOccurred) when it cannot be opened. With Resume on,
+    // a listed file starts where it was left, less the rewind (resumed reports where).
     bool openFile(const QString& path);
     // A file chosen by the user: made absolute, and its folder becomes openFolder().
     bool openChosenFile(const QString& path);
@@ -115,6 +121,8 @@ public:
     void setSpeed(int percent);
     // How far Stop or a pause of Play moves the position back (ms, 0 to LongestRewind).
     void setRewind(qint32 ms);
+    void setResume(bool on) { current.resume = on; }
+    void setTimeStampFormat(TimeStampFormat format) { current.timeStampFormat = format; }
     void setLooping(bool on);
     // 1 to 5; other counts are ignored.
     void setRepetitions(int count);
@@ -122,6 +130,7 @@ public:
     int loopRepetitionCount() const { return current.looping ? current.loopCount : 1; }
 
     void loadSettings();
+    // The settings in use, and the position reached in the open file.
     void saveSettings() const;
 
 signals:
@@ -136,6 +145,10 @@ signals:
     // once per command with where the device is now.
     void positionJumped(qint64 ms);
     void fileOpened(const QString& path);
+    // A file opened where it was left: at ms.
+    void resumed(qint64 ms);
+    // The text of a time stamp asked for, to be put into the clipboard.
+    void timeStampCopied(const QString& stamp);
     // A file failed to open: none is open now.
     void fileClosed();
     // For the user, with the title of its message ("" for none).
@@ -159,6 +172,7 @@ private:
     void playStep(Command command);
     void stopPlayback();
     void rewind();
+    void resumeWhereLeft(const QString& path);
     void stepHeard(int notifyCode);
     void endRest();
     void showPosition();

@@ -81,6 +81,13 @@ void SaveFilePosition(const QString& path, qint64 ms, qint16 maxFiles) {
         SaveSetting(AppName, sectionOf(entry), "Position", QString::number(ms));
 }
 
+qint64 StoredFilePosition(const QString& path, qint16 maxFiles) {
+    const qint16 entry = FindRecentFile(path, maxFiles);
+    if (entry == -1)
+        return 0;
+    return GetSetting(AppName, sectionOf(entry), "Position", "0").toLongLong();
+}
+
 void ClearRecentFiles(bool fileOpen, const QString& fileName, qint64 position) {
     const SettingsBatch batch(AppName);
     DeleteSetting(AppName, "Recent File List");

@@ -25,6 +25,9 @@ void AddRecentFile(const QString& path, qint16 maxFiles);
 void RemoveRecentFile(const QString& path, qint16 maxFiles);
 // Remembers ms as the position reached in path, when path is listed.
 void SaveFilePosition(const QString& path, qint64 ms, qint16 maxFiles);
+// The position remembered for path: 0 when path is not listed or its position is no
+// whole number.
+qint64 StoredFilePosition(const QString& path, qint16 maxFiles);
 // Empties the list; an open file stays as its only entry, with its position.
 void ClearRecentFiles(bool fileOpen, const QString& fileName, qint64 position);
 

@@ -13,6 +13,8 @@ namespace {
 
 const QString SettingsSection = QStringLiteral("Settings");
 const QString PlaybackSection = QStringLiteral("Playback");
+const QString TimeStampSection = QStringLiteral("Time Stamps");
+const QString WindowSection = QStringLiteral("Window");
 
 constexpr qint32 LowestStep = 500;
 constexpr qint32 LowestOffset = 100;
@@ -23,16 +25,33 @@ QString stored(const QString& key, const QString& defaultValue,
     return GetSetting(AppName, section, key, defaultValue);
 }
 
-// The stored speed and rewind; a value that does not convert reads as the default.
-void readPlayback(UserSettings& settings) {
+qint32 storedNumber(const QString& section, const QString& key, qint32 byDefault) {
+    return WholeNumberOf<qint32>(stored(key, QString::number(byDefault), section))
+        .value_or(byDefault);
+}
+
+// A switch is stored as 1 or 0; any other whole number counts as on.
+bool storedSwitch(const QString& section, const QString& key, bool byDefault) {
+    return storedNumber(section, key, byDefault ? 1 : 0) != 0;
+}
+
+QString switchText(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// The sections "Playback" and "Time Stamps"; a value that does not convert reads as the
+// default.
+void readPlaybackAndTimeStamps(UserSettings& settings) {
     const UserSettings defaults;
-    const auto number = [](const QString& key, qint32 byDefault) {
-        return WholeNumberOf<qint32>(stored(key, QString::number(byDefault), PlaybackSection))
-            .value_or(byDefault);
-    };
-    const qint32 speed = number("Speed", defaults.speed);
+    const qint32 speed = storedNumber(PlaybackSection, "Speed", defaults.speed);
     settings.speed = speed >= SlowestSpeed && speed <= FastestSpeed ? speed : defaults.speed;
-    settings.rewind = std::clamp(number("Rewind", defaults.rewind), 0, LongestRewind);
+    settings.rewind =
+        std::clamp(storedNumber(PlaybackSection, "Rewind", defaults.rewind), 0, LongestRewind);
+    settings.resume = storedSwitch(PlaybackSection, "Resume", defaults.resume);
+    settings.timeStampFormat =
+        TimeStampFormatOf(
+            stored("Format", TimeStampPattern(defaults.timeStampFormat), TimeStampSection))
+            .value_or(defaults.timeStampFormat);
 }
 
 // Leaves target as it was when the stored text does not convert.
@@ -118,7 +137,7 @@ void ReadUserSettings(UserSettings& settings) {
     settings.defaultAudioFolder = StoredDefaultAudioFolder();
     readNumber(settings.maxFiles, "Max Files", defaults.maxFiles);
     readNumber(settings.recentFileList, "Recent File List", defaults.recentFileList);
-    readPlayback(settings);
+    readPlaybackAndTimeStamps(settings);
 }
 
 void WriteUserSettings(const UserSettings& settings) {
@@ -133,4 +152,15 @@ void WriteUserSettings(const UserSettings& settings) {
     save("Loop Repetitions", LoopRepetitionsText({settings.loopCount, settings.looping}));
     save("Speed", QString::number(settings.speed), PlaybackSection);
     save("Rewind", QString::number(settings.rewind), PlaybackSection);
+    save("Resume", switchText(settings.resume), PlaybackSection);
+    save("Format", TimeStampPattern(settings.timeStampFormat), TimeStampSection);
+}
+
+WindowSettings ReadWindowSettings() {
+    const WindowSettings defaults;
+    return {storedSwitch(WindowSection, "Always On Top", defaults.alwaysOnTop)};
+}
+
+void WriteWindowSettings(const WindowSettings& settings) {
+    save("Always On Top", switchText(settings.alwaysOnTop), WindowSection);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "timecode/modSMPTE.h"
+
 #include <QString>
 
 #include <optional>
@@ -22,10 +24,18 @@ struct UserSettings {
     qint16 maxFiles = 9;
     // Used as a flag: nonzero builds the recent file menu at start-up.
     qint16 recentFileList = 1;
-    // The section "Playback": the speed in percent, and how far Stop or a pause of Play
-    // moves the position back (ms).
+    // The section "Playback": the speed in percent, how far Stop or a pause of Play
+    // moves the position back (ms), and whether a listed file opens where it was left.
     qint32 speed = 100;
     qint32 rewind = 0;
+    bool resume = true;
+    // The section "Time Stamps": the form of the stamps put into the clipboard.
+    TimeStampFormat timeStampFormat = TimeStampFormat::Seconds;
+};
+
+// The section "Window": how the main window shows itself.
+struct WindowSettings {
+    bool alwaysOnTop = false;
 };
 
 // The stored speed reads as the default outside these bounds; the stored rewind is
@@ -55,11 +65,17 @@ QString LoopRepetitionsText(const LoopRepetitions& loop);
 // when the store names none.
 QString StoredDefaultAudioFolder();
 
-// Reads the sections "Settings" and "Playback" into settings: presets the durations and
-// MaxFiles to their defaults, takes every stored value that converts, keeps the earlier
-// value for one that does not (RecentFileList keeps the value settings holds), then
-// raises the durations to their lower limits. Never fails.
+// Reads the sections "Settings", "Playback" and "Time Stamps" into settings: presets the
+// durations and MaxFiles to their defaults, takes every stored value that converts, keeps
+// the earlier value for one that does not (RecentFileList keeps the value settings
+// holds; the others of "Playback" and "Time Stamps" read as their defaults), then raises
+// the durations to their lower limits. Never fails.
 void ReadUserSettings(UserSettings& settings);
-// Writes all eight keys of the section "Settings" and the two of "Playback" in one
-// write of the store. Whether it reached the disk shows in SettingsWriteFailed(AppName).
+// Writes all eight keys of the section "Settings", the three of "Playback" and the one
+// of "Time Stamps" in one write of the store. Whether it reached the disk shows in
+// SettingsWriteFailed(AppName).
 void WriteUserSettings(const UserSettings& settings);
+
+// The section "Window"; a value that does not convert reads as the default.
+WindowSettings ReadWindowSettings();
+void WriteWindowSettings(const WindowSettings& settings);

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -118,6 +119,58 @@ QString minutesAndSecondsToTimeCode(const QString& text) {
     return MsToTimeCode((*minutes * 60 + *seconds) * 1000);
 }
 
+// The stamp forms besides the time code: the marks around the clock and before the tenth
+// ("" for none).
+struct StampMarks {
+    TimeStampFormat format;
+    const char* pattern;
+    const char* open;
+    const char* tenthMark;
+    const char* close;
+};
+
+constexpr StampMarks MarkedStamps[] = {
+    {TimeStampFormat::Seconds, "[hh:mm:ss]", "[", "", "]"},
+    {TimeStampFormat::Tenths, "[hh:mm:ss.d]", "[", ".", "]"},
+    {TimeStampFormat::HashTenths, "#hh:mm:ss-d#", "#", "-", "#"},
+};
+const QString TimeCodePattern = QStringLiteral("hh:mm:ss:cc");
+
+const StampMarks* marksOf(TimeStampFormat format) {
+    for (const StampMarks& marks : MarkedStamps)
+        if (marks.format == format)
+            return &marks;
+    return nullptr;
+}
+
+QRegularExpression stampExpression(const StampMarks& marks) {
+    const auto escaped = [](const char* mark) {
+        return QRegularExpression::escape(QLatin1String(mark));
+    };
+    const QString tenth = *marks.tenthMark ? escaped(marks.tenthMark) + R"(([0-9]))" : QString();
+    return QRegularExpression(QStringLiteral(R"(^\s*%1([0-9]{2,}):([0-9]{2}):([0-9]{2})%2%3\s*$)")
+                                  .arg(escaped(marks.open), tenth, escaped(marks.close)));
+}
+
+// The time code a pasted stamp stands for; no value when the text is no marked stamp.
+// Stamps begin with "[" or "#", which no other typed time does.
+std::optional<QString> timeCodeOfStamp(const QString& text) {
+    static const auto expressions = [] {
+        QList<QRegularExpression> all;
+        for (const StampMarks& marks : MarkedStamps)
+            all << stampExpression(marks);
+        return all;
+    }();
+    for (const QRegularExpression& expression : expressions) {
+        const QRegularExpressionMatch match = expression.match(text);
+        if (match.hasMatch())
+            return QStringList{match.captured(1), match.captured(2), match.captured(3),
+                               match.captured(4) + (match.hasCaptured(4) ? "0" : "00")}
+                .join(u':');
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString MsToTimeCode(qint64 ms) {
@@ -151,6 +204,8 @@ TimeCodeResult<qint64> TimeCodeToMs(const QString& text) {
 }
 
 TimeCodeResult<QString> ParseTimeEntry(const QString& text) {
+    if (const auto timeCode = timeCodeOfStamp(text))
+        return typedTimeCode(*timeCode);
     if (const auto seconds = readSeconds(text))
         return secondsToTimeCode(*seconds);
     if (text.size() > MaxTypedMinutesAndSeconds)
@@ -163,4 +218,31 @@ TimeCodeResult<QString> ClampTimeEntry(const QString& text, qint64 lengthMs) {
     if (TimeCodeToMs(entry.value).value > lengthMs)
         entry.value = MsToTimeCode(lengthMs);
     return entry;
+}
+
+QString TimeStampPattern(TimeStampFormat format) {
+    const StampMarks* marks = marksOf(format);
+    return marks ? QString::fromLatin1(marks->pattern) : TimeCodePattern;
+}
+
+std::optional<TimeStampFormat> TimeStampFormatOf(const QString& pattern) {
+    for (const TimeStampFormat format : TimeStampFormats)
+        if (TimeStampPattern(format) == pattern)
+            return format;
+    return std::nullopt;
+}
+
+QString TimeStamp(qint64 ms, TimeStampFormat format) {
+    const StampMarks* marks = marksOf(format);
+    if (!marks)
+        return MsToTimeCode(ms);
+    const quint64 tenths = quint64(std::max<qint64>(ms, 0)) / 100;
+    const quint64 seconds = tenths / 10;
+    QString stamp = QLatin1String(marks->open) + QStringList{twoDigitsAtLeast(seconds / 3600),
+                                                             twoDigitsAtLeast(seconds / 60 % 60),
+                                                             twoDigitsAtLeast(seconds % 60)}
+                                                     .join(u':');
+    if (*marks->tenthMark)
+        stamp += QLatin1String(marks->tenthMark) + QString::number(tenths % 10);
+    return stamp + QLatin1String(marks->close);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Conversions between milliseconds and the time code hh:mm:ss:cc (hours of two or more
 // digits, minutes, seconds, hundredths). Pure functions: a conversion that fails says
 // why in its result, and the caller tells the user.
@@ -29,10 +31,34 @@ QString MsToTimeCode(qint64 ms);
 TimeCodeResult<qint64> TimeCodeToMs(const QString& text);
 
 // Reads a time as the user typed it: a count of seconds ("90.5", in the user's decimal
-// notation or with a point), a full time code (returned as typed), or minutes:seconds
-// in five characters or fewer ("1:30"). Anything else gives "00:00:00:00", as does an
-// error.
+// notation or with a point), a full time code (returned as typed), minutes:seconds in
+// five characters or fewer ("1:30"), or a time stamp pasted from a transcript in one of
+// the forms below, brackets and all (returned as the time code it stands for). Anything
+// else gives "00:00:00:00", as does an error.
 TimeCodeResult<QString> ParseTimeEntry(const QString& text);
 
 // ParseTimeEntry limited to lengthMs, the length of the open file.
 TimeCodeResult<QString> ClampTimeEntry(const QString& text, qint64 lengthMs);
+
+// The forms of the time stamps put into a transcript.
+enum class TimeStampFormat {
+    Seconds,    // [hh:mm:ss]
+    Tenths,     // [hh:mm:ss.d]
+    HashTenths, // #hh:mm:ss-d#
+    TimeCode,   // hh:mm:ss:cc, as the time field shows it
+};
+
+// Every form, in the order of TimeStampFormat.
+inline constexpr TimeStampFormat TimeStampFormats[] = {
+    TimeStampFormat::Seconds, TimeStampFormat::Tenths, TimeStampFormat::HashTenths,
+    TimeStampFormat::TimeCode};
+
+// The form as the user reads it and the store keeps it: "[hh:mm:ss]", ...
+QString TimeStampPattern(TimeStampFormat format);
+// The form of a pattern; no value for any other text.
+std::optional<TimeStampFormat> TimeStampFormatOf(const QString& pattern);
+
+// The stamp of ms (0 for a negative ms), hours of two or more digits. Seconds and tenths
+// are cut rather than rounded, so that a stamp never points past the words it marks;
+// hh:mm:ss:cc is MsToTimeCode.
+QString TimeStamp(qint64 ms, TimeStampFormat format);

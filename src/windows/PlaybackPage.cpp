@@ -3,6 +3,7 @@
 #include "player/PlayerController.h"
 #include "settings/modSettings.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QSpinBox>
@@ -11,7 +12,7 @@
 
 PlaybackPage::PlaybackPage(PlayerController& player, QWidget* parent)
     : ControlsPage(parent), player(player), rewind(new QDoubleSpinBox(this)),
-      speed(new QSpinBox(this)) {
+      speed(new QSpinBox(this)), resume(new QCheckBox(tr("Resume where I left off"), this)) {
     setObjectName(QStringLiteral("pagePlayback"));
     rewind->setObjectName(QStringLiteral("spnRewind"));
     rewind->setDecimals(2);
@@ -21,19 +22,23 @@ PlaybackPage::PlaybackPage(PlayerController& player, QWidget* parent)
     speed->setObjectName(QStringLiteral("spnSpeed"));
     speed->setRange(SlowestSpeed, FastestSpeed);
     speed->setSuffix(tr(" %"));
+    resume->setObjectName(QStringLiteral("chkResume"));
     auto* form = new QFormLayout(this);
     form->addRow(tr("Rewind after Stop or pause"), rewind);
     form->addRow(tr("Speed"), speed);
+    form->addRow(resume);
     discard();
 }
 
 void PlaybackPage::save() {
     player.setRewind(qint32(std::lround(rewind->value() * 1000)));
     player.setSpeed(speed->value());
+    player.setResume(resume->isChecked());
 }
 
 // Shows the values in use again.
 void PlaybackPage::discard() {
     rewind->setValue(player.settings().rewind / 1000.0);
     speed->setValue(player.settings().speed);
+    resume->setChecked(player.settings().resume);
 }

@@ -3,11 +3,13 @@
 #include "windows/frmControls.h"
 
 class PlayerController;
+class QCheckBox;
 class QDoubleSpinBox;
 class QSpinBox;
 
 // The page "Playback" of the Controls dialog: the rewind after Stop or a pause of Play,
-// in seconds with two decimals, and the speed in whole percent.
+// in seconds with two decimals, the speed in whole percent, and whether a listed file
+// opens where it was left.
 class PlaybackPage : public ControlsPage {
     Q_OBJECT
 public:
@@ -20,4 +22,5 @@ private:
     PlayerController& player;
     QDoubleSpinBox* rewind;
     QSpinBox* speed;
+    QCheckBox* resume;
 };

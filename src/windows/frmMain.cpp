@@ -8,6 +8,7 @@
 #include "inputs/GlobalShortcuts.h"
 #include "player/PlayerController.h"
 #include "settings/SettingsStore.h"
+#include "settings/modSettings.h"
 #include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
 #include "windows/HelpViewer.h"
@@ -16,6 +17,7 @@
 #include "windows/frmSettings.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontDatabase>
@@ -343,12 +345,16 @@ void frmMain::createMenus() {
                                 tr("&Update Time", "Tools menu"), QKeySequence(Qt::Key_F12));
     mnuUpdateTime->setCheckable(true);
     mnuUpdateTime->setChecked(true);
-    mnuTimeStamp =
-        addMenuItem(mnuTools, QStringLiteral("mnuTimeStamp"), tr("&Time Stamp", "Tools menu"));
-    mnuTimeStamp->setVisible(false);
+    mnuTimeStamp = addMenuItem(mnuTools, QStringLiteral("mnuTimeStamp"),
+                               tr("&Time Stamp", "Tools menu"), QKeySequence(Qt::CTRL | Qt::Key_T));
     addSeparator(mnuTools, QStringLiteral("mnuControlsSeparator"));
     mnuControls =
         addMenuItem(mnuTools, QStringLiteral("mnuControls"), tr("&Controls...", "Tools menu"));
+    mnuAlwaysOnTop =
+        addMenuItem(mnuTools, QStringLiteral("mnuAlwaysOnTop"), tr("Always on &Top", "Tools menu"));
+    mnuAlwaysOnTop->setCheckable(true);
+    // A Wayland program cannot ask to stay above the others.
+    mnuAlwaysOnTop->setVisible(!QGuiApplication::platformName().startsWith(u"wayland"));
     createSpeedMenu();
 
     mnuHelp = menuBar()->addMenu(tr("&Help", "Menu bar"));
@@ -432,6 +438,9 @@ void frmMain::connectHandlers() {
                 [this, i] { mnuRecentFiles_Click(i); });
     connect(mnuUpdateTime, &QAction::triggered, controller.get(),
             [this] { controller->setAutoUpdate(!controller->autoUpdate()); });
+    connect(mnuTimeStamp, &QAction::triggered, controller.get(),
+            [this] { controller->run(PlayerController::Command::CopyTimeStamp); });
+    connect(mnuAlwaysOnTop, &QAction::triggered, this, &frmMain::setAlwaysOnTop);
 
     const std::initializer_list<std::pair<QAction*, void (frmMain::*)()>> menuHandlers{
         {mnuOpen, &frmMain::mnuOpen_Click},         {mnuInfo, &frmMain::mnuInfo_Click},
@@ -486,6 +495,14 @@ void frmMain::connectPlayer() {
     connect(player, &PlayerController::outputAvailableChanged, outputStatus,
             [this](bool available) { outputStatus->setVisible(!available); });
     connect(player, &PlayerController::speedChanged, this, &frmMain::ShowSpeed);
+    // Whatever asked for the stamp (a menu, a global key, a pedal, the remote), it goes to
+    // the clipboard here, where the application's clipboard is.
+    connect(player, &PlayerController::timeStampCopied, this, [this](const QString& stamp) {
+        QGuiApplication::clipboard()->setText(stamp);
+        showStatusMessage(tr("Time stamp %1 copied").arg(stamp));
+    });
+    connect(player, &PlayerController::resumed, this,
+            [this](qint64 ms) { showStatusMessage(tr("Resumed at %1").arg(MsToTimeCode(ms))); });
     connect(player, &PlayerController::fileDamaged, this, [this](qint64 ms) {
         statusBar()->showMessage(
             tr("The file is damaged at %1; it plays as silence there.").arg(MsToTimeCode(ms)));
@@ -541,6 +558,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 void frmMain::startUp() {
     const BusyCursor busy;
     controller->loadSettings();
+    mnuAlwaysOnTop->setChecked(ReadWindowSettings().alwaysOnTop);
+    if (mnuAlwaysOnTop->isVisible() && mnuAlwaysOnTop->isChecked())
+        setAlwaysOnTop(true);
     if (controller->settings().recentFileList != 0)
         BuildRecentFileMenu();
     controller->setAutoUpdate(true);
@@ -559,6 +579,7 @@ void frmMain::shutDown() {
         return;
     shuttingDown = true;
     controller->saveSettings();
+    WriteWindowSettings({mnuAlwaysOnTop->isChecked()});
     // Also covers the recent file list, whose writes may have failed during the run.
     if (SettingsWriteFailed(AppName)) {
         dialogs().message(this,
@@ -574,6 +595,18 @@ void frmMain::shutDown() {
     // Nothing may start playing again: no rest ends, and a late done notification
     // finds no walk to continue.
     controller->shutDown();
+}
+
+// Above the other windows, such as the editor the transcript is typed in. Changing the
+// flag hides a shown window: it comes back where it was.
+void frmMain::setAlwaysOnTop(bool on) {
+    const bool shown = isVisible();
+    const QPoint at = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (shown) {
+        move(at);
+        show();
+    }
 }
 
 void frmMain::EnableControls(bool state) {

@@ -75,6 +75,7 @@ private:
     void mnuRecentFiles_Click(int index);
     void mnuOptions_Click();
     void mnuControls_Click();
+    void setAlwaysOnTop(bool on);
     void createSpeedMenu();
     void ShowSpeed(int percent);
     void mnuGoToTime_Click();
@@ -115,6 +116,7 @@ private:
     std::array<QAction*, 6> mnuLoopItem{};
     QAction* mnuOptions = nullptr;
     QAction* mnuControls = nullptr;
+    QAction* mnuAlwaysOnTop = nullptr;
     QLabel* speedStatus = nullptr;
     QAction* mnuClearFiles = nullptr;
     QAction* mnuGoToTime = nullptr;

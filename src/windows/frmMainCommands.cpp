@@ -9,6 +9,7 @@
 #include "windows/FootPedalPage.h"
 #include "windows/GlobalKeysPage.h"
 #include "windows/PlaybackPage.h"
+#include "windows/TimeStampPage.h"
 #include "windows/frmAbout.h"
 #include "windows/frmControls.h"
 #include "windows/frmInfo.h"
@@ -226,6 +227,7 @@ void frmMain::showStatusMessage(const QString& text) {
 void frmMain::mnuControls_Click() {
     auto* dialog = new frmControls(this);
     dialog->addPage(new PlaybackPage(*controller), tr("Playback"));
+    dialog->addPage(new TimeStampPage(*controller), tr("Time Stamps"));
     if (globalKeys)
         dialog->addPage(new GlobalKeysPage(*globalKeys), tr("Global Keys"));
     if (footPedals)
