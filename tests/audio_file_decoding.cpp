@@ -30,25 +30,38 @@ class AudioFileDecoding : public QObject {
     QTemporaryDir folder;
 
 private slots:
-    void formatsOpenWithTheirLengthAndSound() {
-        const int formats[] = {
-            SF_FORMAT_WAV | SF_FORMAT_PCM_U8,    SF_FORMAT_WAV | SF_FORMAT_FLOAT,
-            SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM, SF_FORMAT_WAVEX | SF_FORMAT_PCM_16,
-            SF_FORMAT_RF64 | SF_FORMAT_PCM_16,   SF_FORMAT_W64 | SF_FORMAT_PCM_16,
-            SF_FORMAT_FLAC | SF_FORMAT_PCM_16,   SF_FORMAT_OGG | SF_FORMAT_VORBIS};
-        for (const int format : formats) {
-            const ToneFile tone{.sampleRate = 22050, .format = format, .frames = 22050};
+    // Every encoding opens at its own rate (neither the output's nor the usual) with its
+    // length; a range is the audio at its place, forwards and backwards, also after one
+    // replaced while the reader was on its way to it. Encodings libsndfile cannot seek in
+    // are decoded from the start to reach a range, on the reader thread.
+    void formatsOpenAndRangesAreTheAudioAtTheirPlace() {
+        const std::pair<int, int> formats[] = {
+            // format, channels
+            {SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 2},    {SF_FORMAT_WAV | SF_FORMAT_FLOAT, 2},
+            {SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM, 2}, {SF_FORMAT_WAVEX | SF_FORMAT_PCM_16, 2},
+            {SF_FORMAT_RF64 | SF_FORMAT_PCM_16, 2},   {SF_FORMAT_W64 | SF_FORMAT_PCM_16, 2},
+            {SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 2},   {SF_FORMAT_OGG | SF_FORMAT_VORBIS, 2},
+            {SF_FORMAT_WAV | SF_FORMAT_GSM610, 1},    {SF_FORMAT_WAV | SF_FORMAT_G721_32, 1},
+            {SF_FORMAT_AIFF | SF_FORMAT_DWVW_16, 1}};
+        const std::pair<qint64, qint64> ranges[] = {{8000, 9000}, {400, 1400}, {1400, 2400}};
+        for (const auto& [format, channels] : formats) {
+            const ToneFile tone{8000, channels, format, 16000, 301.7}; // no period fits the ranges
             QVERIFY(writeToneFile(folder.filePath("tone"), tone));
-            auto opened = AudioDecoder::open(folder.filePath("tone"));
-            QVERIFY2(opened.decoder, qPrintable(opened.message));
-            QCOMPARE(opened.decoder->sampleRate(), 22050); // neither the output's nor the usual
+            auto whole = AudioDecoder::open(folder.filePath("tone")).decoder;
+            QVERIFY(whole);
+            QCOMPARE(whole->sampleRate(), 8000);
             // ADPCM stores whole blocks, so its length may round up to the end of the last one.
-            QVERIFY(opened.decoder->frames() >= 22050 && opened.decoder->frames() < 22050 + 1024);
-            AudioEngine engine(std::move(opened.decoder));
-            const auto s = drain(*engine.startRange(5000, 10000), 1000, 0);
-            QCOMPARE(s.size(), size_t(5000 * tone.channels));
+            QVERIFY(whole->frames() >= 16000 && whole->frames() < 16000 + 1024);
+            std::vector<float> s(size_t(whole->frames() * channels));
+            QCOMPARE(whole->read(s.data(), whole->frames()), whole->frames());
             const double power = std::inner_product(s.begin(), s.end(), s.begin(), 0.0);
             QVERIFY(std::abs(power / s.size() - tone.amplitude * tone.amplitude / 2) < 0.03);
+            AudioEngine engine(AudioDecoder::open(folder.filePath("tone")).decoder);
+            for (const auto& [from, to] : ranges) {
+                engine.startRange(15000, 16000);
+                QVERIFY(drain(*engine.startRange(from, to), 500, 0) ==
+                        std::vector(s.begin() + from * channels, s.begin() + to * channels));
+            }
         }
     }
 
@@ -65,29 +78,6 @@ private slots:
             QCOMPARE(qint64(out.size()), to - from);
             for (qint64 i = 0; i < to - from; ++i) // the left code of a mono file
                 QCOMPARE(std::llround(out[size_t(i)] * 32768), (from + i) % IndexedCodeModulus + 1);
-        }
-    }
-
-    // Encodings libsndfile cannot seek in are decoded from the start to reach a range,
-    // forwards and backwards, on the reader thread; every range is the audio at its place,
-    // also after a range replaced while the reader was on its way to it.
-    void rangesAreTheAudioAtTheirPlace() {
-        const int formats[] = {SF_FORMAT_WAV | SF_FORMAT_GSM610, SF_FORMAT_WAV | SF_FORMAT_G721_32,
-                               SF_FORMAT_AIFF | SF_FORMAT_DWVW_16,
-                               SF_FORMAT_FLAC | SF_FORMAT_PCM_16};
-        const std::pair<qint64, qint64> ranges[] = {{8000, 9000}, {400, 1400}, {1400, 2400}};
-        for (const int format : formats) {
-            const ToneFile tone{8000, 1, format, 16000, 301.7}; // no period fits the ranges
-            QVERIFY(writeToneFile(folder.filePath("tone"), tone));
-            auto whole = AudioDecoder::open(folder.filePath("tone")).decoder;
-            std::vector<float> reference(size_t(whole->frames()));
-            QCOMPARE(whole->read(reference.data(), whole->frames()), whole->frames());
-            AudioEngine engine(AudioDecoder::open(folder.filePath("tone")).decoder);
-            for (const auto& [from, to] : ranges) {
-                engine.startRange(15000, 16000);
-                QVERIFY(drain(*engine.startRange(from, to), 500, 0) ==
-                        std::vector(reference.begin() + from, reference.begin() + to));
-            }
         }
     }
 
