@@ -105,143 +105,125 @@ private slots:
         xServer.waitForFinished();
     }
 
-    void x11KeyReachesTheProgram_data() {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QString>("pressed");
-        QTest::addColumn<bool>("numLock");
-        QTest::newRow("NumLock off") << FreeKeys << "ctrl+alt+w" << false;
-        QTest::newRow("NumLock on") << FreeKeys << "ctrl+alt+w" << true;
-        QTest::newRow("function key, NumLock on") << QKeySequence("Shift+F7") << "shift+F7" << true;
-    }
-    void x11KeyReachesTheProgram() {
+    // A key reaches the program whatever NumLock's state; another client holding the key,
+    // or only its NumLock variant, takes it from us.
+    void x11Keys() {
         if (!otherClient)
             QSKIP("Xvfb is not installed");
-        QFETCH(QKeySequence, keys);
-        QFETCH(QString, pressed);
-        QFETCH(bool, numLock);
-        if (numLockOn() != numLock)
-            xdotool({"key", "Num_Lock"});
-        QTRY_COMPARE(numLockOn(), numLock);
-        GlobalShortcuts shortcuts(x11());
-        QCOMPARE(shortcuts.bind(Walk, keys).state, ShortcutStatus::Registered);
-        QSignalSpy activated(&shortcuts, &GlobalShortcuts::activated);
-        xdotool({"key", pressed});
-        QTRY_COMPARE(activated.count(), 1);
-        QCOMPARE(activated.first().first().toString(), Walk);
-    }
-
-    // Another client holding the key, or only its NumLock variant, takes it from us.
-    void x11KeyHeldByAnotherClientIsTaken_data() {
-        QTest::addColumn<quint16>("heldLocks");
-        QTest::newRow("same modifiers") << quint16(0);
-        QTest::newRow("with NumLock only") << quint16(XCB_MOD_MASK_2);
-    }
-    void x11KeyHeldByAnotherClientIsTaken() {
-        if (!otherClient)
-            QSKIP("Xvfb is not installed");
-        QFETCH(quint16, heldLocks);
-        xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(otherClient);
-        xcb_keycode_t* keycodes = xcb_key_symbols_get_keycode(symbols, 't');
-        const quint16 modifiers = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | heldLocks;
-        xcb_grab_key(otherClient, 1, root, modifiers, keycodes[0], XCB_GRAB_MODE_ASYNC,
-                     XCB_GRAB_MODE_ASYNC);
-        sync(otherClient);
-        GlobalShortcuts shortcuts(x11());
-        const ShortcutStatus status = shortcuts.bind(Stop, TakenKeys);
-        xcb_ungrab_key(otherClient, keycodes[0], root, modifiers);
-        free(keycodes);
-        xcb_key_symbols_free(symbols);
-        QCOMPARE(status.state, ShortcutStatus::Taken);
-        QCOMPARE(shortcuts.keys(Stop), TakenKeys);
+        // clang-format off
+        const std::tuple<const char*, const char*, bool, int> rows[] = {
+            // keys, typed, NumLock, locks of another client's grab of Ctrl+Alt+T (-1: none)
+            {"Ctrl+Alt+W", "ctrl+alt+w", false, -1}, {"Ctrl+Alt+W", "ctrl+alt+w", true, -1},
+            {"Shift+F7", "shift+F7", true, -1},
+            {"Ctrl+Alt+T", "", false, 0}, {"Ctrl+Alt+T", "", false, XCB_MOD_MASK_2}};
+        // clang-format on
+        for (const auto& [keys, typed, numLock, heldLocks] : rows) {
+            if (numLockOn() != numLock)
+                xdotool({"key", "Num_Lock"});
+            QTRY_COMPARE(numLockOn(), numLock);
+            GlobalShortcuts shortcuts(x11());
+            if (heldLocks >= 0) {
+                xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(otherClient);
+                xcb_keycode_t* keycodes = xcb_key_symbols_get_keycode(symbols, 't');
+                const quint16 modifiers = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | heldLocks;
+                xcb_grab_key(otherClient, 1, root, modifiers, keycodes[0], XCB_GRAB_MODE_ASYNC,
+                             XCB_GRAB_MODE_ASYNC);
+                sync(otherClient);
+                const ShortcutStatus status = shortcuts.bind(Stop, QKeySequence(keys));
+                xcb_ungrab_key(otherClient, keycodes[0], root, modifiers);
+                free(keycodes);
+                xcb_key_symbols_free(symbols);
+                QCOMPARE(status.state, ShortcutStatus::Taken);
+                QCOMPARE(shortcuts.keys(Stop), QKeySequence(keys));
+                continue;
+            }
+            QCOMPARE(shortcuts.bind(Walk, QKeySequence(keys)).state, ShortcutStatus::Registered);
+            QSignalSpy activated(&shortcuts, &GlobalShortcuts::activated);
+            xdotool({"key", typed});
+            QTRY_COMPARE(activated.count(), 1);
+            QCOMPARE(activated.first().first().toString(), Walk);
+        }
     }
 
     // Both services refuse TakenKeys: the portal as a trigger it does not bind, KDE's
-    // service as a key another component holds. Without either, nothing binds.
-    void busServiceBindsAndDelivers_data() {
-        QTest::addColumn<QStringList>("services");
-        QTest::addColumn<bool>("wayland");
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("portal before KDE")
-            << QStringList{Portal, Kde} << true << "the desktop portal";
-        QTest::newRow("KDE without portal")
-            << QStringList{Kde} << false << "KDE's global shortcuts";
-        QTest::newRow("Wayland without either") << QStringList{} << true << "";
-    }
+    // service as a key another component holds; the one chosen reports the key pressed.
+    // Without either, nothing binds.
     void busServiceBindsAndDelivers() {
-        QFETCH(QStringList, services);
-        QFETCH(bool, wayland);
-        QFETCH(QString, chosen);
-        Child daemon("DBUS_SESSION_BUS_ADDRESS", "", "dbus-daemon",
-                     {"--session", "--nofork", "--print-address"});
-        const QString address = firstLineOf(daemon);
-        const QDBusConnection bus = QDBusConnection::connectToBus(address, address);
-        QVERIFY(bus.isConnected());
-        const QByteArray refusedByKde = QByteArray::number(TakenKeys[0].toCombined());
-        std::vector<std::unique_ptr<Child>> mocks;
-        for (const QString& service : services) {
-            // The system's Python, which has python3-dbusmock; another may come first on PATH.
-            mocks.push_back(std::make_unique<Child>(
-                "DBUS_SESSION_BUS_ADDRESS", address, "/usr/bin/python3",
-                QStringList{"-m", "dbusmock", "--template",
-                            QFINDTESTDATA(service == Portal ? "support/portal_mock.py"
-                                                            : "support/kglobalaccel_mock.py"),
-                            "--parameters",
-                            service == Portal ? R"({"refused": ["CTRL+ALT+t"]})"
-                                              : R"({"taken": [)" + refusedByKde + "]}"}));
-            if (!QTest::qWaitFor([&] { return bus.interface()->isServiceRegistered(service); }))
-                QSKIP("python3-dbusmock is not installed");
+        const std::tuple<QStringList, bool, QString> rows[] = {
+            // services, Wayland, chosen
+            {{Portal, Kde}, true, "the desktop portal"},
+            {{Kde}, false, "KDE's global shortcuts"},
+            {{}, true, ""}};
+        for (const auto& [services, wayland, chosen] : rows) {
+            Child daemon("DBUS_SESSION_BUS_ADDRESS", "", "dbus-daemon",
+                         {"--session", "--nofork", "--print-address"});
+            const QString address = firstLineOf(daemon);
+            const QDBusConnection bus = QDBusConnection::connectToBus(address, address);
+            QVERIFY(bus.isConnected());
+            const QByteArray refusedByKde = QByteArray::number(TakenKeys[0].toCombined());
+            std::vector<std::unique_ptr<Child>> mocks;
+            for (const QString& service : services) {
+                // The system's Python, which has python3-dbusmock; another may come first.
+                const bool portal = service == Portal;
+                mocks.push_back(std::make_unique<Child>(
+                    "DBUS_SESSION_BUS_ADDRESS", address, "/usr/bin/python3",
+                    QStringList{"-m", "dbusmock", "--template",
+                                QFINDTESTDATA(portal ? "support/portal_mock.py"
+                                                     : "support/kglobalaccel_mock.py"),
+                                "--parameters",
+                                portal ? R"({"refused": ["CTRL+ALT+t"]})"
+                                       : R"({"taken": [)" + refusedByKde + "]}"}));
+                if (!QTest::qWaitFor([&] { return bus.interface()->isServiceRegistered(service); }))
+                    QSKIP("python3-dbusmock is not installed");
+            }
+            GlobalShortcuts shortcuts({bus, display, wayland});
+            QTRY_COMPARE(shortcuts.serviceName(), chosen);
+            shortcuts.bind(Walk, FreeKeys);
+            shortcuts.bind(Stop, TakenKeys);
+            const bool none = services.isEmpty();
+            QTRY_COMPARE(shortcuts.status(Walk).state,
+                         none ? ShortcutStatus::Unsupported : ShortcutStatus::Registered);
+            QTRY_COMPARE(shortcuts.status(Stop).state,
+                         none ? ShortcutStatus::Unsupported : ShortcutStatus::Taken);
+            if (none) {
+                QVERIFY(shortcuts.status(Walk).message.contains("parlanda --walk"));
+                continue;
+            }
+            const QString path =
+                services[0] == Portal ? "/org/freedesktop/portal/desktop" : "/kglobalaccel";
+            QSignalSpy activated(&shortcuts, &GlobalShortcuts::activated);
+            QDBusMessage press =
+                QDBusMessage::createMethodCall(services[0], path, "org.parlanda.Test", "Press");
+            QCOMPARE(bus.call(press << Walk).type(), QDBusMessage::ReplyMessage);
+            QTRY_COMPARE(activated.count(), 1);
+            QCOMPARE(activated.first().first().toString(), Walk);
         }
-        GlobalShortcuts shortcuts({bus, display, wayland});
-        QTRY_COMPARE(shortcuts.serviceName(), chosen);
-        shortcuts.bind(Walk, FreeKeys);
-        shortcuts.bind(Stop, TakenKeys);
-        const bool none = services.isEmpty();
-        QTRY_COMPARE(shortcuts.status(Walk).state,
-                     none ? ShortcutStatus::Unsupported : ShortcutStatus::Registered);
-        QTRY_COMPARE(shortcuts.status(Stop).state,
-                     none ? ShortcutStatus::Unsupported : ShortcutStatus::Taken);
-        if (none) {
-            QVERIFY(shortcuts.status(Walk).message.contains("parlanda --walk"));
-            return;
-        }
-        // The service that was chosen reports the key pressed.
-        const QString path =
-            services.first() == Portal ? "/org/freedesktop/portal/desktop" : "/kglobalaccel";
-        QSignalSpy activated(&shortcuts, &GlobalShortcuts::activated);
-        QDBusMessage press =
-            QDBusMessage::createMethodCall(services.first(), path, "org.parlanda.Test", "Press");
-        QCOMPARE(bus.call(press << Walk).type(), QDBusMessage::ReplyMessage);
-        QTRY_COMPARE(activated.count(), 1);
-        QCOMPARE(activated.first().first().toString(), Walk);
     }
 
     // A stored value that is not one key binds nothing and is reported; saving stores
     // every command's key in Qt's portable text.
-    void storedKeys_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("key") << "Ctrl+Alt+W" << true;
-        QTest::newRow("empty") << "" << true;
-        QTest::newRow("unknown key name") << "Ctrl+Bogus" << false;
-        QTest::newRow("two chords") << "Ctrl+A, Ctrl+B" << false;
-        QTest::newRow("modifier alone") << "Ctrl" << false;
-    }
     void storedKeys() {
-        QFETCH(QString, stored);
-        QFETCH(bool, valid);
-        const QString bound = valid ? stored : QString();
         const QString App = QStringLiteral("Parlanda");
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-        QVERIFY(SaveSetting(App, "Global Keys", "Jump Back", stored));
-        GlobalShortcuts shortcuts({noBus(), QByteArray(), true});
-        const QStringList problems = shortcuts.load(App);
-        QCOMPARE(shortcuts.keys("Jump Back").toString(QKeySequence::PortableText), bound);
-        QCOMPARE(problems.size(), valid ? 0 : 1);
-        shortcuts.bind("Play Pause", QKeySequence("Meta+F9"));
-        shortcuts.save(App);
-        QCOMPARE(GetSetting(App, "Global Keys", "Jump Back", "-"), bound);
-        QCOMPARE(GetSetting(App, "Global Keys", "Play Pause", "-"), "Meta+F9");
+        const std::pair<QString, bool> rows[] = {// stored, valid
+                                                 {"Ctrl+Alt+W", true},
+                                                 {"", true},
+                                                 {"Ctrl+Bogus", false},
+                                                 {"Ctrl+A, Ctrl+B", false},
+                                                 {"Ctrl", false}};
+        for (const auto& [stored, valid] : rows) {
+            const QString bound = valid ? stored : QString();
+            QVERIFY(SaveSetting(App, "Global Keys", "Jump Back", stored));
+            GlobalShortcuts shortcuts({noBus(), QByteArray(), true});
+            const QStringList problems = shortcuts.load(App);
+            QCOMPARE(shortcuts.keys("Jump Back").toString(QKeySequence::PortableText), bound);
+            QCOMPARE(problems.size(), valid ? 0 : 1);
+            shortcuts.bind("Play Pause", QKeySequence("Meta+F9"));
+            shortcuts.save(App);
+            QCOMPARE(GetSetting(App, "Global Keys", "Jump Back", "-"), bound);
+            QCOMPARE(GetSetting(App, "Global Keys", "Play Pause", "-"), "Meta+F9");
+        }
     }
 };
 
