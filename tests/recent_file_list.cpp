@@ -83,7 +83,7 @@ private slots:
         writeEntries({dir + "/deleted.wav"});
         emit fixture.player().recentFilesChanged();
         item(0)->trigger();
-        QCOMPARE(fixture.prompts().callsOf(ScriptedDialogs::Kind::Message).size(), 1);
+        QCOMPARE(fixture.prompts().messageTexts().size(), 1);
         QCOMPARE(FindRecentFile(dir + "/deleted.wav", 9), -1);
 
         QVERIFY(fixture.openFile(2000, "First.wav"));
