@@ -1,4 +1,4 @@
-// The settings store's file: hand-written, corrupt, unwritable, and killed while written.
+// The settings store's file: hand-written, corrupt, and killed while written.
 #include "settings/SettingsStore.h"
 #include "support/TestWav.h"
 
@@ -34,15 +34,6 @@ private slots:
             QCOMPARE(readBytes(SettingsFilePath(App) + ".corrupt"), corrupt ? contents : "");
             QCOMPARE(GetSetting(App, "Settings", key, "-"), read);
         }
-    }
-
-    // Running as root ignores permission bits, so the folder is made impossible to
-    // create instead: a regular file stands where it should be, and stays.
-    void aFolderThatCannotBeWrittenFailsEveryWrite() {
-        QVERIFY(writeBytes(config->path() + "/Parlanda", "not a folder"));
-        QVERIFY(!SaveSetting(App, "Settings", "Step", "2500"));
-        QVERIFY(SettingsWriteFailed(App));
-        QCOMPARE(readBytes(config->path() + "/Parlanda"), QByteArray("not a folder"));
     }
 
     // A writer killed at any moment leaves the old or the new value whole, and no lock.

@@ -3,6 +3,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
 #include "support/ManualClockWindow.h"
+#include "support/TestWav.h"
 
 #include <QAction>
 #include <QFile>
@@ -100,15 +101,18 @@ private slots:
         QCOMPARE(GetSetting(AppName, "Settings", "Loop Repetitions", ""), "4,Disable");
     }
 
-    // A file where the settings folder should be: the window says once, and still ends.
+    // A file where the settings folder should be (root ignores permission bits) fails every
+    // write and stays; the window says so once, and still ends.
     void unwritableStoreIsReportedOnceAtShutdown() {
         ManualClockWindow fixture;
         QTemporaryDir blocked;
-        QVERIFY(QFile(blocked.filePath("Parlanda")).open(QIODevice::WriteOnly));
+        QVERIFY(writeBytes(blocked.filePath("Parlanda"), "not a folder"));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocked.path()));
+        QVERIFY(!SaveSetting(AppName, "Settings", "Step", "2500"));
         fixture.window().close();
         fixture.window().close();
         QCOMPARE(fixture.prompts().messageTexts().filter(SettingsFilePath(AppName)).size(), 1);
+        QCOMPARE(readBytes(blocked.filePath("Parlanda")), "not a folder");
     }
 };
 
