@@ -1,15 +1,20 @@
-// The sections "Settings" and "Playback": defaults, conversions, limits, the round trip, and the
-// window.
+// The settings file: the sections "Settings" and "Playback" (defaults, conversions, limits,
+// the round trip, the window), and the store's file hand-written, corrupt, unwritable and
+// killed while written.
 #include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+constexpr int BigValueLength = 200000;
 
 static QStringList storedForm(const UserSettings& s) {
     const auto n = [](qint32 number) { return QString::number(number); };
@@ -30,12 +35,15 @@ static QStringList readSettings() {
     return storedForm(settings);
 }
 
-class UserSettingsLoadSave : public QObject {
+class SettingsLoadAndSave : public QObject {
     Q_OBJECT
-    QTemporaryDir config;
+    std::unique_ptr<QTemporaryDir> config;
 
 private slots:
-    void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path())); }
+    void init() {
+        config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
+    }
 
     // Nothing stored gives the defaults; a stored text reads converted (halves to even) and
     // limited, or as the default when malformed (a list flag: the starting value, off).
@@ -114,7 +122,53 @@ private slots:
         QCOMPARE(fixture.prompts().messageTexts().filter(SettingsFilePath(AppName)).size(), 1);
         QCOMPARE(readBytes(blocked.filePath("Parlanda")), "not a folder");
     }
+
+    // What a file holds is used, a list value written by hand without quotes as the text it
+    // was; the first write keeps a corrupt file as a copy beside it.
+    void existingFileIsReadAndACorruptOneKept() {
+        const std::tuple<QByteArray, QString, QString, bool> rows[] = {
+            // file, key, read, corrupt
+            {"[Settings]\nLoop%20Repetitions=2,Enable\n", "Loop Repetitions", "2,Enable", false},
+            {QByteArray("\x00\x01\xff junk", 9), "Step", "-", true},
+            {"[Settings]\nStep=2500\nnot a setting\n", "Step", "2500", true}};
+        for (const auto& [contents, key, read, corrupt] : rows) {
+            init();
+            QVERIFY(writeBytes(SettingsFilePath(AppName), contents));
+            QVERIFY(SaveSetting(AppName, "Settings", "Pause", "700"));
+            QCOMPARE(readBytes(SettingsFilePath(AppName) + ".corrupt"), corrupt ? contents : "");
+            QCOMPARE(GetSetting(AppName, "Settings", key, "-"), read);
+        }
+    }
+
+    // A writer killed at any moment leaves the old or the new value whole, and no lock.
+    void killedWriterLeavesAWholeFile() {
+        QVERIFY(SaveSetting(AppName, "Settings", "Big", QString(BigValueLength, 'z')));
+        for (int kill = 0; kill < 6; ++kill) {
+            QProcess writer;
+            writer.setEnvironment(QProcess::systemEnvironment() << "SETTINGS_STORE_WRITER=1");
+            writer.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(writer.waitForStarted());
+            QTest::qWait(100 + 37 * kill);
+            writer.kill();
+            QVERIFY(writer.waitForFinished());
+            const QString value = GetSetting(AppName, "Settings", "Big", "");
+            QCOMPARE(value, QString(BigValueLength, value.isEmpty() ? '-' : value.front()));
+        }
+        QVERIFY(SaveSetting(AppName, "Settings", "Step", "2500"));
+    }
 };
 
-QTEST_MAIN(UserSettingsLoadSave)
-#include "user_settings_load_save.moc"
+int main(int argc, char** argv) {
+    // The killed-writer test's writer: a big value made of one letter, another at each round.
+    if (qEnvironmentVariableIsSet("SETTINGS_STORE_WRITER")) {
+        QCoreApplication writer(argc, argv);
+        for (int round = 0;; ++round)
+            SaveSetting(AppName, "Settings", "Big",
+                        QString(BigValueLength, QChar('a' + round % 26)));
+    }
+    QApplication app(argc, argv);
+    SettingsLoadAndSave test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "settings_load_and_save.moc"
