@@ -1,6 +1,8 @@
-// Opening files: File > Open's starting folder and filters, a cancel, a file the device
-// refuses, a file dropped on the window; the recent file list in the store, the menu
-// computed from it, and the window's menu.
+// The settings file: the sections "Settings" and "Playback" (defaults, conversions, limits,
+// the round trip, the window), the store's file hand-written, corrupt, unwritable and
+// killed while written, and the recent file list in the store, the menu computed from it
+// and the window's menu; opening files: File > Open's starting folder and filters, a
+// cancel, a file the device refuses, a file dropped on the window.
 #include "audio/AudioFormats.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
@@ -13,9 +15,33 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+constexpr int BigValueLength = 200000;
+
+static QStringList storedForm(const UserSettings& s) {
+    const auto n = [](qint32 number) { return QString::number(number); };
+    return QString("Step=%1|Offset=%2|Pause=%3|Jump=%4|Loop Repetitions=%5,%6|Max Files=%7|"
+                   "Recent File List=%8|Default Audio Folder=%9|")
+        .arg(n(s.step), n(s.offset), n(s.pause), n(s.jump), n(s.loopCount),
+             s.looping ? "Disable" : "Enable", n(s.maxFiles), n(s.recentFileList),
+             s.defaultAudioFolder)
+        .append(QString("Playback/Speed=%1|Playback/Rewind=%2").arg(s.speed).arg(s.rewind))
+        .split('|');
+}
+
+static QStringList readSettings() {
+    UserSettings settings;
+    settings.step = 1;           // presets replace whatever the player held
+    settings.recentFileList = 0; // kept when the stored flag is malformed
+    ReadUserSettings(settings);
+    return storedForm(settings);
+}
 
 static QString section(int entry) {
     return "Recent File List\\" + QString::number(entry);
@@ -43,12 +69,127 @@ static QStringList menuText(qint16 maxFiles, const QString& openFile) {
     return items;
 }
 
-class OpeningFiles : public QObject {
+class SettingsAndOpeningFiles : public QObject {
     Q_OBJECT
-    QTemporaryDir config;
+    std::unique_ptr<QTemporaryDir> config;
 
 private slots:
-    void init() { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
+    void init() {
+        config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config->path()));
+    }
+
+    // Nothing stored gives the defaults; a stored text reads converted (halves to even) and
+    // limited, or as the default when malformed (a list flag: the starting value, off).
+    void storedValuesConvertAndAreLimited() {
+        // clang-format off
+        QCOMPARE(readSettings(), storedForm({4000, 1100, 600, 4000, 1, true,
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), 9, 1}));
+        const std::pair<QString, QString> rows[] = { // stored, read (under the same key)
+            {"Step=200", "500"}, {"Offset=0", "100"}, {"Pause=-5", "10"}, {"Jump=1000", "4000"},
+            {"Step=6000", "Jump=6000"}, {"Offset=", "1100"}, {"Step=99999999999", "4000"},
+            {"Step=2500.5", "2500"}, {"Pause= 7e2 ", "700"}, {"Pause=0x20", "600"},
+            {"Max Files=15", "15"}, {"Max Files=40000", "9"}, {"Recent File List=x", "0"},
+            {"Loop Repetitions=0,Disable", "1,Disable"}, {"Loop Repetitions=2,enable", "2,Disable"},
+            {"Loop Repetitions=4,Enable,1", "4,Disable"}, {"Playback/Speed=49", "100"},
+            {"Playback/Speed=201", "100"}, {"Playback/Speed=fast", "100"},
+            {"Playback/Speed=75", "75"}, {"Playback/Rewind=-3", "0"},
+            {"Playback/Rewind=20000", "10000"}, {"Playback/Rewind=1x", "0"}};
+        // clang-format on
+        for (const auto& [stored, read] : rows) {
+            const QString key = stored.section('=', 0, 0); // "Section/Key" outside "Settings"
+            const QString section = key.contains('/') ? key.section('/', 0, 0) : "Settings";
+            QVERIFY(SaveSetting(AppName, section, key.section('/', -1), stored.section('=', 1)));
+            QVERIFY2(readSettings().contains(read.contains('=') ? read : key + '=' + read),
+                     qPrintable(stored + " read: " + readSettings().join(' ')));
+            QVERIFY(DeleteSetting(AppName, section));
+        }
+    }
+
+    // Values within limits come back; a step below its limit is stored, raised when read.
+    void roundTripThroughTheFile() {
+        UserSettings written{2500, 900, 250, 7000, 4, false, "/home/ann/Tapes & Notes",
+                             3,    1,   60,  2500};
+        WriteUserSettings(written);
+        QCOMPARE(readSettings(), storedForm(written));
+        written.step = 200;
+        WriteUserSettings(written);
+        QCOMPARE(GetSetting(AppName, "Settings", "Step", ""), "200");
+        QVERIFY(readSettings().contains("Step=500"));
+    }
+
+    // The Looping menu shows the stored state and changes it; closing stores it.
+    void loopingMenuFollowsThePlayer() {
+        ManualClockWindow fixture;
+        QVERIFY(SaveSetting(AppName, "Settings", "Loop Repetitions", "3,Enable"));
+        fixture.player().loadSettings();
+        const auto item = [&](const char* name) {
+            return fixture.window().findChild<QAction*>(QLatin1String(name));
+        };
+        const auto menu = [&] {
+            return QStringLiteral("%1 %2%3")
+                .arg(item("mnuToggleLooping")->text())
+                .arg(item("mnuLoopItem_3")->isChecked() ? "3" : "-",
+                     item("mnuLoopItem_4")->isEnabled() ? " enabled" : "");
+        };
+        QCOMPARE(menu(), "Enable 3");
+        fixture.trigger("mnuToggleLooping");
+        QCOMPARE(menu(), "Disable 3 enabled");
+        fixture.trigger("mnuLoopItem_3"); // the checked item stays checked
+        QCOMPARE(menu(), "Disable 3 enabled");
+        QCOMPARE(fixture.player().loopRepetitionCount(), 3);
+        fixture.trigger("mnuLoopItem_4");
+        fixture.window().close();
+        QCOMPARE(GetSetting(AppName, "Settings", "Loop Repetitions", ""), "4,Disable");
+    }
+
+    // A file where the settings folder should be (root ignores permission bits) fails every
+    // write and stays; the window says so once, and still ends.
+    void unwritableStoreIsReportedOnceAtShutdown() {
+        ManualClockWindow fixture;
+        QTemporaryDir blocked;
+        QVERIFY(writeBytes(blocked.filePath("Parlanda"), "not a folder"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocked.path()));
+        QVERIFY(!SaveSetting(AppName, "Settings", "Step", "2500"));
+        fixture.window().close();
+        fixture.window().close();
+        QCOMPARE(fixture.prompts().messageTexts().filter(SettingsFilePath(AppName)).size(), 1);
+        QCOMPARE(readBytes(blocked.filePath("Parlanda")), "not a folder");
+    }
+
+    // What a file holds is used, a list value written by hand without quotes as the text it
+    // was; the first write keeps a corrupt file as a copy beside it.
+    void existingFileIsReadAndACorruptOneKept() {
+        const std::tuple<QByteArray, QString, QString, bool> rows[] = {
+            // file, key, read, corrupt
+            {"[Settings]\nLoop%20Repetitions=2,Enable\n", "Loop Repetitions", "2,Enable", false},
+            {QByteArray("\x00\x01\xff junk", 9), "Step", "-", true},
+            {"[Settings]\nStep=2500\nnot a setting\n", "Step", "2500", true}};
+        for (const auto& [contents, key, read, corrupt] : rows) {
+            init();
+            QVERIFY(writeBytes(SettingsFilePath(AppName), contents));
+            QVERIFY(SaveSetting(AppName, "Settings", "Pause", "700"));
+            QCOMPARE(readBytes(SettingsFilePath(AppName) + ".corrupt"), corrupt ? contents : "");
+            QCOMPARE(GetSetting(AppName, "Settings", key, "-"), read);
+        }
+    }
+
+    // A writer killed at any moment leaves the old or the new value whole, and no lock.
+    void killedWriterLeavesAWholeFile() {
+        QVERIFY(SaveSetting(AppName, "Settings", "Big", QString(BigValueLength, 'z')));
+        for (int kill = 0; kill < 6; ++kill) {
+            QProcess writer;
+            writer.setEnvironment(QProcess::systemEnvironment() << "SETTINGS_STORE_WRITER=1");
+            writer.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(writer.waitForStarted());
+            QTest::qWait(100 + 37 * kill);
+            writer.kill();
+            QVERIFY(writer.waitForFinished());
+            const QString value = GetSetting(AppName, "Settings", "Big", "");
+            QCOMPARE(value, QString(BigValueLength, value.isEmpty() ? '-' : value.front()));
+        }
+        QVERIFY(SaveSetting(AppName, "Settings", "Step", "2500"));
+    }
 
     // A new file on a full list pushes the last out; a listed file keeps its place (case
     // counts); a removal moves the followers up with their exact positions, the last
@@ -188,5 +329,17 @@ private slots:
     }
 };
 
-QTEST_MAIN(OpeningFiles)
-#include "opening_files.moc"
+int main(int argc, char** argv) {
+    // The killed-writer test's writer: a big value made of one letter, another at each round.
+    if (qEnvironmentVariableIsSet("SETTINGS_STORE_WRITER")) {
+        QCoreApplication writer(argc, argv);
+        for (int round = 0;; ++round)
+            SaveSetting(AppName, "Settings", "Big",
+                        QString(BigValueLength, QChar('a' + round % 26)));
+    }
+    QApplication app(argc, argv);
+    SettingsAndOpeningFiles test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "settings_and_opening_files.moc"
