@@ -15,41 +15,36 @@ public:
         Kind kind = Kind::Message;
         QString text;  // message text or input prompt
         QString title; // message or input title
-        Icon icon = Icon::None;
-        OpenFileRequest request;
+        OpenFileRequest request = {};
         HelpCommand helpCommand = HelpCommand::Contents;
         int helpContext = 0;
     };
 
-    void message(QWidget*, const QString& text, const QString& title, Icon icon) override {
-        recorded.append({Kind::Message, text, title, icon, {}});
+    void message(QWidget*, const QString& text, const QString& title, Icon) override {
+        recorded.append({Kind::Message, text, title});
     }
     QString input(QWidget*, const QString& prompt, const QString& title, const QString&) override {
-        recorded.append({Kind::Input, prompt, title, Icon::None, {}});
+        recorded.append({Kind::Input, prompt, title});
         return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
     }
     std::optional<QString> openFile(QWidget*, const OpenFileRequest& request) override {
-        recorded.append({Kind::OpenFile, {}, {}, Icon::None, request});
+        recorded.append({Kind::OpenFile, {}, {}, request});
         return openFileAnswers.isEmpty() ? std::nullopt : openFileAnswers.dequeue();
     }
     void showHelp(QWidget*, HelpCommand command, int context) override {
-        recorded.append({Kind::Help, {}, {}, Icon::None, {}, command, context});
+        recorded.append({Kind::Help, {}, {}, {}, command, context});
     }
 
     void queueInput(const QString& answer) { inputAnswers.enqueue(answer); }
     void queueOpenFile(const std::optional<QString>& answer) { openFileAnswers.enqueue(answer); }
 
     const QList<Call>& calls() const { return recorded; }
-    QList<Call> callsOf(Kind kind) const {
-        QList<Call> matching = recorded;
-        matching.removeIf([kind](const Call& call) { return call.kind != kind; });
-        return matching;
-    }
     // The texts of the message boxes shown so far, in order.
     QStringList messageTexts() const {
         QStringList texts;
-        for (const Call& call : callsOf(Kind::Message))
-            texts.append(call.text);
+        for (const Call& call : recorded)
+            if (call.kind == Kind::Message)
+                texts.append(call.text);
         return texts;
     }
 
