@@ -17,7 +17,11 @@ static QStringList storedForm(const UserSettings& s) {
         .arg(n(s.step), n(s.offset), n(s.pause), n(s.jump), n(s.loopCount),
              s.looping ? "Disable" : "Enable", n(s.maxFiles), n(s.recentFileList),
              s.defaultAudioFolder)
-        .append(QString("Playback/Speed=%1|Playback/Rewind=%2").arg(s.speed).arg(s.rewind))
+        .append(QString("Playback/Speed=%1|Playback/Rewind=%2|Waveform/Show=%3|Waveform/Seconds=%4")
+                    .arg(s.speed)
+                    .arg(s.rewind)
+                    .arg(int(s.waveformShown))
+                    .arg(s.waveformSeconds))
         .split('|');
 }
 
@@ -51,7 +55,10 @@ private slots:
             {"Loop Repetitions=4,Enable,1", "4,Disable"}, {"Playback/Speed=49", "100"},
             {"Playback/Speed=201", "100"}, {"Playback/Speed=fast", "100"},
             {"Playback/Speed=75", "75"}, {"Playback/Rewind=-3", "0"},
-            {"Playback/Rewind=20000", "10000"}, {"Playback/Rewind=1x", "0"}};
+            {"Playback/Rewind=20000", "10000"}, {"Playback/Rewind=1x", "0"},
+            {"Waveform/Show=1", "1"}, {"Waveform/Show=2", "0"}, {"Waveform/Show=on", "0"},
+            {"Waveform/Seconds=300", "300"}, {"Waveform/Seconds=4", "30"},
+            {"Waveform/Seconds=301", "30"}, {"Waveform/Seconds=", "30"}};
         // clang-format on
         for (const auto& [stored, read] : rows) {
             const QString key = stored.section('=', 0, 0); // "Section/Key" outside "Settings"
@@ -65,8 +72,8 @@ private slots:
 
     // Values within limits come back; a step below its limit is stored, raised when read.
     void roundTripThroughTheFile() {
-        UserSettings written{2500, 900, 250, 7000, 4, false, "/home/ann/Tapes & Notes",
-                             3,    1,   60,  2500};
+        UserSettings written{2500, 900, 250, 7000, 4,    false, "/home/ann/Tapes & Notes",
+                             3,    1,   60,  2500, true, 45};
         WriteUserSettings(written);
         QCOMPARE(readSettings(), storedForm(written));
         written.step = 200;

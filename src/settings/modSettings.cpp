@@ -13,6 +13,7 @@ namespace {
 
 const QString SettingsSection = QStringLiteral("Settings");
 const QString PlaybackSection = QStringLiteral("Playback");
+const QString WaveformSection = QStringLiteral("Waveform");
 
 constexpr qint32 LowestStep = 500;
 constexpr qint32 LowestOffset = 100;
@@ -23,16 +24,33 @@ QString stored(const QString& key, const QString& defaultValue,
     return GetSetting(AppName, section, key, defaultValue);
 }
 
-// The stored speed and rewind; a value that does not convert reads as the default.
+// A stored number of `section`; a value that does not convert reads as the default.
+qint32 storedNumber(const QString& section, const QString& key, qint32 byDefault) {
+    return WholeNumberOf<qint32>(stored(key, QString::number(byDefault), section))
+        .value_or(byDefault);
+}
+
+qint32 withinOrDefault(qint32 value, qint32 lowest, qint32 highest, qint32 byDefault) {
+    return value >= lowest && value <= highest ? value : byDefault;
+}
+
 void readPlayback(UserSettings& settings) {
     const UserSettings defaults;
-    const auto number = [](const QString& key, qint32 byDefault) {
-        return WholeNumberOf<qint32>(stored(key, QString::number(byDefault), PlaybackSection))
-            .value_or(byDefault);
-    };
-    const qint32 speed = number("Speed", defaults.speed);
-    settings.speed = speed >= SlowestSpeed && speed <= FastestSpeed ? speed : defaults.speed;
-    settings.rewind = std::clamp(number("Rewind", defaults.rewind), 0, LongestRewind);
+    settings.speed = withinOrDefault(storedNumber(PlaybackSection, "Speed", defaults.speed),
+                                     SlowestSpeed, FastestSpeed, defaults.speed);
+    settings.rewind =
+        std::clamp(storedNumber(PlaybackSection, "Rewind", defaults.rewind), 0, LongestRewind);
+}
+
+// The strip's "Show" is 0 or 1.
+void readWaveform(UserSettings& settings) {
+    const UserSettings defaults;
+    settings.waveformShown =
+        withinOrDefault(storedNumber(WaveformSection, "Show", defaults.waveformShown), 0, 1,
+                        defaults.waveformShown) == 1;
+    settings.waveformSeconds =
+        withinOrDefault(storedNumber(WaveformSection, "Seconds", defaults.waveformSeconds),
+                        ShortestWaveformSeconds, LongestWaveformSeconds, defaults.waveformSeconds);
 }
 
 // Leaves target as it was when the stored text does not convert.
@@ -119,6 +137,7 @@ void ReadUserSettings(UserSettings& settings) {
     readNumber(settings.maxFiles, "Max Files", defaults.maxFiles);
     readNumber(settings.recentFileList, "Recent File List", defaults.recentFileList);
     readPlayback(settings);
+    readWaveform(settings);
 }
 
 void WriteUserSettings(const UserSettings& settings) {
@@ -133,4 +152,6 @@ void WriteUserSettings(const UserSettings& settings) {
     save("Loop Repetitions", LoopRepetitionsText({settings.loopCount, settings.looping}));
     save("Speed", QString::number(settings.speed), PlaybackSection);
     save("Rewind", QString::number(settings.rewind), PlaybackSection);
+    save("Show", QString::number(int(settings.waveformShown)), WaveformSection);
+    save("Seconds", QString::number(settings.waveformSeconds), WaveformSection);
 }

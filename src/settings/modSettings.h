@@ -26,6 +26,9 @@ struct UserSettings {
     // moves the position back (ms).
     qint32 speed = 100;
     qint32 rewind = 0;
+    // The section "Waveform": whether the strip shows, and the seconds of sound it spans.
+    bool waveformShown = false;
+    qint32 waveformSeconds = 30;
 };
 
 // The stored speed reads as the default outside these bounds; the stored rewind is
@@ -33,6 +36,9 @@ struct UserSettings {
 inline constexpr qint32 SlowestSpeed = 50;
 inline constexpr qint32 FastestSpeed = 200;
 inline constexpr qint32 LongestRewind = 10000;
+// The stored span of the waveform reads as the default outside these bounds.
+inline constexpr qint32 ShortestWaveformSeconds = 5;
+inline constexpr qint32 LongestWaveformSeconds = 300;
 
 // A stored number as a whole number: the text is a decimal number (blanks around it,
 // a sign, a fraction and an exponent allowed), rounded to the nearest whole number with
@@ -55,11 +61,12 @@ QString LoopRepetitionsText(const LoopRepetitions& loop);
 // when the store names none.
 QString StoredDefaultAudioFolder();
 
-// Reads the sections "Settings" and "Playback" into settings: presets the durations and
+// Reads the sections "Settings", "Playback" and "Waveform" into settings: presets the durations and
 // MaxFiles to their defaults, takes every stored value that converts, keeps the earlier
 // value for one that does not (RecentFileList keeps the value settings holds), then
 // raises the durations to their lower limits. Never fails.
 void ReadUserSettings(UserSettings& settings);
-// Writes all eight keys of the section "Settings" and the two of "Playback" in one
+// Writes all eight keys of the section "Settings" and the two of "Playback" and of
+// "Waveform" in one
 // write of the store. Whether it reached the disk shows in SettingsWriteFailed(AppName).
 void WriteUserSettings(const UserSettings& settings);
