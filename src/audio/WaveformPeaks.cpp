@@ -1,0 +1,258 @@
+#include "audio/WaveformPeaks.h"
+
+#include "audio/AudioDecoder.h"
+
+#include <QMetaObject>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// Peaks are reported a chunk at a time: about 2.5 s of sound.
+constexpr qint64 ChunkBlocks = 512;
+
+std::atomic<int> workers{0};
+
+struct StoredPeak {
+    qint16 low = 0;
+    qint16 high = 0;
+};
+
+qint16 stored(float sample) {
+    return qint16(std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767));
+}
+
+float sampleOf(qint16 value) {
+    return float(value) / 32767;
+}
+
+qint64 divideRoundingUp(qint64 numerator, qint64 denominator) {
+    return (numerator + denominator - 1) / denominator;
+}
+
+class WorkerCount {
+public:
+    WorkerCount() { ++workers; }
+    ~WorkerCount() { --workers; }
+    WorkerCount(const WorkerCount&) = delete;
+    WorkerCount& operator=(const WorkerCount&) = delete;
+};
+
+} // namespace
+
+// What the GUI thread and one worker share. The worker writes a chunk's peaks before it
+// reports the chunk, and the GUI thread reads only reported chunks, so the report's
+// queued call orders the two.
+struct WaveformPeaks::Job {
+    std::atomic<bool> stopped{false};
+    std::atomic<qint64> preferredChunk{-1};
+    std::mutex reportLock;
+    WaveformPeaks* receiver = nullptr; // under reportLock; none once stopped
+    std::vector<StoredPeak> peaks;
+
+    // Runs call(receiver) on the receiver's thread, unless the job was stopped meanwhile.
+    template <typename Call> void report(Call call) {
+        const std::lock_guard lock(reportLock);
+        if (receiver)
+            QMetaObject::invokeMethod(
+                receiver, [receiver = receiver, call = std::move(call)] { call(*receiver); },
+                Qt::QueuedConnection);
+    }
+    void stop() {
+        stopped = true;
+        const std::lock_guard lock(reportLock);
+        receiver = nullptr;
+    }
+};
+
+namespace {
+
+// Decodes the file block by block on the worker thread, the chunk around the start first.
+class PeakWorker {
+public:
+    PeakWorker(WaveformPeaks::Job& job, AudioDecoder& decoder, qint64 blockFrames)
+        : job(job), decoder(decoder), blockFrames(blockFrames),
+          chunks(divideRoundingUp(qint64(job.peaks.size()), ChunkBlocks)),
+          done(std::size_t(chunks), false), samples(std::size_t(blockFrames * decoder.channels())) {
+        decoder.setSeekInterruption(&job.stopped);
+    }
+
+    // The next chunk to compute, from cursor on; none when all are done.
+    std::optional<qint64> nextChunk(qint64 cursor) {
+        const qint64 preferred = job.preferredChunk.exchange(-1);
+        if (preferred >= 0 && preferred < chunks && decoder.seeksQuickly())
+            cursor = preferred;
+        for (qint64 i = 0; i < chunks; ++i) {
+            const qint64 chunk = (cursor + i) % chunks;
+            if (!done[std::size_t(chunk)])
+                return chunk;
+        }
+        return std::nullopt;
+    }
+
+    // False when the job was stopped before the chunk was complete.
+    bool compute(qint64 chunk) {
+        const qint64 first = chunk * ChunkBlocks;
+        const qint64 end = std::min(first + ChunkBlocks, qint64(job.peaks.size()));
+        // A part that cannot be reached or decoded plays as silence, and shows as such.
+        if (position != first * blockFrames && !decoder.seek(first * blockFrames))
+            position = -1;
+        else
+            position = first * blockFrames;
+        for (qint64 block = first; block < end; ++block) {
+            if (job.stopped.load(std::memory_order_relaxed))
+                return false;
+            job.peaks[std::size_t(block)] = readBlock(block);
+        }
+        done[std::size_t(chunk)] = true;
+        return true;
+    }
+
+private:
+    StoredPeak readBlock(qint64 block) {
+        const qint64 frames = std::min(blockFrames, decoder.frames() - block * blockFrames);
+        const qint64 got = position < 0 ? 0 : decoder.read(samples.data(), frames);
+        if (got < frames)
+            position = -1;
+        else
+            position += got;
+        const auto decoded = samples.begin() + got * decoder.channels();
+        if (got == 0)
+            return {};
+        const auto [low, high] = std::minmax_element(samples.begin(), decoded);
+        StoredPeak peak{stored(*low), stored(*high)};
+        if (got < frames) { // the silence after the damage
+            peak.low = std::min<qint16>(peak.low, 0);
+            peak.high = std::max<qint16>(peak.high, 0);
+        }
+        return peak;
+    }
+
+    WaveformPeaks::Job& job;
+    AudioDecoder& decoder;
+    const qint64 blockFrames;
+    const qint64 chunks;
+    std::vector<bool> done;
+    std::vector<float> samples;
+    qint64 position = 0; // the decoder's frame, -1 when unknown
+};
+
+} // namespace
+
+WaveformPeaks::WaveformPeaks(QObject* parent) : QObject(parent) {}
+
+WaveformPeaks::~WaveformPeaks() {
+    clear();
+}
+
+int WaveformPeaks::runningWorkers() {
+    return workers;
+}
+
+void WaveformPeaks::clear() {
+    if (job)
+        job->stop();
+    job.reset();
+    sampleRate = 0;
+    blockFrames = 0;
+    blocks = 0;
+    chunkReady.clear();
+    chunksReady = 0;
+}
+
+void WaveformPeaks::start(const QString& path, qint64 ms) {
+    clear();
+    job = std::make_shared<Job>();
+    job->receiver = this;
+    std::thread([job = job, path, ms] {
+        const WorkerCount counted;
+        work(job, path, ms);
+    }).detach();
+}
+
+// On the worker thread. The decoder is opened here, so that a file slow to open (one
+// whose length is found by decoding it) holds nobody up.
+void WaveformPeaks::work(const std::shared_ptr<Job>& job, const QString& path, qint64 ms) {
+    const std::unique_ptr<AudioDecoder> decoder = AudioDecoder::open(path).decoder;
+    if (!decoder || job->stopped)
+        return;
+    const qint64 blockFrames = std::max(divideRoundingUp(decoder->sampleRate(), BlocksPerSecond),
+                                        divideRoundingUp(decoder->frames(), MaxBlocks));
+    const qint64 blocks = divideRoundingUp(decoder->frames(), blockFrames);
+    job->peaks.resize(std::size_t(blocks));
+    const int rate = decoder->sampleRate();
+    job->report([job, rate, blockFrames, blocks](WaveformPeaks& receiver) {
+        if (receiver.job == job)
+            receiver.opened(rate, blockFrames, blocks);
+    });
+    PeakWorker worker(*job, *decoder, blockFrames);
+    const qint64 startBlock = std::clamp<qint64>(ms * rate / 1000 / blockFrames, 0, blocks);
+    for (std::optional<qint64> chunk = worker.nextChunk(startBlock / ChunkBlocks); chunk;
+         chunk = worker.nextChunk(*chunk + 1)) {
+        if (!worker.compute(*chunk))
+            return;
+        job->report([job, chunk = *chunk](WaveformPeaks& receiver) {
+            if (receiver.job == job)
+                receiver.chunkDone(chunk);
+        });
+    }
+}
+
+void WaveformPeaks::opened(int rate, qint64 framesPerBlock, qint64 count) {
+    sampleRate = rate;
+    blockFrames = framesPerBlock;
+    blocks = count;
+    chunkReady.assign(std::size_t(divideRoundingUp(blocks, ChunkBlocks)), false);
+}
+
+void WaveformPeaks::chunkDone(qint64 chunk) {
+    chunkReady[std::size_t(chunk)] = true;
+    ++chunksReady;
+    const qint64 first = chunk * ChunkBlocks;
+    emit computed(msAtBlock(first), msAtBlock(std::min(first + ChunkBlocks, blocks)));
+}
+
+void WaveformPeaks::prefer(qint64 ms) {
+    if (!job || blocks == 0)
+        return;
+    const qint64 chunk = std::min(blockAt(ms), blocks - 1) / ChunkBlocks;
+    if (!chunkReady[std::size_t(chunk)])
+        job->preferredChunk = chunk;
+}
+
+bool WaveformPeaks::complete() const {
+    return job && sampleRate > 0 && chunksReady == qint64(chunkReady.size());
+}
+
+qint64 WaveformPeaks::blockAt(qint64 ms) const {
+    return std::max<qint64>(0, ms) * sampleRate / 1000 / blockFrames;
+}
+
+qint64 WaveformPeaks::msAtBlock(qint64 block) const {
+    return block * blockFrames * 1000 / sampleRate;
+}
+
+std::optional<WaveformPeaks::Peak> WaveformPeaks::peak(qint64 fromMs, qint64 toMs) const {
+    const qint64 first = blockAt(fromMs);
+    if (first >= blocks || toMs <= 0)
+        return std::nullopt;
+    // The block that holds the last millisecond; at least one block.
+    const qint64 end = std::clamp(blockAt(std::max(fromMs, toMs - 1)) + 1, first + 1, blocks);
+    std::optional<Peak> extremes;
+    for (qint64 block = first; block < end; ++block) {
+        if (!chunkReady[std::size_t(block / ChunkBlocks)]) {
+            block = (block / ChunkBlocks + 1) * ChunkBlocks - 1;
+            continue;
+        }
+        const StoredPeak& stored = job->peaks[std::size_t(block)];
+        if (!extremes)
+            extremes = Peak{sampleOf(stored.low), sampleOf(stored.high)};
+        extremes->low = std::min(extremes->low, sampleOf(stored.low));
+        extremes->high = std::max(extremes->high, sampleOf(stored.high));
+    }
+    return extremes;
+}
