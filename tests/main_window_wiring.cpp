@@ -163,7 +163,7 @@ private slots:
         QTest::newRow("&Looping") << "Disable F2 | - | &1 [x] | &2 | &3 | &4 | &5";
         QTest::newRow("&Tools")
             << "&Options | &Clear File List | - | &Go To Time F11"
-               " | &Update Time F12 [x] | &Time Stamp [hidden] | - | &Controls...";
+               " | &Update Time F12 [x] | &Time Stamp [hidden] | - | &Controls... | Show &Waveform";
         QTest::newRow("&Help")
             << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | &Start Here";
     }

@@ -11,6 +11,7 @@
 #include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
 #include "windows/HelpViewer.h"
+#include "windows/WaveformStrip.h"
 #include "windows/frmChooseFolder.h"
 #include "windows/frmSettings.h"
 
@@ -255,11 +256,19 @@ void frmMain::createControls() {
     hsbSlider->setFocusPolicy(Qt::ClickFocus);
     hsbSlider->setAccessibleName(hsbSlider->toolTip());
 
-    auto* column = new QVBoxLayout(central);
+    auto* column = new QVBoxLayout;
     column->setContentsMargins(10, 10, 10, 8);
     column->setSpacing(8);
     column->addLayout(buttonRow);
     column->addWidget(hsbSlider);
+    // The waveform spans the whole width of the window, under the controls.
+    waveformStrip = new WaveformStrip(*controller, central);
+    waveformStrip->hide();
+    auto* window = new QVBoxLayout(central);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    window->addLayout(column);
+    window->addWidget(waveformStrip);
     setCentralWidget(central);
     // Every control has the row's height, so they line up.
     const int rowHeight = cmdLoop[0]->sizeHint().height();
@@ -343,6 +352,9 @@ void frmMain::createMenus() {
     mnuTimeStamp->setVisible(false);
     addSeparator(mnuTools, QStringLiteral("mnuControlsSeparator"));
     mnuControls = addMenuItem(mnuTools, QStringLiteral("mnuControls"), tr("&Controls..."));
+    mnuShowWaveform =
+        addMenuItem(mnuTools, QStringLiteral("mnuShowWaveform"), tr("Show &Waveform"));
+    mnuShowWaveform->setCheckable(true);
     createSpeedMenu();
 
     mnuHelp = menuBar()->addMenu(tr("&Help"));
@@ -419,6 +431,7 @@ void frmMain::connectHandlers() {
     for (int i = 0; i < int(mnuRecentFiles.size()); ++i)
         connect(mnuRecentFiles[i], &QAction::triggered, this,
                 [this, i] { mnuRecentFiles_Click(i); });
+    connect(mnuShowWaveform, &QAction::toggled, this, &frmMain::ShowWaveform);
     connect(mnuUpdateTime, &QAction::triggered, controller.get(),
             [this] { controller->setAutoUpdate(!controller->autoUpdate()); });
 
@@ -532,6 +545,7 @@ void frmMain::startUp() {
     controller->loadSettings();
     if (controller->settings().recentFileList != 0)
         BuildRecentFileMenu();
+    mnuShowWaveform->setChecked(controller->settings().waveformShown);
     controller->setAutoUpdate(true);
     EnableControls(false);
     UpdateStatusBar();

@@ -22,6 +22,7 @@ class QScrollBar;
 class QToolButton;
 class frmSettings;
 class frmAbout;
+class WaveformStrip;
 
 // The main window: the view of the player. It owns the controls, the menus and the
 // key handler, forwards what the user does to the player and shows what the player
@@ -75,6 +76,7 @@ private:
     void mnuRecentFiles_Click(int index);
     void mnuOptions_Click();
     void mnuControls_Click();
+    void ShowWaveform(bool shown);
     void createSpeedMenu();
     void ShowSpeed(int percent);
     void mnuGoToTime_Click();
@@ -95,6 +97,7 @@ private:
     std::array<QToolButton*, 4> cmdPlay{};
     QLineEdit* txtTime = nullptr;
     QScrollBar* hsbSlider = nullptr;
+    WaveformStrip* waveformStrip = nullptr;
     QLabel* statusText = nullptr;
     QLabel* outputStatus = nullptr;
 
@@ -115,6 +118,7 @@ private:
     std::array<QAction*, 6> mnuLoopItem{};
     QAction* mnuOptions = nullptr;
     QAction* mnuControls = nullptr;
+    QAction* mnuShowWaveform = nullptr;
     QLabel* speedStatus = nullptr;
     QAction* mnuClearFiles = nullptr;
     QAction* mnuGoToTime = nullptr;

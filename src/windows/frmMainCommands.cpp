@@ -9,6 +9,7 @@
 #include "windows/FootPedalPage.h"
 #include "windows/GlobalKeysPage.h"
 #include "windows/PlaybackPage.h"
+#include "windows/WaveformStrip.h"
 #include "windows/frmAbout.h"
 #include "windows/frmControls.h"
 #include "windows/frmInfo.h"
@@ -230,6 +231,12 @@ void frmMain::mnuControls_Click() {
     if (footPedals)
         dialog->addPage(new FootPedalPage(*footPedals), tr("Foot Pedal"));
     dialog->open();
+}
+
+// The window keeps its width and grows by the strip's height.
+void frmMain::ShowWaveform(bool shown) {
+    controller->setWaveformShown(shown);
+    waveformStrip->setVisible(shown);
 }
 
 // The box has no parent: it stays open when the main window closes, and the program
