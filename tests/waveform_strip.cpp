@@ -175,7 +175,9 @@ private slots:
         ManualClockWindow fixture;
         WaveformStrip& strip = shownStrip(fixture);
         fixture.player().walk();
-        for (int step = 0; step < 2; ++step) {
+        const std::array<PlayerController::StepWindow, 2> steps{
+            {{56000, 60000, 57100}, {57100, 61100, 58200}}};
+        for (const PlayerController::StepWindow& step : steps) {
             QTRY_COMPARE(fixture.player().state(), PlayerController::State::Stepping);
             fixture.clock().advance(1000);
             QTest::qWait(300);
@@ -187,6 +189,7 @@ private slots:
                     shaded << x;
             QVERIFY(!shaded.isEmpty());
             const auto window = fixture.player().stepWindow();
+            QVERIFY(window == step);
             const double pixelMs = 30000.0 / strip.width();
             QVERIFY2(std::abs(strip.msAt(shaded.first()) - window->from) <= pixelMs &&
                          std::abs(strip.msAt(shaded.last() + 1) - window->to) <= pixelMs,
@@ -196,6 +199,7 @@ private slots:
                                     .arg(strip.msAt(shaded.first()))
                                     .arg(strip.msAt(shaded.last() + 1))));
             fixture.clock().advance(3000);
+            QTRY_VERIFY(fixture.player().state() != PlayerController::State::Stepping);
         }
     }
 
