@@ -14,6 +14,8 @@ namespace {
 
 // Peaks are reported a chunk at a time: about 2.5 s of sound.
 constexpr qint64 ChunkBlocks = 512;
+// Decoded at a time, at the most (unless a block is longer).
+constexpr qint64 FramesPerRead = 16384;
 
 std::atomic<int> workers{0};
 
@@ -77,7 +79,10 @@ public:
     PeakWorker(WaveformPeaks::Job& job, AudioDecoder& decoder, qint64 blockFrames)
         : job(job), decoder(decoder), blockFrames(blockFrames),
           chunks(divideRoundingUp(qint64(job.peaks.size()), ChunkBlocks)),
-          done(std::size_t(chunks), false), samples(std::size_t(blockFrames * decoder.channels())) {
+          channels(decoder.channels()),
+          blocksPerRead(std::max<qint64>(1, FramesPerRead / blockFrames)),
+          done(std::size_t(chunks), false),
+          samples(std::size_t(blocksPerRead * blockFrames * channels)) {
         decoder.setSeekInterruption(&job.stopped);
     }
 
@@ -94,48 +99,56 @@ public:
         return std::nullopt;
     }
 
-    // False when the job was stopped before the chunk was complete.
+    // False when the job was stopped before the chunk was complete. Runs of blocks are
+    // decoded at once; the flag is checked at every block.
     bool compute(qint64 chunk) {
         const qint64 first = chunk * ChunkBlocks;
         const qint64 end = std::min(first + ChunkBlocks, qint64(job.peaks.size()));
         // A part that cannot be reached or decoded plays as silence, and shows as such.
-        if (position != first * blockFrames && !decoder.seek(first * blockFrames))
-            position = -1;
-        else
-            position = first * blockFrames;
-        for (qint64 block = first; block < end; ++block) {
-            if (job.stopped.load(std::memory_order_relaxed))
-                return false;
-            job.peaks[std::size_t(block)] = readBlock(block);
+        const bool reached = position == first * blockFrames || decoder.seek(first * blockFrames);
+        position = reached ? first * blockFrames : -1;
+        for (qint64 block = first; block < end; block += blocksPerRead) {
+            const qint64 count = std::min(blocksPerRead, end - block);
+            const qint64 frames =
+                std::min(count * blockFrames, decoder.frames() - block * blockFrames);
+            read(frames);
+            for (qint64 i = 0; i < count; ++i) {
+                if (job.stopped.load(std::memory_order_relaxed))
+                    return false;
+                const qint64 blockStart = i * blockFrames;
+                job.peaks[std::size_t(block + i)] =
+                    peakOf(samples.data() + blockStart * channels,
+                           std::min(blockFrames, frames - blockStart) * channels);
+            }
         }
         done[std::size_t(chunk)] = true;
         return true;
     }
 
 private:
-    StoredPeak readBlock(qint64 block) {
-        const qint64 frames = std::min(blockFrames, decoder.frames() - block * blockFrames);
+    // Frames the decoder cannot give (damage, a file cut short) are silence.
+    void read(qint64 frames) {
         const qint64 got = position < 0 ? 0 : decoder.read(samples.data(), frames);
-        if (got < frames)
-            position = -1;
-        else
-            position += got;
-        const auto decoded = samples.begin() + got * decoder.channels();
-        if (got == 0)
-            return {};
-        const auto [low, high] = std::minmax_element(samples.begin(), decoded);
-        StoredPeak peak{stored(*low), stored(*high)};
-        if (got < frames) { // the silence after the damage
-            peak.low = std::min<qint16>(peak.low, 0);
-            peak.high = std::max<qint16>(peak.high, 0);
+        position = got < frames ? -1 : position + got;
+        std::fill(samples.begin() + got * channels, samples.begin() + frames * channels, 0.0f);
+    }
+
+    static StoredPeak peakOf(const float* samples, qint64 count) {
+        float low = samples[0];
+        float high = samples[0];
+        for (qint64 i = 1; i < count; ++i) {
+            low = std::min(low, samples[i]);
+            high = std::max(high, samples[i]);
         }
-        return peak;
+        return {stored(low), stored(high)};
     }
 
     WaveformPeaks::Job& job;
     AudioDecoder& decoder;
     const qint64 blockFrames;
     const qint64 chunks;
+    const int channels;
+    const qint64 blocksPerRead;
     std::vector<bool> done;
     std::vector<float> samples;
     qint64 position = 0; // the decoder's frame, -1 when unknown
@@ -237,22 +250,25 @@ qint64 WaveformPeaks::msAtBlock(qint64 block) const {
 }
 
 std::optional<WaveformPeaks::Peak> WaveformPeaks::peak(qint64 fromMs, qint64 toMs) const {
-    const qint64 first = blockAt(fromMs);
-    if (first >= blocks || toMs <= 0)
+    if (blocks == 0 || toMs <= 0 || blockAt(fromMs) >= blocks)
         return std::nullopt;
+    const qint64 first = blockAt(fromMs);
     // The block that holds the last millisecond; at least one block.
     const qint64 end = std::clamp(blockAt(std::max(fromMs, toMs - 1)) + 1, first + 1, blocks);
-    std::optional<Peak> extremes;
-    for (qint64 block = first; block < end; ++block) {
-        if (!chunkReady[std::size_t(block / ChunkBlocks)]) {
-            block = (block / ChunkBlocks + 1) * ChunkBlocks - 1;
+    std::optional<StoredPeak> extremes;
+    for (qint64 block = first; block < end; block = (block / ChunkBlocks + 1) * ChunkBlocks) {
+        if (!chunkReady[std::size_t(block / ChunkBlocks)])
             continue;
+        const auto from = job->peaks.begin() + block;
+        const auto to = job->peaks.begin() + std::min(end, (block / ChunkBlocks + 1) * ChunkBlocks);
+        StoredPeak found = extremes.value_or(*from);
+        for (auto peak = from; peak != to; ++peak) {
+            found.low = std::min(found.low, peak->low);
+            found.high = std::max(found.high, peak->high);
         }
-        const StoredPeak& stored = job->peaks[std::size_t(block)];
-        if (!extremes)
-            extremes = Peak{sampleOf(stored.low), sampleOf(stored.high)};
-        extremes->low = std::min(extremes->low, sampleOf(stored.low));
-        extremes->high = std::max(extremes->high, sampleOf(stored.high));
+        extremes = found;
     }
-    return extremes;
+    if (!extremes)
+        return std::nullopt;
+    return Peak{sampleOf(extremes->low), sampleOf(extremes->high)};
 }
