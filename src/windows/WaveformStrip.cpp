@@ -68,16 +68,21 @@ double WaveformStrip::xOf(double ms) const {
     return (ms - centreMs + spanMs() / 2) * std::max(1, width()) / spanMs();
 }
 
-void WaveformStrip::showEvent(QShowEvent*) {
+// A window restored from the taskbar keeps its peaks; a strip switched on starts them.
+void WaveformStrip::showEvent(QShowEvent* event) {
     const double hertz = screen() ? screen()->refreshRate() : 60;
     frameTimer.setInterval(std::max(1, int(1000 / std::max(1.0, hertz))));
-    startPeaks();
+    if (event->spontaneous())
+        followPlayer();
+    else
+        startPeaks();
 }
 
-// Hidden, the strip costs nothing: no worker, no peaks, no timer.
-void WaveformStrip::hideEvent(QHideEvent*) {
-    peaks.clear();
+// Switched off, the strip costs nothing: no worker, no peaks, no timer.
+void WaveformStrip::hideEvent(QHideEvent* event) {
     frameTimer.stop();
+    if (!event->spontaneous())
+        peaks.clear();
 }
 
 void WaveformStrip::startPeaks() {
