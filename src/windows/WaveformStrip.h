@@ -21,8 +21,6 @@ public:
     // The time under x (device-independent pixels), and the other way round.
     qint64 msAt(double x) const;
     double xOf(double ms) const;
-    // Whether the strip repaints by itself, frame after frame.
-    bool animating() const { return frameTimer.isActive(); }
 
     QSize sizeHint() const override;
 
