@@ -3,13 +3,16 @@
 // Run: QT_QPA_PLATFORM=offscreen scripts/with-pulse dbus-run-session --
 //      <build>/bench/parlanda_bench [ranges]
 //      [tone walk seconds] [open/play/close rounds]; 0 ranges measures the tone walk alone
-//      (for a graph whose rate is not the indexed files' 44.1 kHz), 0 seconds leaves it out.
+//      (for a graph whose rate is not the indexed files' 44.1 kHz), 0 seconds leaves it out;
+//      `waveform [picture folder]` measures the waveform strip alone and writes its pictures.
+#include "BenchApplication.h"
 #include "FfmpegFigures.h"
 #include "GlobalKeyFigures.h"
 #include "Measures.h"
 #include "MonitorRecorder.h"
 #include "OpenCloseStress.h"
 #include "SpeedFigures.h"
+#include "WaveformFigures.h"
 #include "pedals/PedalFigures.h"
 #include "remote/RemoteFigures.h"
 #include "walk/WalkFigures.h"
@@ -17,7 +20,6 @@
 #include "audio/MediaControl.h"
 #include "audio/PulseAudioOutput.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -72,24 +74,6 @@ ThreadCounters engineThreads() {
         counters.cpuSeconds += (fields.value(11).toDouble() + fields.value(12).toDouble()) / ticks;
     }
     return counters;
-}
-
-// A two-hour 16-bit stereo WAV whose data is a hole in the file: written in an instant,
-// and like any long recording on disk only the pages read are ever touched.
-bool writeTwoHourWav(const QString& path) {
-    const quint32 frames = 2u * 3600u * Rate;
-    const quint32 dataBytes = frames * 4;
-    QByteArray header("RIFF");
-    auto add32 = [&](quint32 v) { header.append(reinterpret_cast<const char*>(&v), 4); };
-    auto add16 = [&](quint16 v) { header.append(reinterpret_cast<const char*>(&v), 2); };
-    add32(36 + dataBytes);
-    header.append("WAVEfmt ");
-    add32(16), add16(1), add16(2), add32(Rate), add32(Rate * 4), add16(4), add16(16);
-    header.append("data");
-    add32(dataBytes);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() &&
-           file.resize(header.size() + qint64(dataBytes));
 }
 
 void measureOpen(const QString& folder) {
@@ -228,7 +212,12 @@ void measureCpu(MediaControl& media) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    BenchApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "waveform") {
+        const QTemporaryDir folder;
+        printWaveformFigures(folder.path(), argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+        return 0;
+    }
     const int count = argc > 1 ? atoi(argv[1]) : 60;
     const int toneWalkSeconds = argc > 2 ? atoi(argv[2]) : 120;
     if (count <= 0)
@@ -266,6 +255,7 @@ int main(int argc, char** argv) {
     measureCpu(media);
     media.close();
     printSpeedFigures(folder.path());
+    printWaveformFigures(folder.path(), QString());
     printWalkFigures();
     printPedalFigures();
     printGlobalKeyFigures();

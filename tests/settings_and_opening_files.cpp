@@ -1,7 +1,7 @@
-// The settings file: the sections "Settings", "Playback" and "Time Stamps" (defaults, conversions,
-// limits, the round trip, the window), the store's file hand-written, corrupt, unwritable and
-// killed while written, and the recent file list in the store, the menu computed from it
-// and the window's menu; opening files: File > Open's starting folder and filters, a
+// The settings file: the sections "Settings", "Playback", "Time Stamps" and "Waveform" (defaults,
+// conversions, limits, the round trip, the window), the store's file hand-written, corrupt,
+// unwritable and killed while written, and the recent file list in the store, the menu computed
+// from it and the window's menu; opening files: File > Open's starting folder and filters, a
 // cancel, a file the device refuses, a file dropped on the window.
 #include "audio/AudioFormats.h"
 #include "settings/RecentFiles.h"
@@ -34,8 +34,10 @@ static QStringList storedForm(const UserSettings& s) {
              s.looping ? "Disable" : "Enable", n(s.maxFiles), n(s.recentFileList),
              s.defaultAudioFolder)
         .append(
-            QString("Playback/Speed=%1|Playback/Rewind=%2|Playback/Resume=%3|Time Stamps/Format=%4")
-                .arg(n(s.speed), n(s.rewind), n(s.resume), TimeStampPattern(s.timeStampFormat)))
+            QString("Playback/Speed=%1|Playback/Rewind=%2|Playback/Resume=%3|Time Stamps/Format=%4|"
+                    "Waveform/Show=%5|Waveform/Seconds=%6")
+                .arg(n(s.speed), n(s.rewind), n(s.resume), TimeStampPattern(s.timeStampFormat),
+                     n(s.waveformShown), n(s.waveformSeconds)))
         .split('|');
 }
 
@@ -100,7 +102,10 @@ private slots:
             {"Playback/Speed=75", "75"}, {"Playback/Rewind=-3", "0"},
             {"Playback/Rewind=20000", "10000"}, {"Playback/Rewind=1x", "0"},
             {"Playback/Resume=0", "0"}, {"Playback/Resume=off", "1"},
-            {"Time Stamps/Format=[hh:mm]", "[hh:mm:ss]"}};
+            {"Time Stamps/Format=[hh:mm]", "[hh:mm:ss]"},
+            {"Waveform/Show=1", "1"}, {"Waveform/Show=on", "0"},
+            {"Waveform/Seconds=300", "300"}, {"Waveform/Seconds=4", "30"},
+            {"Waveform/Seconds=301", "30"}, {"Waveform/Seconds=", "30"}};
         // clang-format on
         for (const auto& [stored, read] : rows) {
             const QString key = stored.section('=', 0, 0); // "Section/Key" outside "Settings"
@@ -126,7 +131,9 @@ private slots:
                              60,
                              2500,
                              false,
-                             TimeStampFormat::HashTenths};
+                             TimeStampFormat::HashTenths,
+                             true,
+                             45};
         WriteUserSettings(written);
         QCOMPARE(readSettings(), storedForm(written));
         written.step = 200;

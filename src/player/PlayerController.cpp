@@ -48,6 +48,7 @@ public:
         if (--player.commandDepth == 0) {
             player.updateState();
             player.reportJump();
+            player.reportStepWindow();
         }
     }
     CommandScope(const CommandScope&) = delete;
@@ -224,19 +225,47 @@ void PlayerController::playStep(Command command) {
     } else if (command == Command::NextStep) {
         end += current.offset;
     }
-    // A step never starts before 0; the step that reaches the end of the file keeps its
-    // full length, ends at the end and is the last of the walk.
-    end = std::max<qint64>(end, current.step);
-    if (end > media->length()) {
-        end = media->length();
+    // The step that reaches past the end of the file is the last of the walk.
+    if (std::max<qint64>(end, current.step) > media->length())
         isWalking = false;
-    }
-    stepEnd = end;
+    stepEnd = stepEndWithinFile(end);
     // The position display shows the end of the step while it plays.
     moveTo(stepEnd);
     showPosition();
     // A step longer than the file plays the whole file.
-    media->playRange(std::max<qint64>(0, stepEnd - current.step), stepEnd, true);
+    media->playRange(stepStart(stepEnd), stepEnd, true);
+}
+
+// A step never starts before 0; the step that reaches the end of the file keeps its full
+// length and ends at the end.
+qint64 PlayerController::stepEndWithinFile(qint64 end) const {
+    return std::min(std::max<qint64>(end, current.step), media->length());
+}
+
+PlayerController::Command PlayerController::stepAfter(qint64 plays) const {
+    return plays < loopRepetitionCount() ? Command::CurrentStep : Command::NextStep;
+}
+
+// A step playing or pending counts as heard: the rest after it decides what comes next.
+std::optional<PlayerController::StepWindow> PlayerController::stepWindow() const {
+    if (!isOpen() || !(isWalking || stepPending))
+        return std::nullopt;
+    StepWindow window{stepStart(stepEnd), stepEnd, std::nullopt};
+    if (isWalking) {
+        const qint64 plays = repeatCount + (restTimer.isActive() ? 0 : 1);
+        const qint64 end =
+            stepAfter(plays) == Command::NextStep ? stepEnd + current.offset : stepEnd;
+        window.nextFrom = stepStart(stepEndWithinFile(end));
+    }
+    return window;
+}
+
+void PlayerController::reportStepWindow() {
+    const std::optional<StepWindow> now = stepWindow();
+    if (now == shownStep)
+        return;
+    shownStep = now;
+    emit stepWindowChanged();
 }
 
 // The command replaces whatever step a rest would have started, and the display
@@ -271,7 +300,7 @@ void PlayerController::stepHeard(int notifyCode) {
 // Play the same step again until it has been heard as often as Looping asks, then move
 // on to the next one.
 void PlayerController::endRest() {
-    playStep(repeatCount < loopRepetitionCount() ? Command::CurrentStep : Command::NextStep);
+    playStep(stepAfter(repeatCount));
 }
 
 void PlayerController::togglePause() {
@@ -484,6 +513,10 @@ void PlayerController::setRepetitions(int count) {
         return;
     current.loopCount = qint16(count);
     emit loopingChanged();
+}
+
+void PlayerController::setWaveformSeconds(qint32 seconds) {
+    current.waveformSeconds = std::clamp(seconds, ShortestWaveformSeconds, LongestWaveformSeconds);
 }
 
 void PlayerController::loadSettings() {

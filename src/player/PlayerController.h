@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -39,6 +40,15 @@ public:
 
     enum class State { Idle, Playing, Paused, Stepping, Resting };
     Q_ENUM(State)
+
+    // The step playing, resting or pending, and the start of the one the walk plays next
+    // (none when no walk goes on, or this step is its last).
+    struct StepWindow {
+        qint64 from = 0;
+        qint64 to = 0;
+        std::optional<qint64> nextFrom;
+        bool operator==(const StepWindow&) const = default;
+    };
 
     // The stored name of a command ("Walk", "Previous Step", ... "Play Pause", "Slower",
     // "Faster", "Normal Speed", "Copy Time Stamp").
@@ -102,6 +112,8 @@ public:
     qint64 position() const;
     qint64 length() const;
     bool walking() const { return isWalking; }
+    // None while no step is pending and no walk goes on.
+    std::optional<StepWindow> stepWindow() const;
     bool outputAvailable() const;
 
     // Whether the position display follows playback ("Update Time").
@@ -126,6 +138,9 @@ public:
     void setLooping(bool on);
     // 1 to 5; other counts are ignored.
     void setRepetitions(int count);
+    void setWaveformShown(bool shown) { current.waveformShown = shown; }
+    // Kept within ShortestWaveformSeconds and LongestWaveformSeconds.
+    void setWaveformSeconds(qint32 seconds);
     // How often a step is heard before the walk moves on: 1 while looping is off.
     int loopRepetitionCount() const { return current.looping ? current.loopCount : 1; }
 
@@ -141,6 +156,8 @@ signals:
     // The periodic position while normal playback is followed.
     void positionUpdate(qint64 ms);
     void stateChanged(PlayerController::State state);
+    // stepWindow() changed, reported once a command has run.
+    void stepWindowChanged();
     // The position moved other than by playing (a jump, a step's start, a seek), reported
     // once per command with where the device is now.
     void positionJumped(qint64 ms);
@@ -170,6 +187,11 @@ private:
     void moveTo(qint64 ms);
     void reportJump();
     void playStep(Command command);
+    qint64 stepEndWithinFile(qint64 end) const;
+    qint64 stepStart(qint64 end) const { return std::max<qint64>(0, end - current.step); }
+    // What follows the rest after `plays` plays of the step: the same step or the next.
+    Command stepAfter(qint64 plays) const;
+    void reportStepWindow();
     void stopPlayback();
     void rewind();
     void resumeWhereLeft(const QString& path);
@@ -198,6 +220,7 @@ private:
     QTimer restTimer;
 
     State shownState = State::Idle;
+    std::optional<StepWindow> shownStep;
     int commandDepth = 0;
     bool positionMoved = false;
 };

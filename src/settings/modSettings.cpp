@@ -15,6 +15,7 @@ const QString SettingsSection = QStringLiteral("Settings");
 const QString PlaybackSection = QStringLiteral("Playback");
 const QString TimeStampSection = QStringLiteral("Time Stamps");
 const QString WindowSection = QStringLiteral("Window");
+const QString WaveformSection = QStringLiteral("Waveform");
 
 constexpr qint32 LowestStep = 500;
 constexpr qint32 LowestOffset = 100;
@@ -25,9 +26,14 @@ QString stored(const QString& key, const QString& defaultValue,
     return GetSetting(AppName, section, key, defaultValue);
 }
 
+// A stored number of `section`; a value that does not convert reads as the default.
 qint32 storedNumber(const QString& section, const QString& key, qint32 byDefault) {
     return WholeNumberOf<qint32>(stored(key, QString::number(byDefault), section))
         .value_or(byDefault);
+}
+
+qint32 withinOrDefault(qint32 value, qint32 lowest, qint32 highest, qint32 byDefault) {
+    return value >= lowest && value <= highest ? value : byDefault;
 }
 
 // A switch is stored as 1 or 0; any other whole number counts as on.
@@ -43,8 +49,8 @@ QString switchText(bool on) {
 // default.
 void readPlaybackAndTimeStamps(UserSettings& settings) {
     const UserSettings defaults;
-    const qint32 speed = storedNumber(PlaybackSection, "Speed", defaults.speed);
-    settings.speed = speed >= SlowestSpeed && speed <= FastestSpeed ? speed : defaults.speed;
+    settings.speed = withinOrDefault(storedNumber(PlaybackSection, "Speed", defaults.speed),
+                                     SlowestSpeed, FastestSpeed, defaults.speed);
     settings.rewind =
         std::clamp(storedNumber(PlaybackSection, "Rewind", defaults.rewind), 0, LongestRewind);
     settings.resume = storedSwitch(PlaybackSection, "Resume", defaults.resume);
@@ -52,6 +58,14 @@ void readPlaybackAndTimeStamps(UserSettings& settings) {
         TimeStampFormatOf(
             stored("Format", TimeStampPattern(defaults.timeStampFormat), TimeStampSection))
             .value_or(defaults.timeStampFormat);
+}
+
+void readWaveform(UserSettings& settings) {
+    const UserSettings defaults;
+    settings.waveformShown = storedSwitch(WaveformSection, "Show", defaults.waveformShown);
+    settings.waveformSeconds =
+        withinOrDefault(storedNumber(WaveformSection, "Seconds", defaults.waveformSeconds),
+                        ShortestWaveformSeconds, LongestWaveformSeconds, defaults.waveformSeconds);
 }
 
 // Leaves target as it was when the stored text does not convert.
@@ -138,6 +152,7 @@ void ReadUserSettings(UserSettings& settings) {
     readNumber(settings.maxFiles, "Max Files", defaults.maxFiles);
     readNumber(settings.recentFileList, "Recent File List", defaults.recentFileList);
     readPlaybackAndTimeStamps(settings);
+    readWaveform(settings);
 }
 
 void WriteUserSettings(const UserSettings& settings) {
@@ -154,6 +169,8 @@ void WriteUserSettings(const UserSettings& settings) {
     save("Rewind", QString::number(settings.rewind), PlaybackSection);
     save("Resume", switchText(settings.resume), PlaybackSection);
     save("Format", TimeStampPattern(settings.timeStampFormat), TimeStampSection);
+    save("Show", switchText(settings.waveformShown), WaveformSection);
+    save("Seconds", QString::number(settings.waveformSeconds), WaveformSection);
 }
 
 WindowSettings ReadWindowSettings() {

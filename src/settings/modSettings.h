@@ -31,6 +31,9 @@ struct UserSettings {
     bool resume = true;
     // The section "Time Stamps": the form of the stamps put into the clipboard.
     TimeStampFormat timeStampFormat = TimeStampFormat::Seconds;
+    // The section "Waveform": whether the strip shows, and the seconds of sound it spans.
+    bool waveformShown = false;
+    qint32 waveformSeconds = 30;
 };
 
 // The section "Window": how the main window shows itself.
@@ -43,6 +46,9 @@ struct WindowSettings {
 inline constexpr qint32 SlowestSpeed = 50;
 inline constexpr qint32 FastestSpeed = 200;
 inline constexpr qint32 LongestRewind = 10000;
+// The stored span of the waveform reads as the default outside these bounds.
+inline constexpr qint32 ShortestWaveformSeconds = 5;
+inline constexpr qint32 LongestWaveformSeconds = 300;
 
 // A stored number as a whole number: the text is a decimal number (blanks around it,
 // a sign, a fraction and an exponent allowed), rounded to the nearest whole number with
@@ -65,15 +71,15 @@ QString LoopRepetitionsText(const LoopRepetitions& loop);
 // when the store names none.
 QString StoredDefaultAudioFolder();
 
-// Reads the sections "Settings", "Playback" and "Time Stamps" into settings: presets the
-// durations and MaxFiles to their defaults, takes every stored value that converts, keeps
-// the earlier value for one that does not (RecentFileList keeps the value settings
-// holds; the others of "Playback" and "Time Stamps" read as their defaults), then raises
-// the durations to their lower limits. Never fails.
+// Reads the sections "Settings", "Playback", "Time Stamps" and "Waveform" into settings:
+// presets the durations and MaxFiles to their defaults, takes every stored value that
+// converts, keeps the earlier value for one that does not (RecentFileList keeps the value
+// settings holds; the others read as their defaults), then raises the durations to their
+// lower limits. Never fails.
 void ReadUserSettings(UserSettings& settings);
-// Writes all eight keys of the section "Settings", the three of "Playback" and the one
-// of "Time Stamps" in one write of the store. Whether it reached the disk shows in
-// SettingsWriteFailed(AppName).
+// Writes all eight keys of the section "Settings", the three of "Playback", the one of
+// "Time Stamps" and the two of "Waveform" in one write of the store. Whether it reached
+// the disk shows in SettingsWriteFailed(AppName).
 void WriteUserSettings(const UserSettings& settings);
 
 // The section "Window"; a value that does not convert reads as the default.

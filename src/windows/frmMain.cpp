@@ -12,6 +12,7 @@
 #include "timecode/modSMPTE.h"
 #include "windows/Dialogs.h"
 #include "windows/HelpViewer.h"
+#include "windows/WaveformStrip.h"
 #include "windows/frmChooseFolder.h"
 #include "windows/frmControls.h"
 #include "windows/frmSettings.h"
@@ -258,11 +259,19 @@ void frmMain::createControls() {
     hsbSlider->setFocusPolicy(Qt::ClickFocus);
     hsbSlider->setAccessibleName(hsbSlider->toolTip());
 
-    auto* column = new QVBoxLayout(central);
+    auto* column = new QVBoxLayout;
     column->setContentsMargins(10, 10, 10, 8);
     column->setSpacing(8);
     column->addLayout(buttonRow);
     column->addWidget(hsbSlider);
+    // The waveform spans the whole width of the window, under the controls.
+    waveformStrip = new WaveformStrip(*controller, central);
+    waveformStrip->hide();
+    auto* window = new QVBoxLayout(central);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    window->addLayout(column);
+    window->addWidget(waveformStrip);
     setCentralWidget(central);
     // Every control has the row's height, so they line up.
     const int rowHeight = cmdLoop[0]->sizeHint().height();
@@ -350,6 +359,9 @@ void frmMain::createMenus() {
     addSeparator(mnuTools, QStringLiteral("mnuControlsSeparator"));
     mnuControls =
         addMenuItem(mnuTools, QStringLiteral("mnuControls"), tr("&Controls...", "Tools menu"));
+    mnuShowWaveform = addMenuItem(mnuTools, QStringLiteral("mnuShowWaveform"),
+                                  tr("Show &Waveform", "Tools menu"));
+    mnuShowWaveform->setCheckable(true);
     mnuAlwaysOnTop =
         addMenuItem(mnuTools, QStringLiteral("mnuAlwaysOnTop"), tr("Always on &Top", "Tools menu"));
     mnuAlwaysOnTop->setCheckable(true);
@@ -436,6 +448,7 @@ void frmMain::connectHandlers() {
     for (int i = 0; i < int(mnuRecentFiles.size()); ++i)
         connect(mnuRecentFiles[i], &QAction::triggered, this,
                 [this, i] { mnuRecentFiles_Click(i); });
+    connect(mnuShowWaveform, &QAction::toggled, this, &frmMain::ShowWaveform);
     connect(mnuUpdateTime, &QAction::triggered, controller.get(),
             [this] { controller->setAutoUpdate(!controller->autoUpdate()); });
     connect(mnuTimeStamp, &QAction::triggered, controller.get(),
@@ -563,6 +576,7 @@ void frmMain::startUp() {
         setAlwaysOnTop(true);
     if (controller->settings().recentFileList != 0)
         BuildRecentFileMenu();
+    mnuShowWaveform->setChecked(controller->settings().waveformShown);
     controller->setAutoUpdate(true);
     EnableControls(false);
     UpdateStatusBar();

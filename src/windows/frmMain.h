@@ -22,6 +22,7 @@ class QScrollBar;
 class QToolButton;
 class frmSettings;
 class frmAbout;
+class WaveformStrip;
 
 // The main window: the view of the player. It owns the controls, the menus and the
 // key handler, forwards what the user does to the player and shows what the player
@@ -76,6 +77,7 @@ private:
     void mnuOptions_Click();
     void mnuControls_Click();
     void setAlwaysOnTop(bool on);
+    void ShowWaveform(bool shown);
     void createSpeedMenu();
     void ShowSpeed(int percent);
     void mnuGoToTime_Click();
@@ -96,6 +98,7 @@ private:
     std::array<QToolButton*, 4> cmdPlay{};
     QLineEdit* txtTime = nullptr;
     QScrollBar* hsbSlider = nullptr;
+    WaveformStrip* waveformStrip = nullptr;
     QLabel* statusText = nullptr;
     QLabel* outputStatus = nullptr;
 
@@ -117,6 +120,7 @@ private:
     QAction* mnuOptions = nullptr;
     QAction* mnuControls = nullptr;
     QAction* mnuAlwaysOnTop = nullptr;
+    QAction* mnuShowWaveform = nullptr;
     QLabel* speedStatus = nullptr;
     QAction* mnuClearFiles = nullptr;
     QAction* mnuGoToTime = nullptr;

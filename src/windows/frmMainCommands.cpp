@@ -10,6 +10,7 @@
 #include "windows/GlobalKeysPage.h"
 #include "windows/PlaybackPage.h"
 #include "windows/TimeStampPage.h"
+#include "windows/WaveformStrip.h"
 #include "windows/frmAbout.h"
 #include "windows/frmControls.h"
 #include "windows/frmInfo.h"
@@ -233,6 +234,12 @@ void frmMain::mnuControls_Click() {
     if (footPedals)
         dialog->addPage(new FootPedalPage(*footPedals), tr("Foot Pedal"));
     dialog->open();
+}
+
+// The window keeps its width and grows by the strip's height.
+void frmMain::ShowWaveform(bool shown) {
+    controller->setWaveformShown(shown);
+    waveformStrip->setVisible(shown);
 }
 
 // The box has no parent: it stays open when the main window closes, and the program
