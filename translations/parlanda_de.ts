@@ -108,110 +108,115 @@
 <context>
     <name>Command</name>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="20"/>
+        <location filename="../src/player/PlayerController.cpp" line="22"/>
         <source>Walk</source>
         <translation>Durchgehen</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="20"/>
+        <location filename="../src/player/PlayerController.cpp" line="23"/>
         <source>Previous Step</source>
         <translation>Vorheriger Schritt</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="21"/>
+        <location filename="../src/player/PlayerController.cpp" line="24"/>
         <source>Current Step</source>
         <translation>Aktueller Schritt</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="21"/>
+        <location filename="../src/player/PlayerController.cpp" line="25"/>
         <source>Next Step</source>
         <translation>Nächster Schritt</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="22"/>
+        <location filename="../src/player/PlayerController.cpp" line="26"/>
         <source>Jump Back</source>
         <translation>Zurückspringen</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="22"/>
+        <location filename="../src/player/PlayerController.cpp" line="27"/>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="23"/>
+        <location filename="../src/player/PlayerController.cpp" line="28"/>
         <source>Play</source>
         <translation>Abspielen</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="23"/>
+        <location filename="../src/player/PlayerController.cpp" line="29"/>
         <source>Jump Forward</source>
         <translation>Vorspringen</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="24"/>
+        <location filename="../src/player/PlayerController.cpp" line="30"/>
         <source>Play Pause</source>
         <translation>Abspielen/Pause</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="24"/>
+        <location filename="../src/player/PlayerController.cpp" line="31"/>
         <source>Slower</source>
         <translation>Langsamer</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="25"/>
+        <location filename="../src/player/PlayerController.cpp" line="32"/>
         <source>Faster</source>
         <translation>Schneller</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="25"/>
+        <location filename="../src/player/PlayerController.cpp" line="33"/>
         <source>Normal Speed</source>
         <translation>Normale Geschwindigkeit</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="34"/>
+        <source>Copy Time Stamp</source>
+        <translation>Zeitstempel kopieren</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/main.cpp" line="63"/>
+        <location filename="../src/app/main.cpp" line="64"/>
         <source>Send %1 to the running player.</source>
         <translation>„%1“ an das laufende Parlanda senden.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="67"/>
+        <location filename="../src/app/main.cpp" line="68"/>
         <source>Audio file to open (in the running player when there is one).</source>
         <translation>Zu öffnende Audiodatei (im laufenden Parlanda, falls eines läuft).</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="83"/>
+        <location filename="../src/app/main.cpp" line="84"/>
         <source>Give one command at a time.</source>
         <translation>Bitte nur einen Befehl auf einmal angeben.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="86"/>
+        <location filename="../src/app/main.cpp" line="87"/>
         <source>Usage: parlanda [file] | parlanda --walk (and the other commands of parlanda --help)</source>
         <translation>Aufruf: parlanda [Datei] | parlanda --walk (und die anderen Befehle aus parlanda --help)</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="107"/>
+        <location filename="../src/app/main.cpp" line="111"/>
         <source>Parlanda is not running</source>
         <translation>Parlanda läuft nicht</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="111"/>
+        <location filename="../src/app/main.cpp" line="115"/>
         <source>Parlanda is not running: without a session bus (D-Bus) no running player can be reached (%1)</source>
         <translation>Parlanda läuft nicht: Ohne Sitzungsbus (D-Bus) ist kein laufendes Parlanda erreichbar (%1)</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="117"/>
+        <location filename="../src/app/main.cpp" line="121"/>
         <source>The running Parlanda did not take the command: %1</source>
         <translation>Das laufende Parlanda hat den Befehl nicht angenommen: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="192"/>
+        <location filename="../src/app/main.cpp" line="196"/>
         <source>No session bus (D-Bus): this player runs alone, and neither parlanda --walk nor media keys can reach it.</source>
         <translation>Kein Sitzungsbus (D-Bus): Dieses Parlanda läuft für sich allein, weder parlanda --walk noch Medientasten erreichen es.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="196"/>
+        <location filename="../src/app/main.cpp" line="200"/>
         <source>Parlanda could not offer all its commands on the session bus: %1</source>
         <translation>Parlanda konnte nicht alle Befehle auf dem Sitzungsbus anbieten: %1</translation>
     </message>
@@ -535,22 +540,27 @@
 <context>
     <name>PlaybackPage</name>
     <message>
-        <location filename="../src/windows/PlaybackPage.cpp" line="20"/>
+        <location filename="../src/windows/PlaybackPage.cpp" line="15"/>
+        <source>Resume where I left off</source>
+        <translation>Dort fortsetzen, wo ich aufgehört habe</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/PlaybackPage.cpp" line="21"/>
         <source> s</source>
         <translation> s</translation>
     </message>
     <message>
-        <location filename="../src/windows/PlaybackPage.cpp" line="23"/>
+        <location filename="../src/windows/PlaybackPage.cpp" line="24"/>
         <source> %</source>
         <translation> %</translation>
     </message>
     <message>
-        <location filename="../src/windows/PlaybackPage.cpp" line="25"/>
+        <location filename="../src/windows/PlaybackPage.cpp" line="27"/>
         <source>Rewind after Stop or pause</source>
         <translation>Zurückspulen nach Stopp oder Pause</translation>
     </message>
     <message>
-        <location filename="../src/windows/PlaybackPage.cpp" line="26"/>
+        <location filename="../src/windows/PlaybackPage.cpp" line="28"/>
         <source>Speed</source>
         <translation>Geschwindigkeit</translation>
     </message>
@@ -558,7 +568,7 @@
 <context>
     <name>PlayerController</name>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="362"/>
+        <location filename="../src/player/PlayerController.cpp" line="384"/>
         <source>Cannot Open Audio File</source>
         <translation>Audiodatei kann nicht geöffnet werden</translation>
     </message>
@@ -622,6 +632,19 @@
         <location filename="../src/inputs/ShortcutBackend.cpp" line="12"/>
         <source>Another program uses this key.</source>
         <translation>Ein anderes Programm verwendet diese Taste.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStampPage</name>
+    <message>
+        <location filename="../src/windows/TimeStampPage.cpp" line="22"/>
+        <source>%1, as in %2</source>
+        <translation>%1, zum Beispiel %2</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/TimeStampPage.cpp" line="24"/>
+        <source>Form of the time stamps</source>
+        <translation>Format der Zeitstempel</translation>
     </message>
 </context>
 <context>
@@ -767,281 +790,302 @@
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="236"/>
+        <location filename="../src/windows/frmMain.cpp" line="238"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="252"/>
+        <location filename="../src/windows/frmMain.cpp" line="254"/>
         <source>Click to adjust time</source>
         <translation>Klicken, um die Zeit einzustellen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="279"/>
+        <location filename="../src/windows/frmMain.cpp" line="281"/>
         <source>No audio output device</source>
         <translation>Kein Audioausgabegerät</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="287"/>
+        <location filename="../src/windows/frmMain.cpp" line="289"/>
         <source>&amp;File</source>
         <comment>Menu bar</comment>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="289"/>
+        <location filename="../src/windows/frmMain.cpp" line="291"/>
         <source>&amp;Open...</source>
         <comment>File menu</comment>
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="292"/>
+        <location filename="../src/windows/frmMain.cpp" line="294"/>
         <source>Info</source>
         <comment>File menu</comment>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="295"/>
+        <location filename="../src/windows/frmMain.cpp" line="297"/>
         <source>E&amp;xit</source>
         <comment>File menu</comment>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="304"/>
+        <location filename="../src/windows/frmMain.cpp" line="306"/>
         <source>&amp;Play</source>
         <comment>Menu bar</comment>
         <translation>&amp;Wiedergabe</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="306"/>
+        <location filename="../src/windows/frmMain.cpp" line="308"/>
         <source>Jump &amp;Back</source>
         <comment>Play menu</comment>
         <translation>&amp;Zurückspringen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="307"/>
+        <location filename="../src/windows/frmMain.cpp" line="309"/>
         <source>&amp;Stop</source>
         <comment>Play menu</comment>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="307"/>
+        <location filename="../src/windows/frmMain.cpp" line="309"/>
         <source>&amp;Play</source>
         <comment>Play menu</comment>
         <translation>&amp;Abspielen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="308"/>
+        <location filename="../src/windows/frmMain.cpp" line="310"/>
         <source>Jump &amp;Forward</source>
         <comment>Play menu</comment>
         <translation>&amp;Vorspringen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="317"/>
+        <location filename="../src/windows/frmMain.cpp" line="319"/>
         <source>&amp;Walk</source>
         <comment>Play menu</comment>
         <translation>&amp;Durchgehen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="317"/>
+        <location filename="../src/windows/frmMain.cpp" line="319"/>
         <source>&amp;Previous Step</source>
         <comment>Play menu</comment>
         <translation>V&amp;orheriger Schritt</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="318"/>
+        <location filename="../src/windows/frmMain.cpp" line="320"/>
         <source>&amp;Current Step</source>
         <comment>Play menu</comment>
         <translation>A&amp;ktueller Schritt</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="318"/>
+        <location filename="../src/windows/frmMain.cpp" line="320"/>
         <source>&amp;Next Step</source>
         <comment>Play menu</comment>
         <translation>&amp;Nächster Schritt</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="323"/>
+        <location filename="../src/windows/frmMain.cpp" line="325"/>
         <source>&amp;Looping</source>
         <comment>Menu bar</comment>
         <translation>&amp;Schleifen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="326"/>
-        <location filename="../src/windows/frmMainCommands.cpp" line="110"/>
+        <location filename="../src/windows/frmMain.cpp" line="328"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="111"/>
         <source>Disable</source>
         <comment>Looping menu</comment>
         <translation>Deaktivieren</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="334"/>
+        <location filename="../src/windows/frmMain.cpp" line="336"/>
         <source>&amp;Tools</source>
         <comment>Menu bar</comment>
         <translation>&amp;Extras</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="336"/>
+        <location filename="../src/windows/frmMain.cpp" line="338"/>
         <source>&amp;Options</source>
         <comment>Tools menu</comment>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="338"/>
+        <location filename="../src/windows/frmMain.cpp" line="340"/>
         <source>&amp;Clear File List</source>
         <comment>Tools menu</comment>
         <translation>Dateiliste &amp;leeren</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="341"/>
+        <location filename="../src/windows/frmMain.cpp" line="343"/>
         <source>&amp;Go To Time</source>
         <comment>Tools menu</comment>
         <translation>&amp;Zu Zeitpunkt springen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="343"/>
+        <location filename="../src/windows/frmMain.cpp" line="345"/>
         <source>&amp;Update Time</source>
         <comment>Tools menu</comment>
         <translation>Zeit &amp;aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="347"/>
+        <location filename="../src/windows/frmMain.cpp" line="349"/>
         <source>&amp;Time Stamp</source>
         <comment>Tools menu</comment>
         <translation>Zeit&amp;stempel</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="351"/>
+        <location filename="../src/windows/frmMain.cpp" line="352"/>
         <source>&amp;Controls...</source>
         <comment>Tools menu</comment>
         <translation>S&amp;teuerung...</translation>
     </message>
     <message>
         <location filename="../src/windows/frmMain.cpp" line="354"/>
+        <source>Always on &amp;Top</source>
+        <comment>Tools menu</comment>
+        <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="360"/>
         <source>&amp;Help</source>
         <comment>Menu bar</comment>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="356"/>
+        <location filename="../src/windows/frmMain.cpp" line="362"/>
         <source>Contents..</source>
         <comment>Help menu</comment>
         <translation>Inhalt..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="357"/>
+        <location filename="../src/windows/frmMain.cpp" line="363"/>
         <source>Index..</source>
         <comment>Help menu</comment>
         <translation>Index..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="358"/>
+        <location filename="../src/windows/frmMain.cpp" line="364"/>
         <source>Search..</source>
         <comment>Help menu</comment>
         <translation>Suchen..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="362"/>
+        <location filename="../src/windows/frmMain.cpp" line="368"/>
         <source>&amp;About Parlanda..</source>
         <comment>Help menu</comment>
         <translation>Ü&amp;ber Parlanda..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="365"/>
+        <location filename="../src/windows/frmMain.cpp" line="371"/>
         <source>&amp;Start Here</source>
         <comment>Help menu</comment>
         <translation>&amp;Erste Schritte</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="380"/>
+        <location filename="../src/windows/frmMain.cpp" line="386"/>
         <source>Slo&amp;wer</source>
         <comment>Play menu</comment>
         <translation>&amp;Langsamer</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="384"/>
+        <location filename="../src/windows/frmMain.cpp" line="390"/>
         <source>&amp;Faster</source>
         <comment>Play menu</comment>
         <translation>S&amp;chneller</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="388"/>
+        <location filename="../src/windows/frmMain.cpp" line="394"/>
         <source>Normal &amp;Speed</source>
         <comment>Play menu</comment>
         <translation>Normale &amp;Geschwindigkeit</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="406"/>
+        <location filename="../src/windows/frmMain.cpp" line="412"/>
         <source>Speed %1 %</source>
         <translation>Geschwindigkeit %1 %</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="491"/>
+        <location filename="../src/windows/frmMain.cpp" line="502"/>
+        <source>Time stamp %1 copied</source>
+        <translation>Zeitstempel %1 kopiert</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="505"/>
+        <source>Resumed at %1</source>
+        <translation>Fortgesetzt bei %1</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="508"/>
         <source>The file is damaged at %1; it plays as silence there.</source>
         <translation>Die Datei ist bei %1 beschädigt; dort wird Stille abgespielt.</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="549"/>
-        <location filename="../src/windows/frmMain.cpp" line="568"/>
+        <location filename="../src/windows/frmMain.cpp" line="569"/>
+        <location filename="../src/windows/frmMain.cpp" line="589"/>
         <source>Parlanda</source>
         <translation>Parlanda</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="565"/>
+        <location filename="../src/windows/frmMain.cpp" line="586"/>
         <source>Parlanda could not save its settings and recent files in %1. The changes made since the program started are lost.</source>
         <translation>Parlanda konnte seine Einstellungen und die zuletzt geöffneten Dateien nicht in %1 speichern. Die Änderungen seit dem Programmstart gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="599"/>
+        <location filename="../src/windows/frmMain.cpp" line="632"/>
         <source>No audio file</source>
         <translation>Keine Audiodatei</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="63"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="64"/>
         <source>Overflow: the time %1 is too large.</source>
         <translation>Überlauf: Die Zeit %1 ist zu groß.</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="65"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="66"/>
         <source>Error!</source>
         <translation>Fehler!</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="75"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="76"/>
         <source>Audio files</source>
         <translation>Audiodateien</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="111"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="112"/>
         <source>Enable</source>
         <comment>Looping menu</comment>
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="144"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="145"/>
         <source>Wave (*.wav)|*.wav|All files (*.*)|*.*</source>
         <translation>Wave (*.wav)|*.wav|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="228"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="229"/>
         <source>Playback</source>
         <translation>Wiedergabe</translation>
     </message>
     <message>
         <location filename="../src/windows/frmMainCommands.cpp" line="230"/>
+        <source>Time Stamps</source>
+        <translation>Zeitstempel</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="232"/>
         <source>Global Keys</source>
         <translation>Globale Tasten</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="232"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="234"/>
         <source>Foot Pedal</source>
         <translation>Fußpedal</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="289"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="291"/>
         <source>Enter new time:</source>
         <translation>Neue Zeit eingeben:</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="289"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="291"/>
         <source>Go to new time</source>
         <translation>Zu neuer Zeit springen</translation>
     </message>

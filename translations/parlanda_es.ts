@@ -108,110 +108,115 @@
 <context>
     <name>Command</name>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="20"/>
+        <location filename="../src/player/PlayerController.cpp" line="22"/>
         <source>Walk</source>
         <translation>Recorrer</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="20"/>
+        <location filename="../src/player/PlayerController.cpp" line="23"/>
         <source>Previous Step</source>
         <translation>Paso anterior</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="21"/>
+        <location filename="../src/player/PlayerController.cpp" line="24"/>
         <source>Current Step</source>
         <translation>Paso actual</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="21"/>
+        <location filename="../src/player/PlayerController.cpp" line="25"/>
         <source>Next Step</source>
         <translation>Paso siguiente</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="22"/>
+        <location filename="../src/player/PlayerController.cpp" line="26"/>
         <source>Jump Back</source>
         <translation>Saltar atrás</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="22"/>
+        <location filename="../src/player/PlayerController.cpp" line="27"/>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="23"/>
+        <location filename="../src/player/PlayerController.cpp" line="28"/>
         <source>Play</source>
         <translation>Reproducir</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="23"/>
+        <location filename="../src/player/PlayerController.cpp" line="29"/>
         <source>Jump Forward</source>
         <translation>Saltar adelante</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="24"/>
+        <location filename="../src/player/PlayerController.cpp" line="30"/>
         <source>Play Pause</source>
         <translation>Reproducir/Pausa</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="24"/>
+        <location filename="../src/player/PlayerController.cpp" line="31"/>
         <source>Slower</source>
         <translation>Más lento</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="25"/>
+        <location filename="../src/player/PlayerController.cpp" line="32"/>
         <source>Faster</source>
         <translation>Más rápido</translation>
     </message>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="25"/>
+        <location filename="../src/player/PlayerController.cpp" line="33"/>
         <source>Normal Speed</source>
         <translation>Velocidad normal</translation>
+    </message>
+    <message>
+        <location filename="../src/player/PlayerController.cpp" line="34"/>
+        <source>Copy Time Stamp</source>
+        <translation>Copiar marca de tiempo</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/main.cpp" line="63"/>
+        <location filename="../src/app/main.cpp" line="64"/>
         <source>Send %1 to the running player.</source>
         <translation>Enviar «%1» al reproductor en ejecución.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="67"/>
+        <location filename="../src/app/main.cpp" line="68"/>
         <source>Audio file to open (in the running player when there is one).</source>
         <translation>Archivo de audio que abrir (en el reproductor en ejecución, si lo hay).</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="83"/>
+        <location filename="../src/app/main.cpp" line="84"/>
         <source>Give one command at a time.</source>
         <translation>Indique un solo comando cada vez.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="86"/>
+        <location filename="../src/app/main.cpp" line="87"/>
         <source>Usage: parlanda [file] | parlanda --walk (and the other commands of parlanda --help)</source>
         <translation>Uso: parlanda [archivo] | parlanda --walk (y los demás comandos de parlanda --help)</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="107"/>
+        <location filename="../src/app/main.cpp" line="111"/>
         <source>Parlanda is not running</source>
         <translation>Parlanda no está en ejecución</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="111"/>
+        <location filename="../src/app/main.cpp" line="115"/>
         <source>Parlanda is not running: without a session bus (D-Bus) no running player can be reached (%1)</source>
         <translation>Parlanda no está en ejecución: sin bus de sesión (D-Bus) no se puede llegar a ningún reproductor en ejecución (%1)</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="117"/>
+        <location filename="../src/app/main.cpp" line="121"/>
         <source>The running Parlanda did not take the command: %1</source>
         <translation>El Parlanda en ejecución no aceptó el comando: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="192"/>
+        <location filename="../src/app/main.cpp" line="196"/>
         <source>No session bus (D-Bus): this player runs alone, and neither parlanda --walk nor media keys can reach it.</source>
         <translation>No hay bus de sesión (D-Bus): este reproductor funciona solo, y ni parlanda --walk ni las teclas multimedia pueden llegar a él.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="196"/>
+        <location filename="../src/app/main.cpp" line="200"/>
         <source>Parlanda could not offer all its commands on the session bus: %1</source>
         <translation>Parlanda no pudo ofrecer todos sus comandos en el bus de sesión: %1</translation>
     </message>
@@ -535,22 +540,27 @@
 <context>
     <name>PlaybackPage</name>
     <message>
-        <location filename="../src/windows/PlaybackPage.cpp" line="20"/>
+        <location filename="../src/windows/PlaybackPage.cpp" line="15"/>
+        <source>Resume where I left off</source>
+        <translation>Continuar donde lo dejé</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/PlaybackPage.cpp" line="21"/>
         <source> s</source>
         <translation> s</translation>
     </message>
     <message>
-        <location filename="../src/windows/PlaybackPage.cpp" line="23"/>
+        <location filename="../src/windows/PlaybackPage.cpp" line="24"/>
         <source> %</source>
         <translation> %</translation>
     </message>
     <message>
-        <location filename="../src/windows/PlaybackPage.cpp" line="25"/>
+        <location filename="../src/windows/PlaybackPage.cpp" line="27"/>
         <source>Rewind after Stop or pause</source>
         <translation>Retroceder tras Detener o pausa</translation>
     </message>
     <message>
-        <location filename="../src/windows/PlaybackPage.cpp" line="26"/>
+        <location filename="../src/windows/PlaybackPage.cpp" line="28"/>
         <source>Speed</source>
         <translation>Velocidad</translation>
     </message>
@@ -558,7 +568,7 @@
 <context>
     <name>PlayerController</name>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="362"/>
+        <location filename="../src/player/PlayerController.cpp" line="384"/>
         <source>Cannot Open Audio File</source>
         <translation>No se puede abrir el archivo de audio</translation>
     </message>
@@ -622,6 +632,19 @@
         <location filename="../src/inputs/ShortcutBackend.cpp" line="12"/>
         <source>Another program uses this key.</source>
         <translation>Otro programa usa esta tecla.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStampPage</name>
+    <message>
+        <location filename="../src/windows/TimeStampPage.cpp" line="22"/>
+        <source>%1, as in %2</source>
+        <translation>%1, por ejemplo %2</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/TimeStampPage.cpp" line="24"/>
+        <source>Form of the time stamps</source>
+        <translation>Formato de las marcas de tiempo</translation>
     </message>
 </context>
 <context>
@@ -767,281 +790,302 @@
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="236"/>
+        <location filename="../src/windows/frmMain.cpp" line="238"/>
         <source>Position</source>
         <translation>Posición</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="252"/>
+        <location filename="../src/windows/frmMain.cpp" line="254"/>
         <source>Click to adjust time</source>
         <translation>Haga clic para ajustar el tiempo</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="279"/>
+        <location filename="../src/windows/frmMain.cpp" line="281"/>
         <source>No audio output device</source>
         <translation>No hay dispositivo de salida de audio</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="287"/>
+        <location filename="../src/windows/frmMain.cpp" line="289"/>
         <source>&amp;File</source>
         <comment>Menu bar</comment>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="289"/>
+        <location filename="../src/windows/frmMain.cpp" line="291"/>
         <source>&amp;Open...</source>
         <comment>File menu</comment>
         <translation>&amp;Abrir...</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="292"/>
+        <location filename="../src/windows/frmMain.cpp" line="294"/>
         <source>Info</source>
         <comment>File menu</comment>
         <translation>Información</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="295"/>
+        <location filename="../src/windows/frmMain.cpp" line="297"/>
         <source>E&amp;xit</source>
         <comment>File menu</comment>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="304"/>
+        <location filename="../src/windows/frmMain.cpp" line="306"/>
         <source>&amp;Play</source>
         <comment>Menu bar</comment>
         <translation>&amp;Reproducción</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="306"/>
+        <location filename="../src/windows/frmMain.cpp" line="308"/>
         <source>Jump &amp;Back</source>
         <comment>Play menu</comment>
         <translation>Saltar &amp;atrás</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="307"/>
+        <location filename="../src/windows/frmMain.cpp" line="309"/>
         <source>&amp;Stop</source>
         <comment>Play menu</comment>
         <translation>&amp;Detener</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="307"/>
+        <location filename="../src/windows/frmMain.cpp" line="309"/>
         <source>&amp;Play</source>
         <comment>Play menu</comment>
         <translation>Re&amp;producir</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="308"/>
+        <location filename="../src/windows/frmMain.cpp" line="310"/>
         <source>Jump &amp;Forward</source>
         <comment>Play menu</comment>
         <translation>Saltar adela&amp;nte</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="317"/>
+        <location filename="../src/windows/frmMain.cpp" line="319"/>
         <source>&amp;Walk</source>
         <comment>Play menu</comment>
         <translation>&amp;Recorrer</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="317"/>
+        <location filename="../src/windows/frmMain.cpp" line="319"/>
         <source>&amp;Previous Step</source>
         <comment>Play menu</comment>
         <translation>Paso an&amp;terior</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="318"/>
+        <location filename="../src/windows/frmMain.cpp" line="320"/>
         <source>&amp;Current Step</source>
         <comment>Play menu</comment>
         <translation>Paso a&amp;ctual</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="318"/>
+        <location filename="../src/windows/frmMain.cpp" line="320"/>
         <source>&amp;Next Step</source>
         <comment>Play menu</comment>
         <translation>Paso &amp;siguiente</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="323"/>
+        <location filename="../src/windows/frmMain.cpp" line="325"/>
         <source>&amp;Looping</source>
         <comment>Menu bar</comment>
         <translation>&amp;Bucle</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="326"/>
-        <location filename="../src/windows/frmMainCommands.cpp" line="110"/>
+        <location filename="../src/windows/frmMain.cpp" line="328"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="111"/>
         <source>Disable</source>
         <comment>Looping menu</comment>
         <translation>Desactivar</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="334"/>
+        <location filename="../src/windows/frmMain.cpp" line="336"/>
         <source>&amp;Tools</source>
         <comment>Menu bar</comment>
         <translation>&amp;Herramientas</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="336"/>
+        <location filename="../src/windows/frmMain.cpp" line="338"/>
         <source>&amp;Options</source>
         <comment>Tools menu</comment>
         <translation>&amp;Opciones</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="338"/>
+        <location filename="../src/windows/frmMain.cpp" line="340"/>
         <source>&amp;Clear File List</source>
         <comment>Tools menu</comment>
         <translation>&amp;Borrar lista de archivos</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="341"/>
+        <location filename="../src/windows/frmMain.cpp" line="343"/>
         <source>&amp;Go To Time</source>
         <comment>Tools menu</comment>
         <translation>&amp;Ir a un instante</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="343"/>
+        <location filename="../src/windows/frmMain.cpp" line="345"/>
         <source>&amp;Update Time</source>
         <comment>Tools menu</comment>
         <translation>&amp;Actualizar tiempo</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="347"/>
+        <location filename="../src/windows/frmMain.cpp" line="349"/>
         <source>&amp;Time Stamp</source>
         <comment>Tools menu</comment>
         <translation>Marca de &amp;tiempo</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="351"/>
+        <location filename="../src/windows/frmMain.cpp" line="352"/>
         <source>&amp;Controls...</source>
         <comment>Tools menu</comment>
         <translation>&amp;Controles...</translation>
     </message>
     <message>
         <location filename="../src/windows/frmMain.cpp" line="354"/>
+        <source>Always on &amp;Top</source>
+        <comment>Tools menu</comment>
+        <translation>Siempre &amp;visible</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="360"/>
         <source>&amp;Help</source>
         <comment>Menu bar</comment>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="356"/>
+        <location filename="../src/windows/frmMain.cpp" line="362"/>
         <source>Contents..</source>
         <comment>Help menu</comment>
         <translation>Contenido..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="357"/>
+        <location filename="../src/windows/frmMain.cpp" line="363"/>
         <source>Index..</source>
         <comment>Help menu</comment>
         <translation>Índice..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="358"/>
+        <location filename="../src/windows/frmMain.cpp" line="364"/>
         <source>Search..</source>
         <comment>Help menu</comment>
         <translation>Buscar..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="362"/>
+        <location filename="../src/windows/frmMain.cpp" line="368"/>
         <source>&amp;About Parlanda..</source>
         <comment>Help menu</comment>
         <translation>&amp;Acerca de Parlanda..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="365"/>
+        <location filename="../src/windows/frmMain.cpp" line="371"/>
         <source>&amp;Start Here</source>
         <comment>Help menu</comment>
         <translation>&amp;Primeros pasos</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="380"/>
+        <location filename="../src/windows/frmMain.cpp" line="386"/>
         <source>Slo&amp;wer</source>
         <comment>Play menu</comment>
         <translation>Más &amp;lento</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="384"/>
+        <location filename="../src/windows/frmMain.cpp" line="390"/>
         <source>&amp;Faster</source>
         <comment>Play menu</comment>
         <translation>Más rápid&amp;o</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="388"/>
+        <location filename="../src/windows/frmMain.cpp" line="394"/>
         <source>Normal &amp;Speed</source>
         <comment>Play menu</comment>
         <translation>&amp;Velocidad normal</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="406"/>
+        <location filename="../src/windows/frmMain.cpp" line="412"/>
         <source>Speed %1 %</source>
         <translation>Velocidad %1 %</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="491"/>
+        <location filename="../src/windows/frmMain.cpp" line="502"/>
+        <source>Time stamp %1 copied</source>
+        <translation>Marca de tiempo %1 copiada</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="505"/>
+        <source>Resumed at %1</source>
+        <translation>Reanudado en %1</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="508"/>
         <source>The file is damaged at %1; it plays as silence there.</source>
         <translation>El archivo está dañado en %1; ahí se reproduce como silencio.</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="549"/>
-        <location filename="../src/windows/frmMain.cpp" line="568"/>
+        <location filename="../src/windows/frmMain.cpp" line="569"/>
+        <location filename="../src/windows/frmMain.cpp" line="589"/>
         <source>Parlanda</source>
         <translation>Parlanda</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="565"/>
+        <location filename="../src/windows/frmMain.cpp" line="586"/>
         <source>Parlanda could not save its settings and recent files in %1. The changes made since the program started are lost.</source>
         <translation>Parlanda no pudo guardar su configuración y sus archivos recientes en %1. Los cambios hechos desde que se inició el programa se han perdido.</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="599"/>
+        <location filename="../src/windows/frmMain.cpp" line="632"/>
         <source>No audio file</source>
         <translation>Ningún archivo de audio</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="63"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="64"/>
         <source>Overflow: the time %1 is too large.</source>
         <translation>Desbordamiento: el tiempo %1 es demasiado grande.</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="65"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="66"/>
         <source>Error!</source>
         <translation>¡Error!</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="75"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="76"/>
         <source>Audio files</source>
         <translation>Archivos de audio</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="111"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="112"/>
         <source>Enable</source>
         <comment>Looping menu</comment>
         <translation>Activar</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="144"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="145"/>
         <source>Wave (*.wav)|*.wav|All files (*.*)|*.*</source>
         <translation>Wave (*.wav)|*.wav|Todos los archivos (*.*)|*.*</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="228"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="229"/>
         <source>Playback</source>
         <translation>Reproducción</translation>
     </message>
     <message>
         <location filename="../src/windows/frmMainCommands.cpp" line="230"/>
+        <source>Time Stamps</source>
+        <translation>Marcas de tiempo</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMainCommands.cpp" line="232"/>
         <source>Global Keys</source>
         <translation>Teclas globales</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="232"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="234"/>
         <source>Foot Pedal</source>
         <translation>Pedal</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="289"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="291"/>
         <source>Enter new time:</source>
         <translation>Introduzca el nuevo tiempo:</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="289"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="291"/>
         <source>Go to new time</source>
         <translation>Ir al nuevo tiempo</translation>
     </message>
