@@ -137,6 +137,10 @@ private:
     };
     std::vector<Place> scanIndex_; // scanned_ only
     int64_t nextStamp_ = AV_NOPTS_VALUE;
+    // After a seek by timestamp, packets that end before this one are read but not
+    // decoded: the demuxer lands on its index's last place before it (a Matroska cluster
+    // up to seconds earlier), and only the pre-roll needs decoding.
+    int64_t decodeFrom_ = AV_NOPTS_VALUE;
     int64_t lastTimestamp_ = AV_NOPTS_VALUE;
     int64_t lastDuration_ = 0;
     qint64 lastEndSkip_ = 0;
@@ -226,6 +230,9 @@ bool FfmpegDecoder::readPacket() {
 
 bool FfmpegDecoder::sendNextPacket() {
     while (readPacket()) {
+        if (decodeFrom_ != AV_NOPTS_VALUE && packet_->pts != AV_NOPTS_VALUE &&
+            packet_->duration > 0 && packet_->pts + packet_->duration <= decodeFrom_)
+            continue;
         // A packet that does not decode leaves a gap in the timestamps: read() plays
         // silence there.
         if (avcodec_send_packet(codec_.get(), packet_.get()) == 0)
@@ -294,8 +301,8 @@ qint64 FfmpegDecoder::lengthByTailDecode() {
 
 bool FfmpegDecoder::seekDemuxer(qint64 frame) {
     int result = -1;
+    const int64_t timestamp = timestampOf(frame);
     if (scanned_ && !scanIndex_.empty()) {
-        const int64_t timestamp = timestampOf(frame);
         auto place = std::upper_bound(scanIndex_.begin(), scanIndex_.end(), timestamp,
                                       [](int64_t t, const Place& p) { return t < p.timestamp; });
         if (place != scanIndex_.begin())
@@ -303,11 +310,12 @@ bool FfmpegDecoder::seekDemuxer(qint64 frame) {
         result = av_seek_frame(format_.get(), -1, place->position, AVSEEK_FLAG_BYTE);
         nextStamp_ = place->timestamp;
     } else if (!scanned_) {
-        const int64_t timestamp = frame <= 0 && firstPacketTimestamp_ != AV_NOPTS_VALUE
-                                      ? firstPacketTimestamp_
-                                      : timestampOf(frame);
-        result = av_seek_frame(format_.get(), stream_->index, timestamp, AVSEEK_FLAG_BACKWARD);
+        const int64_t target = frame <= 0 && firstPacketTimestamp_ != AV_NOPTS_VALUE
+                                   ? firstPacketTimestamp_
+                                   : timestamp;
+        result = av_seek_frame(format_.get(), stream_->index, target, AVSEEK_FLAG_BACKWARD);
     }
+    decodeFrom_ = frame > 0 ? timestamp : AV_NOPTS_VALUE;
     // A flushed decoder keeps some state (AAC's noise generator): only a new one decodes
     // from the start exactly as a whole decode does.
     if (frame <= 0) {
