@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -451,5 +453,10 @@ AudioDecoder::OpenResult openWithFfmpeg(const QString& path, const QByteArray& f
     if (const int error = avformat_find_stream_info(format.get(), nullptr); error < 0)
         return ffmpegFailure(
             path, QStringLiteral("its streams cannot be read (%1)").arg(ffmpegReason(error)));
-    return openStream(path, std::move(format));
+    AudioDecoder::OpenResult result = openStream(path, std::move(format));
+    // The demuxer grows its index (MP4's holds every packet: 7 MiB for two hours of AAC)
+    // by copying it to ever larger blocks; give the heap pages the old copies held back to
+    // the system rather than keeping twice the index resident.
+    malloc_trim(0);
+    return result;
 }
