@@ -32,6 +32,10 @@ using FramePtr = std::unique_ptr<AVFrame, Freer<AVFrame, av_frame_free>>;
 // transforms, MP3's bit reservoir), so that the frames from the target on are the same
 // as those of a decode from the start.
 constexpr int PrerollDivisor = 4; // a quarter of a second
+// ...and never fewer samples than this: after a seek into an MP3 at the half rates of
+// speech (22 kHz), where the bit reservoir spans many small frames, a decode needs about
+// 10000 samples to settle to the bit.
+constexpr qint64 MinimumPreroll = 16384;
 // Where the container has no exact index, a packet scan at open notes one place this often.
 constexpr int ScanIndexDivisor = 2; // every half second
 
@@ -336,7 +340,8 @@ bool FfmpegDecoder::seekBefore(qint64 frame) {
     // Opus's own pre-roll (80 ms) leaves its prediction close to, but not the same as, a
     // decode from the start; a second is enough for it to be the same to the bit.
     const qint64 firstPreroll =
-        codec_->seek_preroll > 0 ? sampleRate() : sampleRate() / PrerollDivisor;
+        codec_->seek_preroll > 0 ? sampleRate()
+                                 : std::max<qint64>(sampleRate() / PrerollDivisor, MinimumPreroll);
     for (qint64 preroll = firstPreroll;; preroll *= 4) {
         const qint64 from = std::max<qint64>(0, frame - preroll);
         if (!seekDemuxer(from))
