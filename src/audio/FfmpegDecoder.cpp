@@ -1,6 +1,7 @@
 #include "audio/FfmpegDecoder.h"
 
 #include "audio/MciErrors.h"
+#include "audio/MpegAudioFrames.h"
 
 #include <QFile>
 
@@ -36,7 +37,8 @@ constexpr int PrerollDivisor = 4; // a quarter of a second
 // speech (22 kHz), where the bit reservoir spans many small frames, a decode needs about
 // 10000 samples to settle to the bit.
 constexpr qint64 MinimumPreroll = 16384;
-// Where the container has no exact index, a packet scan at open notes one place this often.
+// Where the container has no exact index, the walk or packet scan at open notes one place
+// this often.
 constexpr int ScanIndexDivisor = 2; // every half second
 
 QString ffmpegReason(int code) {
@@ -91,9 +93,9 @@ public:
                    (stream_->duration == AV_NOPTS_VALUE && format_->duration == AV_NOPTS_VALUE);
     }
 
-    // Reads the start of the file for the place of its first frame and its length.
-    // Returns false when no sound at all can be decoded.
-    bool prepare();
+    // Reads the start of the file (named `fileName` on disk) for the place of its first
+    // frame and its length. Returns false when no sound at all can be decoded.
+    bool prepare(const QByteArray& fileName);
     // Packets carried encryption: what decodes from them is noise.
     bool encrypted() const { return encrypted_; }
 
@@ -116,6 +118,7 @@ private:
     bool seekDemuxer(qint64 frame);
     qint64 frameIndexOf(int64_t timestamp) const;
     int64_t timestampOf(qint64 frameIndex) const;
+    qint64 lengthByWalk(const QByteArray& fileName);
     qint64 lengthByScan();
     qint64 lengthByTailDecode();
     qint64 pendingEnd() const { return pendingStart_ + pendingFrames_; }
@@ -136,6 +139,7 @@ private:
     qint64 firstFrames_ = 0;
     qint64 frameSize_ = 0;
     int64_t firstPacketTimestamp_ = AV_NOPTS_VALUE;
+    int64_t firstPacketPosition_ = -1;
 
     struct Place {
         int64_t position; // byte offset of a packet
@@ -161,7 +165,7 @@ private:
     qint64 settledFrom_ = 0; // decoded frames before this one are not yet exact
 };
 
-bool FfmpegDecoder::prepare() {
+bool FfmpegDecoder::prepare(const QByteArray& fileName) {
     scanning_ = scanned_;
     if (!decodeFrame())
         return false;
@@ -170,7 +174,9 @@ bool FfmpegDecoder::prepare() {
     firstFrames_ = frameSize_ = pendingFrames_;
     if (decodeFrame())
         frameSize_ = pendingFrames_;
-    const qint64 length = scanned_ ? lengthByScan() : lengthByTailDecode();
+    qint64 length = scanned_ ? lengthByWalk(fileName) : lengthByTailDecode();
+    if (scanned_ && length <= 0)
+        length = lengthByScan();
     if (length <= 0)
         return false;
     setFrames(length);
@@ -221,8 +227,10 @@ bool FfmpegDecoder::readPacket() {
             continue;
         encrypted_ = encrypted_ ||
                      av_packet_get_side_data(packet_.get(), AV_PKT_DATA_ENCRYPTION_INFO, nullptr);
-        if (firstPacketTimestamp_ == AV_NOPTS_VALUE)
+        if (firstPacketTimestamp_ == AV_NOPTS_VALUE) {
             firstPacketTimestamp_ = packet_->pts != AV_NOPTS_VALUE ? packet_->pts : packet_->dts;
+            firstPacketPosition_ = packet_->pos;
+        }
         if (scanning_)
             noteScanned();
         else if (nextStamp_ != AV_NOPTS_VALUE) {
@@ -274,6 +282,27 @@ bool FfmpegDecoder::decodeFrame() {
         pendingFrames_ = converted;
         return true;
     }
+}
+
+// An MP3 whose frames lie end to end: their headers, read without the demuxer, give the
+// place of every frame and the length. 0 where the walk does not reach the same frames as
+// the demuxer.
+qint64 FfmpegDecoder::lengthByWalk(const QByteArray& fileName) {
+    if (std::strcmp(format_->iformat->name, "mp3") != 0 || frameSize_ <= 0)
+        return 0;
+    const qint64 stride = std::max<qint64>(1, sampleRate() / ScanIndexDivisor / frameSize_);
+    const auto frames = walkMpegAudioFrames(fileName, stride);
+    if (!frames || frames->sampleRate != sampleRate() || frames->samplesPerFrame != frameSize_ ||
+        frames->offsets.front() != firstPacketPosition_)
+        return 0;
+    scanning_ = false;
+    scanIndex_.clear();
+    const AVRational sample{1, sampleRate()};
+    for (size_t i = 0; i < frames->offsets.size(); ++i)
+        scanIndex_.push_back({frames->offsets[i],
+                              firstPacketTimestamp_ + av_rescale_q(qint64(i) * stride * frameSize_,
+                                                                   sample, stream_->time_base)});
+    return frames->decodedSamples();
 }
 
 // The container holds no exact length (MP3, ADTS AAC, AMR...): the scan that read every
@@ -398,7 +427,8 @@ AudioDecoder::OpenResult ffmpegFailure(const QString& path, const QString& reaso
     return AudioDecoder::refusal(path, MciError::InvalidFile, reason);
 }
 
-AudioDecoder::OpenResult openStream(const QString& path, FormatPtr format) {
+AudioDecoder::OpenResult openStream(const QString& path, const QByteArray& fileName,
+                                    FormatPtr format) {
     const int index = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (index < 0)
         return ffmpegFailure(path, QStringLiteral("it holds no sound"));
@@ -430,7 +460,7 @@ AudioDecoder::OpenResult openStream(const QString& path, FormatPtr format) {
     }
     auto decoder = std::make_unique<FfmpegDecoder>(std::move(format), std::move(codec),
                                                    SwrPtr(converter), index);
-    const bool decodes = decoder->prepare();
+    const bool decodes = decoder->prepare(fileName);
     if (decoder->encrypted())
         return ffmpegFailure(path, QStringLiteral("its sound is encrypted"));
     if (!decodes)
@@ -458,7 +488,7 @@ AudioDecoder::OpenResult openWithFfmpeg(const QString& path, const QByteArray& f
     if (const int error = avformat_find_stream_info(format.get(), nullptr); error < 0)
         return ffmpegFailure(
             path, QStringLiteral("its streams cannot be read (%1)").arg(ffmpegReason(error)));
-    AudioDecoder::OpenResult result = openStream(path, std::move(format));
+    AudioDecoder::OpenResult result = openStream(path, fileName, std::move(format));
     // The demuxer grows its index (MP4's holds every packet: 7 MiB for two hours of AAC)
     // by copying it to ever larger blocks; give the heap pages the old copies held back to
     // the system rather than keeping twice the index resident.
