@@ -34,8 +34,8 @@ using FramePtr = std::unique_ptr<AVFrame, Freer<AVFrame, av_frame_free>>;
 // as those of a decode from the start.
 constexpr int PrerollDivisor = 4; // a quarter of a second
 // ...and never fewer samples than this: after a seek into an MP3 at the half rates of
-// speech (22 kHz), where the bit reservoir spans many small frames, a decode needs about
-// 10000 samples to settle to the bit.
+// speech (22 kHz), where the bit reservoir spans many small frames, a decode took up to
+// 11000 samples to settle to the bit (10000 left one seek in forty off).
 constexpr qint64 MinimumPreroll = 16384;
 // Where the container has no exact index, the walk or packet scan at open notes one place
 // this often.
