@@ -26,11 +26,18 @@ inline double maximum(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-inline double residentMiB() {
+enum class Pages {
+    All,
+    Private, // not backed by a file: no library's code or data read from disk
+};
+
+inline double residentMiB(Pages pages = Pages::All) {
     QFile statm("/proc/self/statm");
     statm.open(QIODevice::ReadOnly);
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.value(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+    const double resident =
+        fields.value(1).toDouble() - (pages == Pages::Private ? fields.value(2).toDouble() : 0);
+    return resident * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
 // A two-hour 16-bit stereo WAV at 44.1 kHz whose data is a hole in the file: written in

@@ -45,6 +45,15 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("AAC in M4A") << "aac.m4a" << Signal + Aac;
         QTest::newRow("MP3") << "tone.mp3" << Signal + QStringList{"-c:a", "libmp3lame"};
+        // Length and places by counting frames: with no Info frame to give the encoder's
+        // delay, and with a tag after the last frame.
+        QTest::newRow("MP3 without an Info frame")
+            << "bare.mp3"
+            << Signal + QStringList{"-c:a", "libmp3lame", "-write_xing", "0", "-write_id3v1", "1"};
+        // Half-rate MPEG-2 frames, whose bit reservoir reaches far back after a seek.
+        QTest::newRow("MP3 at 22 kHz, mono, VBR")
+            << "speech.mp3"
+            << Signal + QStringList{"-ac", "1", "-ar", "22050", "-c:a", "libmp3lame", "-q:a", "6"};
         QTest::newRow("Opus in WebM") << "opus.webm" << Signal + QStringList{"-c:a", "libopus"};
         QTest::newRow("WMA") << "tone.wma" << Signal + QStringList{"-c:a", "wmav2"};
         QTest::newRow("sound of an MP4 video")

@@ -1,8 +1,11 @@
 #include "audio/FfmpegDecoder.h"
 
 #include "audio/MciErrors.h"
+#include "audio/MpegAudioFrames.h"
 
 #include <QFile>
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstring>
@@ -30,7 +33,12 @@ using FramePtr = std::unique_ptr<AVFrame, Freer<AVFrame, av_frame_free>>;
 // transforms, MP3's bit reservoir), so that the frames from the target on are the same
 // as those of a decode from the start.
 constexpr int PrerollDivisor = 4; // a quarter of a second
-// Where the container has no exact index, a packet scan at open notes one place this often.
+// ...and never fewer samples than this: after a seek into an MP3 at the half rates of
+// speech (22 kHz), where the bit reservoir spans many small frames, a decode took up to
+// 11000 samples to settle to the bit (10000 left one seek in forty off).
+constexpr qint64 MinimumPreroll = 16384;
+// Where the container has no exact index, the walk or packet scan at open notes one place
+// this often.
 constexpr int ScanIndexDivisor = 2; // every half second
 
 QString ffmpegReason(int code) {
@@ -85,9 +93,9 @@ public:
                    (stream_->duration == AV_NOPTS_VALUE && format_->duration == AV_NOPTS_VALUE);
     }
 
-    // Reads the start of the file for the place of its first frame and its length.
-    // Returns false when no sound at all can be decoded.
-    bool prepare();
+    // Reads the start of the file (named `fileName` on disk) for the place of its first
+    // frame and its length. Returns false when no sound at all can be decoded.
+    bool prepare(const QByteArray& fileName);
     // Packets carried encryption: what decodes from them is noise.
     bool encrypted() const { return encrypted_; }
 
@@ -110,6 +118,7 @@ private:
     bool seekDemuxer(qint64 frame);
     qint64 frameIndexOf(int64_t timestamp) const;
     int64_t timestampOf(qint64 frameIndex) const;
+    qint64 lengthByWalk(const QByteArray& fileName);
     qint64 lengthByScan();
     qint64 lengthByTailDecode();
     qint64 pendingEnd() const { return pendingStart_ + pendingFrames_; }
@@ -130,6 +139,7 @@ private:
     qint64 firstFrames_ = 0;
     qint64 frameSize_ = 0;
     int64_t firstPacketTimestamp_ = AV_NOPTS_VALUE;
+    int64_t firstPacketPosition_ = -1;
 
     struct Place {
         int64_t position; // byte offset of a packet
@@ -137,6 +147,10 @@ private:
     };
     std::vector<Place> scanIndex_; // scanned_ only
     int64_t nextStamp_ = AV_NOPTS_VALUE;
+    // After a seek by timestamp, packets that end before this one are read but not
+    // decoded: the demuxer lands on its index's last place before it (a Matroska cluster
+    // up to seconds earlier), and only the pre-roll needs decoding.
+    int64_t decodeFrom_ = AV_NOPTS_VALUE;
     int64_t lastTimestamp_ = AV_NOPTS_VALUE;
     int64_t lastDuration_ = 0;
     qint64 lastEndSkip_ = 0;
@@ -151,7 +165,7 @@ private:
     qint64 settledFrom_ = 0; // decoded frames before this one are not yet exact
 };
 
-bool FfmpegDecoder::prepare() {
+bool FfmpegDecoder::prepare(const QByteArray& fileName) {
     scanning_ = scanned_;
     if (!decodeFrame())
         return false;
@@ -160,7 +174,9 @@ bool FfmpegDecoder::prepare() {
     firstFrames_ = frameSize_ = pendingFrames_;
     if (decodeFrame())
         frameSize_ = pendingFrames_;
-    const qint64 length = scanned_ ? lengthByScan() : lengthByTailDecode();
+    qint64 length = scanned_ ? lengthByWalk(fileName) : lengthByTailDecode();
+    if (scanned_ && length <= 0)
+        length = lengthByScan();
     if (length <= 0)
         return false;
     setFrames(length);
@@ -211,8 +227,10 @@ bool FfmpegDecoder::readPacket() {
             continue;
         encrypted_ = encrypted_ ||
                      av_packet_get_side_data(packet_.get(), AV_PKT_DATA_ENCRYPTION_INFO, nullptr);
-        if (firstPacketTimestamp_ == AV_NOPTS_VALUE)
+        if (firstPacketTimestamp_ == AV_NOPTS_VALUE) {
             firstPacketTimestamp_ = packet_->pts != AV_NOPTS_VALUE ? packet_->pts : packet_->dts;
+            firstPacketPosition_ = packet_->pos;
+        }
         if (scanning_)
             noteScanned();
         else if (nextStamp_ != AV_NOPTS_VALUE) {
@@ -226,6 +244,9 @@ bool FfmpegDecoder::readPacket() {
 
 bool FfmpegDecoder::sendNextPacket() {
     while (readPacket()) {
+        if (decodeFrom_ != AV_NOPTS_VALUE && packet_->pts != AV_NOPTS_VALUE &&
+            packet_->duration > 0 && packet_->pts + packet_->duration <= decodeFrom_)
+            continue;
         // A packet that does not decode leaves a gap in the timestamps: read() plays
         // silence there.
         if (avcodec_send_packet(codec_.get(), packet_.get()) == 0)
@@ -263,6 +284,27 @@ bool FfmpegDecoder::decodeFrame() {
     }
 }
 
+// An MP3 whose frames lie end to end: their headers, read without the demuxer, give the
+// place of every frame and the length. 0 where the walk does not reach the same frames as
+// the demuxer.
+qint64 FfmpegDecoder::lengthByWalk(const QByteArray& fileName) {
+    if (std::strcmp(format_->iformat->name, "mp3") != 0 || frameSize_ <= 0)
+        return 0;
+    const qint64 stride = std::max<qint64>(1, sampleRate() / ScanIndexDivisor / frameSize_);
+    const auto frames = walkMpegAudioFrames(fileName, stride);
+    if (!frames || frames->sampleRate != sampleRate() || frames->samplesPerFrame != frameSize_ ||
+        frames->offsets.front() != firstPacketPosition_)
+        return 0;
+    scanning_ = false;
+    scanIndex_.clear();
+    const AVRational sample{1, sampleRate()};
+    for (size_t i = 0; i < frames->offsets.size(); ++i)
+        scanIndex_.push_back({frames->offsets[i],
+                              firstPacketTimestamp_ + av_rescale_q(qint64(i) * stride * frameSize_,
+                                                                   sample, stream_->time_base)});
+    return frames->decodedSamples();
+}
+
 // The container holds no exact length (MP3, ADTS AAC, AMR...): the scan that read every
 // packet for the seek index has seen the last one.
 qint64 FfmpegDecoder::lengthByScan() {
@@ -294,8 +336,8 @@ qint64 FfmpegDecoder::lengthByTailDecode() {
 
 bool FfmpegDecoder::seekDemuxer(qint64 frame) {
     int result = -1;
+    const int64_t timestamp = timestampOf(frame);
     if (scanned_ && !scanIndex_.empty()) {
-        const int64_t timestamp = timestampOf(frame);
         auto place = std::upper_bound(scanIndex_.begin(), scanIndex_.end(), timestamp,
                                       [](int64_t t, const Place& p) { return t < p.timestamp; });
         if (place != scanIndex_.begin())
@@ -303,11 +345,12 @@ bool FfmpegDecoder::seekDemuxer(qint64 frame) {
         result = av_seek_frame(format_.get(), -1, place->position, AVSEEK_FLAG_BYTE);
         nextStamp_ = place->timestamp;
     } else if (!scanned_) {
-        const int64_t timestamp = frame <= 0 && firstPacketTimestamp_ != AV_NOPTS_VALUE
-                                      ? firstPacketTimestamp_
-                                      : timestampOf(frame);
-        result = av_seek_frame(format_.get(), stream_->index, timestamp, AVSEEK_FLAG_BACKWARD);
+        const int64_t target = frame <= 0 && firstPacketTimestamp_ != AV_NOPTS_VALUE
+                                   ? firstPacketTimestamp_
+                                   : timestamp;
+        result = av_seek_frame(format_.get(), stream_->index, target, AVSEEK_FLAG_BACKWARD);
     }
+    decodeFrom_ = frame > 0 ? timestamp : AV_NOPTS_VALUE;
     // A flushed decoder keeps some state (AAC's noise generator): only a new one decodes
     // from the start exactly as a whole decode does.
     if (frame <= 0) {
@@ -326,7 +369,8 @@ bool FfmpegDecoder::seekBefore(qint64 frame) {
     // Opus's own pre-roll (80 ms) leaves its prediction close to, but not the same as, a
     // decode from the start; a second is enough for it to be the same to the bit.
     const qint64 firstPreroll =
-        codec_->seek_preroll > 0 ? sampleRate() : sampleRate() / PrerollDivisor;
+        codec_->seek_preroll > 0 ? sampleRate()
+                                 : std::max<qint64>(sampleRate() / PrerollDivisor, MinimumPreroll);
     for (qint64 preroll = firstPreroll;; preroll *= 4) {
         const qint64 from = std::max<qint64>(0, frame - preroll);
         if (!seekDemuxer(from))
@@ -383,7 +427,8 @@ AudioDecoder::OpenResult ffmpegFailure(const QString& path, const QString& reaso
     return AudioDecoder::refusal(path, MciError::InvalidFile, reason);
 }
 
-AudioDecoder::OpenResult openStream(const QString& path, FormatPtr format) {
+AudioDecoder::OpenResult openStream(const QString& path, const QByteArray& fileName,
+                                    FormatPtr format) {
     const int index = av_find_best_stream(format.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (index < 0)
         return ffmpegFailure(path, AudioDecoder::tr("it holds no sound"));
@@ -415,7 +460,7 @@ AudioDecoder::OpenResult openStream(const QString& path, FormatPtr format) {
     }
     auto decoder = std::make_unique<FfmpegDecoder>(std::move(format), std::move(codec),
                                                    SwrPtr(converter), index);
-    const bool decodes = decoder->prepare();
+    const bool decodes = decoder->prepare(fileName);
     if (decoder->encrypted())
         return ffmpegFailure(path, AudioDecoder::tr("its sound is encrypted"));
     if (!decodes)
@@ -443,5 +488,10 @@ AudioDecoder::OpenResult openWithFfmpeg(const QString& path, const QByteArray& f
     if (const int error = avformat_find_stream_info(format.get(), nullptr); error < 0)
         return ffmpegFailure(
             path, AudioDecoder::tr("its streams cannot be read (%1)").arg(ffmpegReason(error)));
-    return openStream(path, std::move(format));
+    AudioDecoder::OpenResult result = openStream(path, fileName, std::move(format));
+    // The demuxer grows its index (MP4's holds every packet: 7 MiB for two hours of AAC)
+    // by copying it to ever larger blocks; give the heap pages the old copies held back to
+    // the system rather than keeping twice the index resident.
+    malloc_trim(0);
+    return result;
 }
