@@ -30,7 +30,7 @@
     </message>
     <message>
         <location filename="../src/audio/AudioDecoder.cpp" line="140"/>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="438"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="483"/>
         <source>it is not an audio file that can be played (%1)</source>
         <translation>es ist keine abspielbare Audiodatei (%1)</translation>
     </message>
@@ -60,47 +60,47 @@
         <translation>%1 lässt sich nicht öffnen: %2.</translation>
     </message>
     <message>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="389"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="434"/>
         <source>it holds no sound</source>
         <translation>sie enthält keinen Ton</translation>
     </message>
     <message>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="393"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="438"/>
         <source>its sound is coded in a format that cannot be decoded (%1)</source>
         <translation>ihr Ton ist in einem Format kodiert, das sich nicht dekodieren lässt (%1)</translation>
     </message>
     <message>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="401"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="446"/>
         <source>its sound cannot be decoded (%1)</source>
         <translation>ihr Ton lässt sich nicht dekodieren (%1)</translation>
     </message>
     <message>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="405"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="450"/>
         <source>%1 channels at %2 Hz cannot be played</source>
         <translation>Ton mit %1 Kanälen bei %2 Hz lässt sich nicht abspielen</translation>
     </message>
     <message>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="414"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="459"/>
         <source>its samples cannot be converted</source>
         <translation>ihre Abtastwerte lassen sich nicht umwandeln</translation>
     </message>
     <message>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="420"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="465"/>
         <source>its sound is encrypted</source>
         <translation>ihr Ton ist verschlüsselt</translation>
     </message>
     <message>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="422"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="467"/>
         <source>no sound in it can be decoded</source>
         <translation>kein Ton darin lässt sich dekodieren</translation>
     </message>
     <message>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="436"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="481"/>
         <source>its index is missing: the recording was cut off before it was finished</source>
         <translation>ihr Index fehlt: Die Aufnahme wurde abgebrochen, bevor sie fertig war</translation>
     </message>
     <message>
-        <location filename="../src/audio/FfmpegDecoder.cpp" line="445"/>
+        <location filename="../src/audio/FfmpegDecoder.cpp" line="490"/>
         <source>its streams cannot be read (%1)</source>
         <translation>ihre Datenströme lassen sich nicht lesen (%1)</translation>
     </message>
@@ -568,7 +568,7 @@
 <context>
     <name>PlayerController</name>
     <message>
-        <location filename="../src/player/PlayerController.cpp" line="384"/>
+        <location filename="../src/player/PlayerController.cpp" line="413"/>
         <source>Cannot Open Audio File</source>
         <translation>Audiodatei kann nicht geöffnet werden</translation>
     </message>
@@ -645,6 +645,19 @@
         <location filename="../src/windows/TimeStampPage.cpp" line="24"/>
         <source>Form of the time stamps</source>
         <translation>Format der Zeitstempel</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformStrip</name>
+    <message>
+        <location filename="../src/windows/WaveformStrip.cpp" line="36"/>
+        <source>Click to go there; Ctrl+wheel zooms in and out</source>
+        <translation>Klicken, um dorthin zu gehen; Strg+Mausrad vergrößert und verkleinert</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/WaveformStrip.cpp" line="37"/>
+        <source>Waveform</source>
+        <translation>Wellenform</translation>
     </message>
 </context>
 <context>
@@ -790,302 +803,308 @@
 <context>
     <name>frmMain</name>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="238"/>
+        <location filename="../src/windows/frmMain.cpp" line="239"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="254"/>
+        <location filename="../src/windows/frmMain.cpp" line="255"/>
         <source>Click to adjust time</source>
         <translation>Klicken, um die Zeit einzustellen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="281"/>
+        <location filename="../src/windows/frmMain.cpp" line="290"/>
         <source>No audio output device</source>
         <translation>Kein Audioausgabegerät</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="289"/>
+        <location filename="../src/windows/frmMain.cpp" line="298"/>
         <source>&amp;File</source>
         <comment>Menu bar</comment>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="291"/>
+        <location filename="../src/windows/frmMain.cpp" line="300"/>
         <source>&amp;Open...</source>
         <comment>File menu</comment>
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="294"/>
+        <location filename="../src/windows/frmMain.cpp" line="303"/>
         <source>Info</source>
         <comment>File menu</comment>
         <translation>Info</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="297"/>
+        <location filename="../src/windows/frmMain.cpp" line="306"/>
         <source>E&amp;xit</source>
         <comment>File menu</comment>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="306"/>
+        <location filename="../src/windows/frmMain.cpp" line="315"/>
         <source>&amp;Play</source>
         <comment>Menu bar</comment>
         <translation>&amp;Wiedergabe</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="308"/>
+        <location filename="../src/windows/frmMain.cpp" line="317"/>
         <source>Jump &amp;Back</source>
         <comment>Play menu</comment>
         <translation>&amp;Zurückspringen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="309"/>
+        <location filename="../src/windows/frmMain.cpp" line="318"/>
         <source>&amp;Stop</source>
         <comment>Play menu</comment>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="309"/>
+        <location filename="../src/windows/frmMain.cpp" line="318"/>
         <source>&amp;Play</source>
         <comment>Play menu</comment>
         <translation>&amp;Abspielen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="310"/>
+        <location filename="../src/windows/frmMain.cpp" line="319"/>
         <source>Jump &amp;Forward</source>
         <comment>Play menu</comment>
         <translation>&amp;Vorspringen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="319"/>
+        <location filename="../src/windows/frmMain.cpp" line="328"/>
         <source>&amp;Walk</source>
         <comment>Play menu</comment>
         <translation>&amp;Durchgehen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="319"/>
+        <location filename="../src/windows/frmMain.cpp" line="328"/>
         <source>&amp;Previous Step</source>
         <comment>Play menu</comment>
         <translation>V&amp;orheriger Schritt</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="320"/>
+        <location filename="../src/windows/frmMain.cpp" line="329"/>
         <source>&amp;Current Step</source>
         <comment>Play menu</comment>
         <translation>A&amp;ktueller Schritt</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="320"/>
+        <location filename="../src/windows/frmMain.cpp" line="329"/>
         <source>&amp;Next Step</source>
         <comment>Play menu</comment>
         <translation>&amp;Nächster Schritt</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="325"/>
+        <location filename="../src/windows/frmMain.cpp" line="334"/>
         <source>&amp;Looping</source>
         <comment>Menu bar</comment>
         <translation>&amp;Schleifen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="328"/>
-        <location filename="../src/windows/frmMainCommands.cpp" line="111"/>
+        <location filename="../src/windows/frmMain.cpp" line="337"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="112"/>
         <source>Disable</source>
         <comment>Looping menu</comment>
         <translation>Deaktivieren</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="336"/>
+        <location filename="../src/windows/frmMain.cpp" line="345"/>
         <source>&amp;Tools</source>
         <comment>Menu bar</comment>
         <translation>&amp;Extras</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="338"/>
+        <location filename="../src/windows/frmMain.cpp" line="347"/>
         <source>&amp;Options</source>
         <comment>Tools menu</comment>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="340"/>
+        <location filename="../src/windows/frmMain.cpp" line="349"/>
         <source>&amp;Clear File List</source>
         <comment>Tools menu</comment>
         <translation>Dateiliste &amp;leeren</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="343"/>
+        <location filename="../src/windows/frmMain.cpp" line="352"/>
         <source>&amp;Go To Time</source>
         <comment>Tools menu</comment>
         <translation>&amp;Zu Zeitpunkt springen</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="345"/>
+        <location filename="../src/windows/frmMain.cpp" line="354"/>
         <source>&amp;Update Time</source>
         <comment>Tools menu</comment>
         <translation>Zeit &amp;aktualisieren</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="349"/>
+        <location filename="../src/windows/frmMain.cpp" line="358"/>
         <source>&amp;Time Stamp</source>
         <comment>Tools menu</comment>
         <translation>Zeit&amp;stempel</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="352"/>
+        <location filename="../src/windows/frmMain.cpp" line="361"/>
         <source>&amp;Controls...</source>
         <comment>Tools menu</comment>
         <translation>S&amp;teuerung...</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="354"/>
+        <location filename="../src/windows/frmMain.cpp" line="363"/>
+        <source>Show &amp;Waveform</source>
+        <comment>Tools menu</comment>
+        <translation>&amp;Wellenform anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/frmMain.cpp" line="366"/>
         <source>Always on &amp;Top</source>
         <comment>Tools menu</comment>
         <translation>Immer im &amp;Vordergrund</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="360"/>
+        <location filename="../src/windows/frmMain.cpp" line="372"/>
         <source>&amp;Help</source>
         <comment>Menu bar</comment>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="362"/>
+        <location filename="../src/windows/frmMain.cpp" line="374"/>
         <source>Contents..</source>
         <comment>Help menu</comment>
         <translation>Inhalt..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="363"/>
+        <location filename="../src/windows/frmMain.cpp" line="375"/>
         <source>Index..</source>
         <comment>Help menu</comment>
         <translation>Index..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="364"/>
+        <location filename="../src/windows/frmMain.cpp" line="376"/>
         <source>Search..</source>
         <comment>Help menu</comment>
         <translation>Suchen..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="368"/>
+        <location filename="../src/windows/frmMain.cpp" line="380"/>
         <source>&amp;About Parlanda..</source>
         <comment>Help menu</comment>
         <translation>Ü&amp;ber Parlanda..</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="371"/>
+        <location filename="../src/windows/frmMain.cpp" line="383"/>
         <source>&amp;Start Here</source>
         <comment>Help menu</comment>
         <translation>&amp;Erste Schritte</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="386"/>
+        <location filename="../src/windows/frmMain.cpp" line="398"/>
         <source>Slo&amp;wer</source>
         <comment>Play menu</comment>
         <translation>&amp;Langsamer</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="390"/>
+        <location filename="../src/windows/frmMain.cpp" line="402"/>
         <source>&amp;Faster</source>
         <comment>Play menu</comment>
         <translation>S&amp;chneller</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="394"/>
+        <location filename="../src/windows/frmMain.cpp" line="406"/>
         <source>Normal &amp;Speed</source>
         <comment>Play menu</comment>
         <translation>Normale &amp;Geschwindigkeit</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="412"/>
+        <location filename="../src/windows/frmMain.cpp" line="424"/>
         <source>Speed %1 %</source>
         <translation>Geschwindigkeit %1 %</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="502"/>
+        <location filename="../src/windows/frmMain.cpp" line="515"/>
         <source>Time stamp %1 copied</source>
         <translation>Zeitstempel %1 kopiert</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="505"/>
+        <location filename="../src/windows/frmMain.cpp" line="518"/>
         <source>Resumed at %1</source>
         <translation>Fortgesetzt bei %1</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="508"/>
+        <location filename="../src/windows/frmMain.cpp" line="521"/>
         <source>The file is damaged at %1; it plays as silence there.</source>
         <translation>Die Datei ist bei %1 beschädigt; dort wird Stille abgespielt.</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="569"/>
-        <location filename="../src/windows/frmMain.cpp" line="589"/>
+        <location filename="../src/windows/frmMain.cpp" line="583"/>
+        <location filename="../src/windows/frmMain.cpp" line="603"/>
         <source>Parlanda</source>
         <translation>Parlanda</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="586"/>
+        <location filename="../src/windows/frmMain.cpp" line="600"/>
         <source>Parlanda could not save its settings and recent files in %1. The changes made since the program started are lost.</source>
         <translation>Parlanda konnte seine Einstellungen und die zuletzt geöffneten Dateien nicht in %1 speichern. Die Änderungen seit dem Programmstart gehen verloren.</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMain.cpp" line="632"/>
+        <location filename="../src/windows/frmMain.cpp" line="646"/>
         <source>No audio file</source>
         <translation>Keine Audiodatei</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="64"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="65"/>
         <source>Overflow: the time %1 is too large.</source>
         <translation>Überlauf: Die Zeit %1 ist zu groß.</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="66"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="67"/>
         <source>Error!</source>
         <translation>Fehler!</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="76"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="77"/>
         <source>Audio files</source>
         <translation>Audiodateien</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="112"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="113"/>
         <source>Enable</source>
         <comment>Looping menu</comment>
         <translation>Aktivieren</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="145"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="146"/>
         <source>Wave (*.wav)|*.wav|All files (*.*)|*.*</source>
         <translation>Wave (*.wav)|*.wav|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="229"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="230"/>
         <source>Playback</source>
         <translation>Wiedergabe</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="230"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="231"/>
         <source>Time Stamps</source>
         <translation>Zeitstempel</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="232"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="233"/>
         <source>Global Keys</source>
         <translation>Globale Tasten</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="234"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="235"/>
         <source>Foot Pedal</source>
         <translation>Fußpedal</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="291"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="298"/>
         <source>Enter new time:</source>
         <translation>Neue Zeit eingeben:</translation>
     </message>
     <message>
-        <location filename="../src/windows/frmMainCommands.cpp" line="291"/>
+        <location filename="../src/windows/frmMainCommands.cpp" line="298"/>
         <source>Go to new time</source>
         <translation>Zu neuer Zeit springen</translation>
     </message>
