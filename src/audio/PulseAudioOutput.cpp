@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -98,8 +99,8 @@ struct PulseAudioOutput::Private {
     bool timingOverdue(pa_usec_t afterUs = TimingUpdateIntervalUs) const {
         return timingRequestedAt != 0 && pa_rtclock_now() - timingRequestedAt > afterUs;
     }
-    // Frames of the range the server last reported as played.
-    qint64 framesReported() const;
+    // Frames of `played` the server last reported as played.
+    qint64 framesReported(const PlayRange& played) const;
 
     void writeAvailable();
     void requestDrain();
@@ -211,7 +212,7 @@ void PulseAudioOutput::Private::scheduleReconnect() {
 
 void PulseAudioOutput::Private::connectionLost() {
     if (ready && stream && range)
-        heardAtLoss = std::max(framesReported(), lastHeard);
+        heardAtLoss = std::max(framesReported(*range), lastHeard);
     ready = false;
     freeTimer(connectTimeout);
     freeTimer(timingTick);
@@ -393,12 +394,12 @@ void PulseAudioOutput::Private::onTimingTick(pa_mainloop_api* api, pa_time_event
     d->timingTick = d->newTimer(TimingUpdateIntervalUs, &Private::onTimingTick);
 }
 
-qint64 PulseAudioOutput::Private::framesReported() const {
+qint64 PulseAudioOutput::Private::framesReported(const PlayRange& played) const {
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
     if (!timing)
         return 0;
     return std::clamp<qint64>((timing->read_index - rangeBase) / frameSize(), 0,
-                              range->frameCount());
+                              played.frameCount());
 }
 
 void PulseAudioOutput::Private::dropStream() {
@@ -589,6 +590,12 @@ qint64 PulseAudioOutput::stop() {
     d->cancelDrain();
     if (!d->range)
         return 0;
+    // The range is detached before the flush: a write request answered while the server
+    // is asked where it stopped would otherwise put the range's next frames into the
+    // stream, to be heard at the start of the next range.
+    const std::shared_ptr<PlayRange> range = std::exchange(d->range, nullptr);
+    range->setStarvationHandler({});
+    d->freeTimer(d->timingTick);
     qint64 heard = d->heardAtLoss;
     if (d->ready && d->stream) {
         // Where the server answers late, the clock interpolated up to the cork is the best
@@ -601,15 +608,12 @@ qint64 PulseAudioOutput::stop() {
             pa_operation_unref(flush);
         if (d->awaitTimingUpdate(StopWaitUs)) {
             d->writeIndex = pa_stream_get_timing_info(d->stream)->write_index;
-            heard = d->framesReported();
+            heard = d->framesReported(*range);
         } else {
-            heard = std::max(d->framesReported(), std::clamp<qint64>(interpolated.value_or(0), 0,
-                                                                     d->range->frameCount()));
+            heard = std::max(d->framesReported(*range),
+                             std::clamp<qint64>(interpolated.value_or(0), 0, range->frameCount()));
         }
     }
-    d->range->setStarvationHandler({});
-    d->range.reset();
-    d->freeTimer(d->timingTick);
     return heard;
 }
 
