@@ -4,6 +4,8 @@
 //      <build>/bench/parlanda_bench [ranges]
 //      [tone walk seconds] [open/play/close rounds]; 0 ranges measures the tone walk alone
 //      (for a graph whose rate is not the indexed files' 44.1 kHz), 0 seconds leaves it out.
+//      <build>/bench/parlanda_bench walk [rounds] measures the walk's figures alone, `rounds`
+//      times over (1 unless given), for tracing its timing.
 #include "FfmpegFigures.h"
 #include "GlobalKeyFigures.h"
 #include "Measures.h"
@@ -229,6 +231,11 @@ void measureCpu(MediaControl& media) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "walk") == 0) {
+        for (int round = argc > 2 ? atoi(argv[2]) : 1; round > 0; --round)
+            printWalkFigures();
+        return 0;
+    }
     const int count = argc > 1 ? atoi(argv[1]) : 60;
     const int toneWalkSeconds = argc > 2 ? atoi(argv[2]) : 120;
     if (count <= 0)
