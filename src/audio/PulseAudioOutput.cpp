@@ -8,6 +8,7 @@
 #include <pulse/rtclock.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -485,12 +486,14 @@ void PulseAudioOutput::Private::onDrained(pa_stream* stream, int success, void* 
     // The queue is empty: what is left is the sink's own latency. (pa_stream_get_latency
     // would also count the write index, which libpulse does not know after a placement.)
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
-    const int delayMs = timing ? int(timing->sink_usec / 1000) : 0;
+    const auto heardAt = Clock::now() + std::chrono::microseconds(timing ? timing->sink_usec : 0);
     QMetaObject::invokeMethod(
         d->q,
-        [owner = d->q, tag = d->tag, delayMs] {
-            QTimer::singleShot(delayMs, Qt::PreciseTimer, owner,
-                               [owner, tag] { owner->finishIfCurrent(tag); });
+        [owner = d->q, tag = d->tag, heardAt] {
+            const auto delay = std::chrono::ceil<std::chrono::milliseconds>(heardAt - Clock::now());
+            QTimer::singleShot(std::max(delay, std::chrono::milliseconds(0)), Qt::PreciseTimer,
+                               owner,
+                               [owner, tag, heardAt] { owner->finishIfCurrent(tag, heardAt); });
         },
         Qt::QueuedConnection);
 }
@@ -557,7 +560,7 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
     d->lastHeard = 0;
     if (range->frameCount() == 0) {
         QMetaObject::invokeMethod(
-            this, [this, tag] { finishIfCurrent(tag); }, Qt::QueuedConnection);
+            this, [this, tag] { finishIfCurrent(tag, Clock::now()); }, Qt::QueuedConnection);
         return;
     }
     if (!d->ensureStream(range->sampleRate(), range->channels())) {
@@ -646,7 +649,7 @@ qint64 PulseAudioOutput::framesHeard() const {
 
 // On the GUI thread: the last frame of range `tag` has been heard, unless it was stopped
 // or replaced meanwhile.
-void PulseAudioOutput::finishIfCurrent(quint64 tag) {
+void PulseAudioOutput::finishIfCurrent(quint64 tag, Clock::time_point heardAt) {
     {
         LoopLock lock(d->loop);
         if (!d->range || d->tag != tag)
@@ -659,5 +662,6 @@ void PulseAudioOutput::finishIfCurrent(quint64 tag) {
             d->requestTimingUpdate(); // where the read index stopped, for the next range
         }
     }
+    lastFrameHeardAt_ = heardAt;
     emit finished(tag);
 }

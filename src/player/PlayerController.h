@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -160,6 +161,7 @@ private:
     void stopPlayback();
     void rewind();
     void stepHeard(int notifyCode);
+    std::chrono::milliseconds restLeft() const;
     void endRest();
     void showPosition();
     void followPosition();
