@@ -4,7 +4,9 @@
 //      <build>/bench/parlanda_bench [ranges]
 //      [tone walk seconds] [open/play/close rounds]; 0 ranges measures the tone walk alone
 //      (for a graph whose rate is not the indexed files' 44.1 kHz), 0 seconds leaves it out;
-//      `waveform [picture folder]` measures the waveform strip alone and writes its pictures.
+//      `waveform [picture folder]` measures the waveform strip alone and writes its pictures;
+//      `walk [rounds]` measures the walk's figures alone, `rounds` times over (1 unless
+//      given), for tracing its timing.
 #include "BenchApplication.h"
 #include "FfmpegFigures.h"
 #include "GlobalKeyFigures.h"
@@ -216,6 +218,11 @@ int main(int argc, char** argv) {
     if (argc > 1 && QByteArray(argv[1]) == "waveform") {
         const QTemporaryDir folder;
         printWaveformFigures(folder.path(), argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
+        return 0;
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "walk") {
+        for (int round = argc > 2 ? atoi(argv[2]) : 1; round > 0; --round)
+            printWalkFigures();
         return 0;
     }
     const int count = argc > 1 ? atoi(argv[1]) : 60;

@@ -4,6 +4,7 @@
 
 #include <QMetaEnum>
 #include <QTest>
+#include <QThread>
 
 using Command = PlayerController::Command;
 using State = PlayerController::State;
@@ -39,7 +40,8 @@ class PlayerWalkAndTransport : public QObject {
     // time field does; "hold" and "release:ms" work the slider; "part" lets 1500 ms of a
     // step be heard, "hear" one step to its end, "hear*" every step until none follows;
     // "+ms" lets ms of sound be heard, "rewind:ms" and "speed:%" set those; "stamp" logs
-    // the time stamp.
+    // the time stamp; "busy:ms" keeps the event loop from running for ms, then lets it run
+    // for a moment.
     void act(const QString& token) {
         static const QHash<QString, Command> commands{
             {"walk", Command::Walk},       {"prev", Command::PreviousStep},
@@ -61,7 +63,10 @@ class PlayerWalkAndTransport : public QObject {
             player().releasePosition(token.mid(8).toLongLong());
         else if (token.startsWith('+'))
             fixture->clock().advance(token.mid(1).toInt());
-        else if (token.startsWith("rewind:"))
+        else if (token.startsWith("busy:")) {
+            QThread::msleep(token.mid(5).toULong());
+            QTest::qWait(100);
+        } else if (token.startsWith("rewind:"))
             player().setRewind(token.mid(7).toInt());
         else if (token.startsWith("speed:"))
             player().setSpeed(token.mid(6).toInt());
@@ -137,6 +142,9 @@ private slots:
         QTest::newRow("a time typed during a rest: the next step is measured from it")
             << 30000ll << 1 << 1000 << "@10000 walk hear @20000 hear"
             << "6000-10000 17100-21100 | 21100 Resting walking";
+        QTest::newRow("a busy window: the rest runs from the end of the step heard")
+            << 30000ll << 1 << 1000 << "@10000 walk +4000 busy:1000"
+            << " | 7100 Stepping walking";
         QTest::newRow("slider released in a walk restarts it there")
             << 30000ll << 1 << 1000 << "@10000 walk part hold release:20000 hear"
             << "16000-20000 | 20000 Resting walking";

@@ -30,9 +30,9 @@ void printRemoteFigures() {
         QDBusMessage::createMethodCall(RemoteService::ServiceName, RemoteService::ObjectPath,
                                        RemoteService::InterfaceName, QStringLiteral("Walk"));
     runEvents(500);
-    measureFirstSound(bench, recorder, "Walk run directly to first sound",
+    measureFirstSound(bench, recorder, "Walk run directly to first sound", 2000,
                       [&] { bench.player().run(PlayerController::Command::Walk); });
-    measureFirstSound(bench, recorder, "D-Bus Walk call to first sound",
+    measureFirstSound(bench, recorder, "D-Bus Walk call to first sound", 2000,
                       [&] { remote.send(walk); });
     recorder.stop();
     QDBusConnection::disconnectFromBus(QStringLiteral("remote"));

@@ -56,7 +56,8 @@ private:
     bool opened = false;
 };
 
-// From the command to the first frame the sink rendered, after a silence, each time
-// from 3000 ms with no step pending; prints the spread as `what`.
+// From the command to the moment the sink rendered the first frame of its range (which
+// begins at firstMs), after a silence, each time from 3000 ms with no step pending;
+// prints the spread as `what`, and how often other sound came first.
 void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* what,
-                       const std::function<void()>& command);
+                       qint64 firstMs, const std::function<void()>& command);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <chrono>
 #include <memory>
 
 class PlayRange;
@@ -12,6 +13,7 @@ class AudioOutput : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+    using Clock = std::chrono::steady_clock;
 
     // False while no device can be reached; the media control then plays through a null
     // output and says so.
@@ -30,6 +32,9 @@ public:
     virtual void resume() = 0;
     // Frames of the current range heard so far (while playing or paused).
     virtual qint64 framesHeard() const = 0;
+    // When the last frame of the range that finished last was heard: finished() comes
+    // after that moment, by as long as the event loop was busy.
+    virtual Clock::time_point lastFrameHeardAt() const = 0;
 
 signals:
     void finished(quint64 tag);

@@ -351,3 +351,7 @@ QString MediaControl::errorMessage() const {
 bool MediaControl::outputAvailable() const {
     return d->primary->isAvailable();
 }
+
+AudioOutput::Clock::time_point MediaControl::lastFrameHeardAt() const {
+    return d->active->lastFrameHeardAt();
+}

@@ -73,6 +73,10 @@ public:
     // False while no sound server can be reached and sound goes to the null output.
     bool outputAvailable() const;
 
+    // When the last frame of the range that played to its end last was heard: done()
+    // comes after that moment, by as long as the event loop was busy.
+    AudioOutput::Clock::time_point lastFrameHeardAt() const;
+
 signals:
     // The periodic position notification, at the update interval while it is not 0.
     void positionUpdate();

@@ -88,6 +88,7 @@ void NullAudioOutput::checkEnd() {
     }
     running_ = false;
     heardBeforeRun_ = frameCount_;
+    endHeardAt_ = Clock::now();
     QMetaObject::invokeMethod(
         this, [this, tag = tag_] { emit finished(tag); }, Qt::QueuedConnection);
 }

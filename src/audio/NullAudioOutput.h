@@ -53,6 +53,7 @@ public:
     void pause() override;
     void resume() override;
     qint64 framesHeard() const override;
+    Clock::time_point lastFrameHeardAt() const override { return endHeardAt_; }
 
 private:
     qint64 nowMs() const;
@@ -69,4 +70,5 @@ private:
     bool running_ = false;
     qint64 heardBeforeRun_ = 0; // frames heard before the latest resume
     qint64 runStartMs_ = 0;
+    Clock::time_point endHeardAt_;
 };

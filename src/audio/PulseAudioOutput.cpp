@@ -8,10 +8,12 @@
 #include <pulse/rtclock.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -98,8 +100,8 @@ struct PulseAudioOutput::Private {
     bool timingOverdue(pa_usec_t afterUs = TimingUpdateIntervalUs) const {
         return timingRequestedAt != 0 && pa_rtclock_now() - timingRequestedAt > afterUs;
     }
-    // Frames of the range the server last reported as played.
-    qint64 framesReported() const;
+    // Frames of `played` the server last reported as played.
+    qint64 framesReported(const PlayRange& played) const;
 
     void writeAvailable();
     void requestDrain();
@@ -211,7 +213,7 @@ void PulseAudioOutput::Private::scheduleReconnect() {
 
 void PulseAudioOutput::Private::connectionLost() {
     if (ready && stream && range)
-        heardAtLoss = std::max(framesReported(), lastHeard);
+        heardAtLoss = std::max(framesReported(*range), lastHeard);
     ready = false;
     freeTimer(connectTimeout);
     freeTimer(timingTick);
@@ -393,12 +395,12 @@ void PulseAudioOutput::Private::onTimingTick(pa_mainloop_api* api, pa_time_event
     d->timingTick = d->newTimer(TimingUpdateIntervalUs, &Private::onTimingTick);
 }
 
-qint64 PulseAudioOutput::Private::framesReported() const {
+qint64 PulseAudioOutput::Private::framesReported(const PlayRange& played) const {
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
     if (!timing)
         return 0;
     return std::clamp<qint64>((timing->read_index - rangeBase) / frameSize(), 0,
-                              range->frameCount());
+                              played.frameCount());
 }
 
 void PulseAudioOutput::Private::dropStream() {
@@ -484,12 +486,14 @@ void PulseAudioOutput::Private::onDrained(pa_stream* stream, int success, void* 
     // The queue is empty: what is left is the sink's own latency. (pa_stream_get_latency
     // would also count the write index, which libpulse does not know after a placement.)
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
-    const int delayMs = timing ? int(timing->sink_usec / 1000) : 0;
+    const auto heardAt = Clock::now() + std::chrono::microseconds(timing ? timing->sink_usec : 0);
     QMetaObject::invokeMethod(
         d->q,
-        [owner = d->q, tag = d->tag, delayMs] {
-            QTimer::singleShot(delayMs, Qt::PreciseTimer, owner,
-                               [owner, tag] { owner->finishIfCurrent(tag); });
+        [owner = d->q, tag = d->tag, heardAt] {
+            const auto delay = std::chrono::ceil<std::chrono::milliseconds>(heardAt - Clock::now());
+            QTimer::singleShot(std::max(delay, std::chrono::milliseconds(0)), Qt::PreciseTimer,
+                               owner,
+                               [owner, tag, heardAt] { owner->finishIfCurrent(tag, heardAt); });
         },
         Qt::QueuedConnection);
 }
@@ -556,7 +560,7 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
     d->lastHeard = 0;
     if (range->frameCount() == 0) {
         QMetaObject::invokeMethod(
-            this, [this, tag] { finishIfCurrent(tag); }, Qt::QueuedConnection);
+            this, [this, tag] { finishIfCurrent(tag, Clock::now()); }, Qt::QueuedConnection);
         return;
     }
     if (!d->ensureStream(range->sampleRate(), range->channels())) {
@@ -589,6 +593,12 @@ qint64 PulseAudioOutput::stop() {
     d->cancelDrain();
     if (!d->range)
         return 0;
+    // The range is detached before the flush: a write request answered while the server
+    // is asked where it stopped would otherwise put the range's next frames into the
+    // stream, to be heard at the start of the next range.
+    const std::shared_ptr<PlayRange> range = std::exchange(d->range, nullptr);
+    range->setStarvationHandler({});
+    d->freeTimer(d->timingTick);
     qint64 heard = d->heardAtLoss;
     if (d->ready && d->stream) {
         // Where the server answers late, the clock interpolated up to the cork is the best
@@ -601,15 +611,12 @@ qint64 PulseAudioOutput::stop() {
             pa_operation_unref(flush);
         if (d->awaitTimingUpdate(StopWaitUs)) {
             d->writeIndex = pa_stream_get_timing_info(d->stream)->write_index;
-            heard = d->framesReported();
+            heard = d->framesReported(*range);
         } else {
-            heard = std::max(d->framesReported(), std::clamp<qint64>(interpolated.value_or(0), 0,
-                                                                     d->range->frameCount()));
+            heard = std::max(d->framesReported(*range),
+                             std::clamp<qint64>(interpolated.value_or(0), 0, range->frameCount()));
         }
     }
-    d->range->setStarvationHandler({});
-    d->range.reset();
-    d->freeTimer(d->timingTick);
     return heard;
 }
 
@@ -642,7 +649,7 @@ qint64 PulseAudioOutput::framesHeard() const {
 
 // On the GUI thread: the last frame of range `tag` has been heard, unless it was stopped
 // or replaced meanwhile.
-void PulseAudioOutput::finishIfCurrent(quint64 tag) {
+void PulseAudioOutput::finishIfCurrent(quint64 tag, Clock::time_point heardAt) {
     {
         LoopLock lock(d->loop);
         if (!d->range || d->tag != tag)
@@ -655,5 +662,6 @@ void PulseAudioOutput::finishIfCurrent(quint64 tag) {
             d->requestTimingUpdate(); // where the read index stopped, for the next range
         }
     }
+    lastFrameHeardAt_ = heardAt;
     emit finished(tag);
 }

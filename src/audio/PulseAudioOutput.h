@@ -26,13 +26,15 @@ public:
     void pause() override;
     void resume() override;
     qint64 framesHeard() const override;
+    Clock::time_point lastFrameHeardAt() const override { return lastFrameHeardAt_; }
 
     struct Private;
 
 private:
     void setAvailable(bool available);
-    void finishIfCurrent(quint64 tag);
+    void finishIfCurrent(quint64 tag, Clock::time_point heardAt);
 
     std::unique_ptr<Private> d;
     bool available_ = false;
+    Clock::time_point lastFrameHeardAt_;
 };

@@ -294,7 +294,17 @@ void PlayerController::stepHeard(int notifyCode) {
     if (!isWalking)
         return;
     ++repeatCount;
-    restTimer.start(std::max(0, current.pause));
+    restTimer.start(restLeft());
+}
+
+// The rest is the silence heard between two steps: it runs from the moment the last frame
+// was heard, not from the notification that follows it, however late a busy event loop
+// delivers that.
+std::chrono::milliseconds PlayerController::restLeft() const {
+    using namespace std::chrono;
+    const auto sinceHeard = AudioOutput::Clock::now() - media->lastFrameHeardAt();
+    const auto left = milliseconds(std::max(0, current.pause)) - sinceHeard;
+    return std::max(milliseconds(0), round<milliseconds>(left));
 }
 
 // Play the same step again until it has been heard as often as Looping asks, then move

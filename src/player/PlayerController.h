@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -196,6 +197,7 @@ private:
     void rewind();
     void resumeWhereLeft(const QString& path);
     void stepHeard(int notifyCode);
+    std::chrono::milliseconds restLeft() const;
     void endRest();
     void showPosition();
     void followPosition();
