@@ -13,7 +13,15 @@
 
 namespace {
 constexpr int ChunkFrames = 44; // one millisecond
+// The recording's fragment: one chunk, so that each chunk's moment is known to the
+// millisecond. PipeWire, though, runs its whole graph at the smallest latency a client
+// asks for: at 1 ms it cycled every 5 ms, which this machine does not keep under load,
+// and every stream lost sound, a tone from paplay as much as this program. Beside it
+// (scripts/with-pipewire says so) 30 ms leave the graph at its default quantum.
+int fragmentFrames() {
+    return qgetenv("PARLANDA_SOUND_SERVER") == "pipewire" ? 30 * ChunkFrames : ChunkFrames;
 }
+} // namespace
 
 MonitorRecorder::~MonitorRecorder() {
     stop();
@@ -24,7 +32,7 @@ bool MonitorRecorder::start() {
     pa_buffer_attr attr;
     attr.maxlength = uint32_t(-1);
     attr.tlength = attr.prebuf = attr.minreq = uint32_t(-1);
-    attr.fragsize = ChunkFrames * 4;
+    attr.fragsize = uint32_t(fragmentFrames() * 4);
     int error = 0;
     stream_ = pa_simple_new(nullptr, "parlanda-bench", PA_STREAM_RECORD, "test.monitor", "monitor",
                             &spec, nullptr, &attr, &error);

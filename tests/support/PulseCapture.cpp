@@ -52,8 +52,10 @@ bool PulseCapture::start() {
         return false;
     }
     recorder.setStandardOutputFile(output.fileName(), QIODevice::Truncate);
+    // Not less than 30 ms: PipeWire runs its graph at the smallest latency a client asks
+    // for, and at a few ms per cycle it loses sound of every stream on a busy machine.
     recorder.start("parec", {"-d", "test.monitor", "--raw", "--format=s16le", "--rate=44100",
-                             "--channels=2", "--latency-msec=10"});
+                             "--channels=2", "--latency-msec=30"});
     if (!recorder.waitForStarted(5000)) {
         error = "cannot run parec: " + recorder.errorString();
         return false;
