@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -99,7 +100,53 @@ void measureCpu(MediaControl& media, int speed) {
                 100 * cpuS / (msBetween(start, Clock::now()) / 1000));
 }
 
+// The moment the frames of the run playing at `command` stop being heard, if one was.
+std::optional<Clock::time_point> runEndAfter(const MonitorRecorder& recorder,
+                                             Clock::time_point command) {
+    const qint64 commandFrame = recorder.frameAt(command);
+    for (const MonitorRecorder::Run& run : recorder.heardRuns()) {
+        const qint64 end = run.captureFrame + (run.last - run.first) + 1;
+        if (run.captureFrame <= commandFrame && commandFrame < end)
+            return recorder.renderTime(end - 1);
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+// At 100 % the file's own frames are heard, so the indexed file's codes show each frame;
+// once the stretched frames of the new speed arrive, the run of codes ends. From the
+// command to that end is how long a change of speed takes to be heard.
+void printSpeedChangeFigures(const QString& folder, int changes) {
+    const QString path = folder + "/speed-change.wav";
+    MediaControl media;
+    if (!writeIndexedWav(path, qint64(Rate) * 60) || !media.open(path))
+        return void(std::printf("speed change: cannot write or open %s\n", qPrintable(path)));
+    media.setUpdateInterval(0);
+    MonitorRecorder recorder;
+    if (!recorder.start())
+        return;
+    runEvents(300);
+    std::mt19937 random(5);
+    const int targets[] = {50, 75, 150, 200};
+    Spread heardAfter;
+    for (int i = 0; i < changes; ++i) {
+        media.setSpeed(100);
+        media.playRange(1000 + i * 1000, 1000 + i * 1000 + 900, false);
+        runEvents(250 + int(random() % 100));
+        const auto command = Clock::now();
+        media.setSpeed(targets[i % 4]);
+        runEvents(350);
+        media.stop();
+        runEvents(100);
+        if (const auto end = runEndAfter(recorder, command))
+            heardAfter.values.push_back(msBetween(command, *end));
+    }
+    recorder.stop();
+    std::printf("speed change from 100 %% while sounding to the first changed sound heard: "
+                "median %.2f ms, max %.2f ms (%zu of %d changes)\n",
+                heardAfter.median(), heardAfter.max(), heardAfter.values.size(), changes);
+}
 
 void printSpeedFigures(const QString& folder) {
     const QString path = folder + "/tone.wav";
