@@ -174,7 +174,7 @@ private slots:
         QTest::newRow("&Looping") << "Disable F2 | - | &1 [x] | &2 | &3 | &4 | &5";
         QTest::newRow("&Tools")
             << "&Options | &Clear File List | - | &Go To Time F11"
-               " | &Update Time F12 [x] | &Time Stamp Ctrl+T | - | &Controls... | Show &Waveform"
+               " | &Update Time F12 [x] | &Time Stamp Ctrl+T | - | Co&ntrols... | Show &Waveform"
                " | Always on &Top";
         QTest::newRow("&Help")
             << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | &Start Here";
