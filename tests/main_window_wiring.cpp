@@ -18,7 +18,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QKeySequenceEdit>
