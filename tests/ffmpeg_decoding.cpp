@@ -90,40 +90,32 @@ private slots:
         }
     }
 
-    void badFilesAreRefusedWithTheReason_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("reason");
+    void badFilesAreRefusedWithTheReason() {
         const QStringList aac = Signal + QStringList{"-c:a", "aac", "-t", "2"};
         // The index is written last: a recording cut off has none.
         const QByteArray whole = readBytes(make("whole.m4a", aac));
         QVERIFY(writeBytes(folder.filePath("cut.m4a"), whole.left(whole.size() / 2)));
-        QTest::newRow("truncated M4A") << "cut.m4a"
-                                       << "index is missing";
         // A codec no decoder knows.
         const QByteArray opus =
             readBytes(make("opus.mka", Signal + QStringList{"-c:a", "libopus", "-t", "2"}));
         QVERIFY(writeBytes(folder.filePath("unknown.mka"),
                            QByteArray(opus).replace("A_OPUS", "A_ZZZZ")));
-        QTest::newRow("unknown codec") << "unknown.mka"
-                                       << "cannot be decoded";
         make("silent.mp4", Video + QStringList{"-c:v", "libx264"});
-        QTest::newRow("no audio stream") << "silent.mp4"
-                                         << "holds no sound";
         make("locked.m4a",
              aac + QStringList{"-encryption_scheme", "cenc-aes-ctr", "-encryption_key",
                                "00112233445566778899aabbccddeeff", "-encryption_kid",
                                "ffeeddccbbaa99887766554433221100"});
-        QTest::newRow("encrypted") << "locked.m4a"
-                                   << "encrypted";
-    }
-
-    void badFilesAreRefusedWithTheReason() {
-        QFETCH(QString, name);
-        QFETCH(QString, reason);
-        const auto opened = AudioDecoder::open(folder.filePath(name));
-        QVERIFY(!opened.decoder);
-        QVERIFY2(opened.message.contains(folder.filePath(name)) && opened.message.contains(reason),
-                 qPrintable(opened.message));
+        const std::pair<const char*, const char*> files[] = {{"cut.m4a", "index is missing"},
+                                                             {"unknown.mka", "cannot be decoded"},
+                                                             {"silent.mp4", "holds no sound"},
+                                                             {"locked.m4a", "encrypted"}};
+        for (const auto& [name, reason] : files) {
+            const QString path = folder.filePath(name);
+            const auto opened = AudioDecoder::open(path);
+            QVERIFY2(!opened.decoder && opened.message.contains(path) &&
+                         opened.message.contains(reason),
+                     qPrintable(opened.message));
+        }
     }
 
     void desktopFilesListTheTypesThatOpen() {

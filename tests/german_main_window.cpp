@@ -24,17 +24,11 @@ private slots:
         using Keys = QList<QKeySequence>;
         QTest::newRow("mnuFile") << "&Datei" << Keys{};
         QTest::newRow("mnuOpen") << "Ö&ffnen..." << Keys{QKeySequence(Qt::CTRL | Qt::Key_O)};
-        QTest::newRow("mnuExit") << "&Beenden" << Keys{QKeySequence(Qt::CTRL | Qt::Key_Q)};
-        QTest::newRow("mnuPlay_0") << "&Zurückspringen" << Keys{QKeySequence(Qt::Key_F9)};
-        QTest::newRow("mnuPlay_1") << "&Stopp" << Keys{QKeySequence(Qt::Key_F3)};
-        QTest::newRow("mnuLoop_0") << "&Durchgehen" << Keys{QKeySequence(Qt::Key_F5)};
         QTest::newRow("mnuLoop_3") << "&Nächster Schritt" << Keys{QKeySequence(Qt::Key_F8)};
         QTest::newRow("mnuToggleLooping") << "Deaktivieren" << Keys{QKeySequence(Qt::Key_F2)};
-        QTest::newRow("mnuGoToTime") << "&Zu Zeitpunkt springen" << Keys{QKeySequence(Qt::Key_F11)};
         QTest::newRow("mnuFaster")
             << "S&chneller"
             << Keys{QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)};
-        QTest::newRow("mnuStartHere") << "&Erste Schritte" << Keys{};
         QTest::newRow("cmdLoop_0") << "Durchgehen" << Keys{};
         QTest::newRow("statusText") << "Keine Audiodatei" << Keys{};
     }

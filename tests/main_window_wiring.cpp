@@ -1,7 +1,16 @@
 // The main window as the view of the player: its menus and layouts, and real key and mouse
-// events on its controls reaching the player's commands; closing ends all sound.
+// events on its controls reaching the player's commands; closing ends all sound. Tools >
+// Controls... and the inputs wired at start-up: global keys and pedals reach the player.
+// The waveform: peaks computed off the GUI thread that match the file's samples, and the
+// strip under the mouse and during a walk.
+#include "app/Inputs.h"
+#include "audio/WaveformPeaks.h"
+#include "inputs/FootPedals.h"
+#include "inputs/GlobalShortcuts.h"
 #include "settings/SettingsStore.h"
+#include "support/Ffmpeg.h"
 #include "support/ManualClockWindow.h"
+#include "windows/WaveformStrip.h"
 #include "windows/frmChooseFolder.h"
 #include "windows/frmControls.h"
 
@@ -9,19 +18,24 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
+
+#include <cmath>
 
 using State = PlayerController::State;
 using enum PlayerController::State;
@@ -49,6 +63,37 @@ const KeyCase keyCases[] = {
     {"no file: F9 passes on", Qt::Key_F9, none, NoFile, Idle, 0, "", true},
     {"no file: Ctrl+2 opens file 2", Qt::Key_2, ctrl, NoFile, Idle, 0, "b.wav", false},
 };
+
+// Name, steps from 5 s into a 100 s file, stopped (\r is Enter; see act()); whether it
+// plays then, and the field's text followed by the messages shown.
+const std::tuple<const char*, const char*, bool, const char*> timeFieldCases[] = {
+    // The end is sent as one millisecond past it, where the player stops at the end.
+    {"past the end", "left 200\r", false, "00:01:40:00"},
+    {"letters", "left abc\r", false, "00:00:00:00"},
+    {"overflow", "left 999:00:00:00\r", false,
+     "00:00:00:00 Overflow: the time 999:00:00:00 is too large."},
+    {"right click", "play right 40\r", true, "00:00:05:00"},
+    // What is typed during playback is kept until committed; then playback is followed.
+    {"typing", "play left 1:3 tick \r play tick", true, "00:01:03:25"},
+    {"typed, left", "play left 45 leave play tick", true, "00:00:45:25"},
+    // Passing the focus through, or leaving after Enter, does not disturb playback.
+    {"never clicked", "play tick tab leave", true, "00:00:05:25"},
+    {"Enter, left", "left 10\r play tick leave", true, "00:00:10:25"},
+    {"Go To Time, walk", "walk tick goto:1:00", false, "00:01:00:00"},
+    {"Go To Time cancelled", "play tick goto:", false, "00:00:05:25"},
+    // A time stamp copied with Ctrl+T, or pasted from a transcript.
+    {"stamp copied and pasted back", "copy left 1:30\r left paste \r", false, "00:00:05:00"},
+    {"[hh:mm:ss.d]", "left paste:[00:01:02.5] \r", false, "00:01:02:50"},
+    {"slider: playback stays stopped", "play slider:25", false, "00:00:25:00"},
+    {"slider: 14.7 ms is 15", "file:1470 slider:1", false, "00:00:00:02"},
+    {"slider in a walk restarts it", "walk slider:50", true, "00:00:50:00"},
+};
+
+template <typename Table> void addRowNumbers(const Table& table) {
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(table)); ++row)
+        QTest::newRow(std::get<0>(table[row])) << row;
+}
 
 // A menu item as the user meets it: caption, shortcut, check mark, hidden.
 static QString describe(const QAction* item) {
@@ -91,14 +136,60 @@ static QPoint thumbCentre(QScrollBar& slider) {
         .center();
 }
 
+// 10 s, mono: silence, a burst of half scale at 4.0-4.5 s, silence, a full-scale square
+// at 6-8 s, silence.
+QString writeLandmarks(const QString& path) {
+    runFfmpeg({"-f", "lavfi", "-i",
+               "aevalsrc=if(between(t\\,4\\,4.5)\\,0.5*sin(2*PI*440*t))"
+               "+if(between(t\\,6\\,7.999)\\,2*mod(floor(t*200)\\,2)-1):s=8000:d=10",
+               "-c:a", "pcm_s16le", path});
+    return path;
+}
+
+// A two-hour 16-bit stereo WAV at 44.1 kHz whose data is a hole: written in an instant.
+bool writeTwoHours(const QString& path) {
+    const quint32 frames = 2u * 3600u * 44100u;
+    QByteArray header("RIFF....WAVEfmt ");
+    const auto add = [&](quint32 value, int bytes) {
+        header.append(reinterpret_cast<const char*>(&value), bytes);
+    };
+    add(16, 4), add(1, 2), add(2, 2), add(44100, 4), add(44100 * 4, 4), add(4, 2), add(16, 2);
+    header.append("data");
+    add(frames * 4, 4);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() &&
+           file.resize(header.size() + qint64(frames) * 4);
+}
+
 class MainWindowWiring : public QObject {
     Q_OBJECT
     std::unique_ptr<ManualClockWindow> fixture;
+    QTemporaryDir devices; // an empty device tree: no pedal, no input device
+    GlobalShortcuts* keys = nullptr;
+    FootPedals* pedals = nullptr;
     QList<int> received; // the keys pressed that reached the focused control
 
     frmMain& window() { return fixture->window(); }
     PlayerController& player() { return fixture->player(); }
     QLineEdit& field() { return *window().findChild<QLineEdit*>("txtTime"); }
+    template <typename T> static T& child(QWidget& parent, const char* name) {
+        auto* found = parent.findChild<T*>(QLatin1String(name));
+        Q_ASSERT(found);
+        return *found;
+    }
+    QString file(const char* name) { return fixture->folder() + '/' + name; }
+    // The strip shown through its menu item, on a two-minute file at 60 s.
+    WaveformStrip& shownStrip() {
+        fixture->trigger("mnuShowWaveform");
+        showWindow();
+        fixture->openFile(120000);
+        player().seek(60000);
+        return child<WaveformStrip>(window(), "waveformStrip");
+    }
+    frmControls& openControls() {
+        fixture->trigger("mnuControls");
+        return child<frmControls>(window(), "frmControls");
+    }
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::KeyPress)
@@ -114,7 +205,8 @@ class MainWindowWiring : public QObject {
     // A "left"/"right" click into the time field (selecting its text), "tab" into it,
     // "leave" it, "play", "walk", "tick" (250 ms played), "goto:" + answer, "slider:v"
     // (the thumb pressed, dragged to v of 100 and released), "copy" (Ctrl+T), "paste"
-    // (Ctrl+V), "paste:" + text put into the clipboard first; else text typed.
+    // (Ctrl+V), "paste:" + text put into the clipboard first, "file:" + length (another file)
+    // opened; else text typed.
     void act(const QString& steps) {
         for (const QString& step : steps.split(' ')) {
             if (step == "left" || step == "right") {
@@ -135,6 +227,8 @@ class MainWindowWiring : public QObject {
                 fixture->trigger("mnuGoToTime");
             } else if (step == "play" || step == "walk") {
                 step == "play" ? player().play() : player().walk();
+            } else if (step.startsWith("file:")) {
+                QVERIFY(fixture->openFile(step.mid(5).toLongLong(), "other.wav"));
             } else if (step.startsWith("slider:")) {
                 dragSlider(step.mid(7).toInt());
             } else if (step == "copy" || step.startsWith("paste")) {
@@ -159,7 +253,16 @@ class MainWindowWiring : public QObject {
     }
 
 private slots:
-    void init() { fixture = std::make_unique<ManualClockWindow>(); }
+    void init() {
+        fixture = std::make_unique<ManualClockWindow>();
+        // No session bus and no X display: nothing delivers global keys.
+        keys = new GlobalShortcuts(
+            {QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), "none"),
+             QByteArray(), true},
+            &window());
+        pedals = new FootPedals({devices.path(), devices.path()}, &window());
+        connectInputs(window(), *keys, *pedals);
+    }
     void cleanup() { fixture.reset(); } // before the next one installs its dialogs
 
     // Items joined with " | " in menu order; "-" is a separator.
@@ -174,7 +277,7 @@ private slots:
         QTest::newRow("&Looping") << "Disable F2 | - | &1 [x] | &2 | &3 | &4 | &5";
         QTest::newRow("&Tools")
             << "&Options | &Clear File List | - | &Go To Time F11"
-               " | &Update Time F12 [x] | &Time Stamp Ctrl+T | - | &Controls... | Show &Waveform"
+               " | &Update Time F12 [x] | &Time Stamp Ctrl+T | - | Co&ntrols... | Show &Waveform"
                " | Always on &Top";
         QTest::newRow("&Help")
             << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | &Start Here";
@@ -191,12 +294,13 @@ private slots:
     }
 
     // The speed moves in 10 % steps within 50 to 200 %, also set on the Controls page with
-    // the rewind; the status bar names any speed but 100 %.
+    // the rewind; the status bar names any speed but 100 %. The fourth pedal set to Walk
+    // and hold to play switched on reach the pedals and the settings file on OK.
     void speedItemsControlsPageAndStatus() {
         QVERIFY(fixture->openFile(1000));
         const auto shown = [this] {
-            const auto* label = window().findChild<QLabel*>("speedStatus");
-            return label->isVisibleTo(&window()) ? label->text() : QString("-");
+            const auto& label = child<QLabel>(window(), "speedStatus");
+            return label.isVisibleTo(&window()) ? label.text() : QString("-");
         };
         const std::tuple<const char*, int, QString> rows[] = {{"mnuSlower", 1, "Speed 90 %"},
                                                               {"mnuFaster", 12, "Speed 200 %"},
@@ -207,18 +311,88 @@ private slots:
                 fixture->trigger(item);
             QCOMPARE(shown(), expected);
         }
-        fixture->trigger("mnuControls");
-        auto* controls = window().findChild<frmControls*>("frmControls");
-        QVERIFY(controls);
-        controls->findChild<QDoubleSpinBox*>("spnRewind")->setValue(1.25);
-        controls->findChild<QSpinBox*>("spnSpeed")->setValue(130);
-        controls->findChild<QCheckBox*>("chkResume")->setChecked(false);
-        controls->findChild<QComboBox*>("cboTimeStampFormat")->setCurrentIndex(2);
-        controls->findChild<QPushButton*>("cmdOK")->click();
+        frmControls& controls = openControls();
+        child<QDoubleSpinBox>(controls, "spnRewind").setValue(1.25);
+        child<QSpinBox>(controls, "spnSpeed").setValue(130);
+        child<QCheckBox>(controls, "chkResume").setChecked(false);
+        child<QComboBox>(controls, "cboTimeStampFormat").setCurrentIndex(2);
+        QTest::keyClick(&child<QComboBox>(controls, "cboPedal_3"), Qt::Key_Down);
+        QTest::keyClick(&child<QCheckBox>(controls, "chkHoldToPlay"), Qt::Key_Space);
+        QTest::mouseClick(&child<QPushButton>(controls, "cmdOK"), Qt::LeftButton);
         QCOMPARE(player().settings().rewind, 1250);
         QVERIFY(!player().settings().resume);
         QCOMPARE(player().copyTimeStamp(), "#00:00:00-0#");
         QCOMPARE(shown(), "Speed 130 %");
+        QCOMPARE(pedals->actions().mapping().command(Pedal::Fourth), "Walk");
+        QVERIFY(pedals->actions().mapping().holdsToPlay(Pedal::Middle));
+        QCOMPARE(GetSetting("Parlanda", "Foot Pedal", "Fourth", ""), "Walk");
+        QCOMPARE(GetSetting("Parlanda", "Foot Pedal", "Hold To Play", ""), "1");
+    }
+
+    // A key typed (twice: one chord, still bound) into the Walk field is bound at once
+    // and its status shown; OK stores it, Cancel binds the stored (no) key again.
+    void globalKeyTyped_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("OK") << "cmdOK"
+                            << "Ctrl+Alt+W";
+        QTest::newRow("Cancel") << "cmdCancel"
+                                << "";
+    }
+    void globalKeyTyped() {
+        QFETCH(QString, button);
+        QFETCH(QString, kept);
+        frmControls& dialog = openControls();
+        QVERIFY(child<QLabel>(dialog, "lblKeyService").text().contains("parlanda --walk"));
+        for (int typed = 0; typed < 2; ++typed)
+            QTest::keyClick(&child<QKeySequenceEdit>(dialog, "txtKey_0"), Qt::Key_W,
+                            Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(keys->keys("Walk"), QKeySequence("Ctrl+Alt+W"));
+        QVERIFY(child<QLabel>(dialog, "lblKeyStatus_0").text().startsWith("Unsupported: "));
+        QTest::mouseClick(&child<QPushButton>(dialog, qPrintable(button)), Qt::LeftButton);
+        QCOMPARE(keys->keys("Walk").toString(), kept);
+        QCOMPARE(GetSetting("Parlanda", "Global Keys", "Walk", "-"),
+                 button == "cmdOK" ? kept : "-");
+    }
+
+    // A global key or a pedal starts the walk; the middle pedal held to play plays, and
+    // let go stops and goes back by the rewind (never before the start).
+    void inputsDriveThePlayer_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<qint64>("heldMs");
+        QTest::addColumn<qint32>("rewindMs"); // after Stop or a pause of Play
+        QTest::addColumn<State>("state");
+        QTest::addColumn<qint64>("position");
+        QTest::newRow("global key") << "key" << 0ll << 0 << Stepping << 0ll;
+        QTest::newRow("pedal") << "pedal" << 0ll << 0 << Stepping << 0ll;
+        QTest::newRow("held 2.5 s") << "hold" << 2500ll << 0 << Idle << 1500ll;
+        QTest::newRow("held 0.4 s") << "hold" << 400ll << 0 << Idle << 0ll;
+        QTest::newRow("held 2.5 s, rewind 0.5 s") << "hold" << 2500ll << 500 << Idle << 2000ll;
+    }
+    void inputsDriveThePlayer() {
+        QFETCH(QString, input);
+        QFETCH(qint64, heldMs);
+        QFETCH(qint32, rewindMs);
+        QFETCH(State, state);
+        QFETCH(qint64, position);
+        QVERIFY(fixture->openFile(10000));
+        player().setRewind(rewindMs);
+        PedalMapping mapping;
+        mapping.setMiddleHoldsToPlay(input == "hold");
+        pedals->actions().setMapping(mapping);
+        if (input == "key")
+            emit keys->activated("Walk");
+        else
+            pedals->actions().handle({Pedal::Middle, true});
+        if (input == "hold") {
+            QCOMPARE(player().state(), Playing);
+            fixture->clock().advance(heldMs);
+            pedals->actions().handle({Pedal::Middle, false});
+        }
+        QCOMPARE(player().state(), state);
+        QCOMPARE(player().position(), position);
+        emit pedals->statusMessage("Foot pedal gone.");
+        QCOMPARE(window().statusBar()->currentMessage(), "Foot pedal gone.");
     }
 
     // No file: the switched controls off, the field locked at zero; the Update Time check
@@ -249,12 +423,7 @@ private slots:
         }
     }
 
-    void keysActAndAreConsumedOrPassedOn_data() {
-        QTest::addColumn<int>("row");
-        for (int row = 0; row < int(std::size(keyCases)); ++row)
-            QTest::newRow(std::get<0>(keyCases[row])) << row;
-    }
-
+    void keysActAndAreConsumedOrPassedOn_data() { addRowNumbers(keyCases); }
     void keysActAndAreConsumedOrPassedOn() {
         QFETCH(int, row);
         const auto& [name, key, modifiers, start, state, position, file, passedOn] = keyCases[row];
@@ -285,59 +454,14 @@ private slots:
         QCOMPARE(received.contains(key), passedOn);
     }
 
-    void timeFieldAndSlider_data() {
-        QTest::addColumn<qint64>("length");
-        QTest::addColumn<QString>("steps"); // from 5 s, stopped; \r is Enter
-        QTest::addColumn<bool>("playing");
-        QTest::addColumn<QString>("shown"); // and the messages shown
-        // The end is sent as one millisecond past it, where the player stops at the end.
-        QTest::newRow("past the end") << 100000ll << "left 200\r" << false << "00:01:40:00";
-        QTest::newRow("m:ss") << 100000ll << "left 1:30\r" << false << "00:01:30:00";
-        QTest::newRow("letters") << 100000ll << "left abc\r" << false << "00:00:00:00";
-        QTest::newRow("overflow") << 100000ll << "left 999:00:00:00\r" << false
-                                  << "00:00:00:00 Overflow: the time 999:00:00:00 is too large.";
-        QTest::newRow("right click") << 100000ll << "play right 40\r" << true << "00:00:05:00";
-        // What is typed during playback is kept until committed; then playback is followed.
-        QTest::newRow("typing") << 100000ll << "play left 1:3 tick \r play tick" << true
-                                << "00:01:03:25";
-        QTest::newRow("typed, left")
-            << 100000ll << "play left 45 leave play tick" << true << "00:00:45:25";
-        // Passing the focus through, or leaving after Enter, does not disturb playback.
-        QTest::newRow("never clicked")
-            << 100000ll << "play tick tab leave" << true << "00:00:05:25";
-        QTest::newRow("Enter, left")
-            << 100000ll << "left 10\r play tick leave" << true << "00:00:10:25";
-        QTest::newRow("Go To Time, walk")
-            << 100000ll << "walk tick goto:1:00" << false << "00:01:00:00";
-        QTest::newRow("Go To Time cancelled")
-            << 100000ll << "play tick goto:" << false << "00:00:05:25";
-        // A time stamp copied with Ctrl+T, or pasted from a transcript in any form.
-        QTest::newRow("stamp copied and pasted back")
-            << 100000ll << "copy left 1:30\r left paste \r" << false << "00:00:05:00";
-        QTest::newRow("[hh:mm:ss.d]")
-            << 100000ll << "left paste:[00:01:02.5] \r" << false << "00:01:02:50";
-        QTest::newRow("#hh:mm:ss-d#")
-            << 100000ll << "left paste:#00:01:02-5# \r" << false << "00:01:02:50";
-        QTest::newRow("hh:mm:ss:cc")
-            << 100000ll << "left paste:00:01:02:53 \r" << false << "00:01:02:53";
-        QTest::newRow("Go To Time, stamp")
-            << 100000ll << "goto:[00:01:02]" << false << "00:01:02:00";
-        QTest::newRow("slider: playback stays stopped")
-            << 100000ll << "play slider:25" << false << "00:00:25:00";
-        QTest::newRow("slider: 14.7 ms is 15") << 1470ll << "slider:1" << false << "00:00:00:02";
-        QTest::newRow("slider in a walk restarts it")
-            << 100000ll << "walk slider:50" << true << "00:00:50:00";
-    }
-
+    void timeFieldAndSlider_data() { addRowNumbers(timeFieldCases); }
     void timeFieldAndSlider() {
-        QFETCH(qint64, length);
-        QFETCH(QString, steps);
-        QFETCH(bool, playing);
-        QFETCH(QString, shown);
+        QFETCH(int, row);
+        const auto& [name, steps, playing, shown] = timeFieldCases[row];
         showWindow();
-        QVERIFY(fixture->openFile(length));
+        QVERIFY(fixture->openFile(100000));
         player().seek(5000);
-        act(steps);
+        act(QString::fromLatin1(steps));
         QCOMPARE((QStringList(field().text()) + fixture->prompts().messageTexts()).join(' '),
                  shown);
         QCOMPARE(player().state() != Idle, playing);
@@ -448,6 +572,135 @@ private slots:
         QVERIFY(options.isNull() && chooser.isNull());
         QVERIFY(about && about != &window() && about->isVisible());
         about->close();
+    }
+
+    // The same sound read by libsndfile (WAV) and by FFmpeg (lossless ALAC in M4A).
+    void peaksMatchTheSamples() {
+        const QString wav = writeLandmarks(file("landmarks.wav"));
+        const QString m4a = file("landmarks.m4a");
+        runFfmpeg({"-i", wav, "-c:a", "alac", m4a});
+        const struct {
+            qint64 fromMs, toMs;
+            float low, high;
+        } rows[] = {{0, 4000, 0, 0},         {3900, 4000, 0, 0},  {4000, 4500, -0.5, 0.5},
+                    {4100, 4101, -0.5, 0.5}, {4500, 6000, 0, 0},  {5000, 7000, -1, 1},
+                    {6000, 8000, -1, 1},     {8000, 10000, 0, 0}, {9990, 20000, 0, 0}};
+        for (const QString& path : {wav, m4a}) {
+            WaveformPeaks peaks;
+            peaks.start(path, 5000);
+            QVERIFY(!peaks.peak(0, 1000)); // nothing yet, while the worker opens the file
+            QTRY_VERIFY(peaks.complete());
+            for (const auto& row : rows) {
+                const auto peak = peaks.peak(row.fromMs, row.toMs);
+                const QString where =
+                    QStringLiteral("%1 %2-%3 ms").arg(path).arg(row.fromMs).arg(row.toMs);
+                QVERIFY2(peak, qPrintable(where));
+                QVERIFY2(
+                    std::abs(peak->low - row.low) < 0.01 && std::abs(peak->high - row.high) < 0.01,
+                    qPrintable(where + QStringLiteral(": %1..%2").arg(peak->low).arg(peak->high)));
+            }
+            QVERIFY(!peaks.peak(10000, 11000)); // past the end
+        }
+    }
+
+    // The part asked for comes first while the event loop turns; opening another file
+    // midway stops the first worker within a block.
+    void longFileIsComputedInTheBackgroundAndStops() {
+        const QString longFile = file("two-hours.wav");
+        QVERIFY(writeTwoHours(longFile));
+        int turns = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++turns; });
+        ticker.start(1);
+        WaveformPeaks peaks;
+        QSignalSpy computed(&peaks, &WaveformPeaks::computed);
+        peaks.start(longFile, 3600000);
+        QVERIFY(computed.wait(5000));
+        QVERIFY(computed[0][0].toLongLong() <= 3600000 && computed[0][1].toLongLong() > 3600000);
+        QVERIFY(peaks.peak(3600000, 3601000) && !peaks.peak(0, 1000));
+        QVERIFY(turns > 0 && !peaks.complete());
+        peaks.start(writeLandmarks(file("short.wav")), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(peaks.complete() && WaveformPeaks::runningWorkers() == 0, 1000);
+        QVERIFY(!peaks.peak(3600000, 3601000));
+    }
+
+    // The window keeps its width and grows by the strip's height; the choice is stored.
+    void menuItemShowsTheStripUnderTheControls() {
+        showWindow();
+        const QSize without = window().size();
+        fixture->trigger("mnuShowWaveform");
+        auto& strip = child<WaveformStrip>(window(), "waveformStrip");
+        QTRY_COMPARE(window().size(), without + QSize(0, strip.height()));
+        QCOMPARE(strip.width(), window().width());
+        fixture->trigger("mnuShowWaveform");
+        QTRY_COMPARE(window().size(), without);
+        fixture->trigger("mnuShowWaveform");
+        window().close();
+        QCOMPARE(GetSetting(AppName, "Waveform", "Show", ""), "1");
+    }
+
+    // x (a fraction of the width) clicked with the view at 60 s, zoomed by wheel notches,
+    // goes there; during a walk the view centres on the step and the walk restarts there.
+    void clickGoesToTheTimeUnderIt_data() {
+        QTest::addColumn<int>("notches");
+        QTest::addColumn<bool>("walk");
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<double>("spanMs");
+        QTest::addColumn<double>("centreMs");
+        QTest::newRow("left edge") << 0 << false << 0.0 << 30000.0 << 60000.0;
+        QTest::newRow("three quarters") << 0 << false << 0.75 << 30000.0 << 60000.0;
+        QTest::newRow("zoomed in") << 1 << false << 0.0 << 24000.0 << 60000.0;
+        QTest::newRow("zoomed out") << -1 << false << 0.1 << 38000.0 << 60000.0;
+        QTest::newRow("walk restarts there") << 0 << true << 0.75 << 30000.0 << 58000.0;
+    }
+
+    void clickGoesToTheTimeUnderIt() {
+        QFETCH(int, notches);
+        QFETCH(bool, walk);
+        QFETCH(double, fraction);
+        QFETCH(double, spanMs);
+        QFETCH(double, centreMs);
+        WaveformStrip& strip = shownStrip();
+        for (int i = 0; i < std::abs(notches); ++i) {
+            QWheelEvent wheel(QPointF(10, 10), strip.mapToGlobal(QPointF(10, 10)), {},
+                              {0, notches > 0 ? 120 : -120}, Qt::NoButton, Qt::ControlModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&strip, &wheel);
+        }
+        if (walk)
+            player().walk();
+        const int x = int(fraction * strip.width());
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(x, 10));
+        const qint64 expected = std::llround(centreMs - spanMs / 2 + x * spanMs / strip.width());
+        QCOMPARE(walk ? player().stepWindow()->to : player().position(), expected);
+        QCOMPARE(player().walking(), walk);
+    }
+
+    // The shaded columns are the step's window, as the walk moves on.
+    void shadedStepIsTheWalksStep() {
+        WaveformStrip& strip = shownStrip();
+        player().walk();
+        const std::array<PlayerController::StepWindow, 2> steps{
+            {{56000, 60000, 57100}, {57100, 61100, 58200}}};
+        for (const PlayerController::StepWindow& step : steps) {
+            QTRY_COMPARE(player().state(), PlayerController::State::Stepping);
+            fixture->clock().advance(1000);
+            QTest::qWait(300);
+            const QImage image = strip.grab().toImage();
+            const int bottom = image.height() - 1;
+            QList<int> shaded;
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, bottom) != image.pixel(0, bottom))
+                    shaded << x;
+            QVERIFY(!shaded.isEmpty());
+            const auto window = player().stepWindow();
+            QVERIFY(window == step);
+            const double pixelMs = 30000.0 / strip.width();
+            QVERIFY(std::abs(strip.msAt(shaded.first()) - window->from) <= pixelMs);
+            QVERIFY(std::abs(strip.msAt(shaded.last() + 1) - window->to) <= pixelMs);
+            fixture->clock().advance(3000);
+            QTRY_VERIFY(player().state() != PlayerController::State::Stepping);
+        }
     }
 };
 

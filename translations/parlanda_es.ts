@@ -946,7 +946,7 @@
     </message>
     <message>
         <location filename="../src/windows/frmMain.cpp" line="361"/>
-        <source>&amp;Controls...</source>
+        <source>Co&amp;ntrols...</source>
         <comment>Tools menu</comment>
         <translation>&amp;Controles...</translation>
     </message>

@@ -358,7 +358,7 @@ void frmMain::createMenus() {
                                tr("&Time Stamp", "Tools menu"), QKeySequence(Qt::CTRL | Qt::Key_T));
     addSeparator(mnuTools, QStringLiteral("mnuControlsSeparator"));
     mnuControls =
-        addMenuItem(mnuTools, QStringLiteral("mnuControls"), tr("&Controls...", "Tools menu"));
+        addMenuItem(mnuTools, QStringLiteral("mnuControls"), tr("Co&ntrols...", "Tools menu"));
     mnuShowWaveform = addMenuItem(mnuTools, QStringLiteral("mnuShowWaveform"),
                                   tr("Show &Waveform", "Tools menu"));
     mnuShowWaveform->setCheckable(true);
