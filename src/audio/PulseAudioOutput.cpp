@@ -585,15 +585,19 @@ void PulseAudioOutput::prepare(int sampleRate, int channels) {
 void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
     LoopLock lock(d->loop);
     d->cancelDrain();
-    d->range = range;
+    d->range.reset();
     d->tag = tag;
     d->heardAtLoss = 0;
     d->lastHeard = 0;
     if (range->frameCount() == 0) {
+        d->range = range;
         QMetaObject::invokeMethod(
             this, [this, tag] { finishIfCurrent(tag, Clock::now()); }, Qt::QueuedConnection);
         return;
     }
+    // The range is attached once the stream is ready and the range's base is known: a new
+    // stream asks for data as it becomes ready, and frames written then, ahead of the base,
+    // would be heard without being counted in Position.
     if (!d->ensureStream(range->sampleRate(), range->channels())) {
         // Reported as a lost server: the media control moves the range to its fallback,
         // and the reconnection builds context and stream afresh for the next play.
@@ -605,6 +609,7 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
         d->connectionLost();
         return;
     }
+    d->range = range;
     d->skipToReadIndex();
     range->setStarvationHandler([loop = d->loop, dp = d.get(), weak = std::weak_ptr(range)] {
         pa_threaded_mainloop_lock(loop);
