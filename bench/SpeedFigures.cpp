@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -99,7 +100,66 @@ void measureCpu(MediaControl& media, int speed) {
                 100 * cpuS / (msBetween(start, Clock::now()) / 1000));
 }
 
+// The capture frame where the run of frames playing at `command` ends, if one was.
+std::optional<qint64> runEndAfter(const MonitorRecorder& recorder, Clock::time_point command) {
+    const qint64 commandFrame = recorder.frameAt(command);
+    for (const MonitorRecorder::Run& run : recorder.heardRuns()) {
+        const qint64 end = run.captureFrame + (run.last - run.first) + 1;
+        if (run.captureFrame <= commandFrame && commandFrame < end)
+            return end;
+    }
+    return std::nullopt;
+}
+
+// Whether capture frames [from, to) hold a millisecond of digital silence.
+bool silentMillisecondIn(const MonitorRecorder& recorder, qint64 from, qint64 to) {
+    const std::vector<qint16> samples = recorder.samples(from, to - from);
+    qint64 run = 0;
+    for (size_t i = 0; i + 1 < samples.size() && run < Rate / 1000; i += 2)
+        run = samples[i] == 0 && samples[i + 1] == 0 ? run + 1 : 0;
+    return run >= Rate / 1000;
+}
+
 } // namespace
+
+// At 100 % the file's own frames are heard, so the indexed file's codes show each frame;
+// once the stretched frames of the new speed arrive, the run of codes ends. From the
+// command to that end is how long a change of speed takes to be heard; digital silence
+// after it, a millisecond or more before the Stop, is a gap.
+void printSpeedChangeFigures(const QString& folder, int changes) {
+    const QString path = folder + "/speed-change.wav";
+    MediaControl media;
+    if (!writeIndexedWav(path, qint64(Rate) * 60) || !media.open(path))
+        return void(std::printf("speed change: cannot write or open %s\n", qPrintable(path)));
+    media.setUpdateInterval(0);
+    MonitorRecorder recorder;
+    if (!recorder.start())
+        return;
+    runEvents(300);
+    std::mt19937 random(5);
+    const int targets[] = {50, 75, 150, 200};
+    Spread heardAfter;
+    int gaps = 0;
+    for (int i = 0; i < changes; ++i) {
+        media.setSpeed(100);
+        media.playRange(1000 + i * 1000, 1000 + i * 1000 + 2500, false);
+        runEvents(250 + int(random() % 100));
+        const auto command = Clock::now();
+        media.setSpeed(targets[i % 4]);
+        runEvents(350);
+        const auto stop = Clock::now();
+        media.stop();
+        runEvents(100);
+        if (const auto end = runEndAfter(recorder, command)) {
+            heardAfter.values.push_back(msBetween(command, recorder.renderTime(*end - 1)));
+            gaps += silentMillisecondIn(recorder, *end, recorder.frameAt(stop));
+        }
+    }
+    recorder.stop();
+    std::printf("speed change from 100 %% while sounding to the first changed sound heard: "
+                "median %.2f ms, max %.2f ms (%zu of %d changes), %d with a gap\n",
+                heardAfter.median(), heardAfter.max(), heardAfter.values.size(), changes, gaps);
+}
 
 void printSpeedFigures(const QString& folder) {
     const QString path = folder + "/tone.wav";

@@ -6,7 +6,8 @@
 //      (for a graph whose rate is not the indexed files' 44.1 kHz), 0 seconds leaves it out;
 //      `waveform [picture folder]` measures the waveform strip alone and writes its pictures;
 //      `walk [rounds]` measures the walk's figures alone, `rounds` times over (1 unless
-//      given), for tracing its timing.
+//      given), for tracing its timing; `speed-change [changes]` measures alone how long a
+//      change of speed takes to be heard (40 changes unless given).
 #include "BenchApplication.h"
 #include "FfmpegFigures.h"
 #include "GlobalKeyFigures.h"
@@ -220,6 +221,11 @@ int main(int argc, char** argv) {
         printWaveformFigures(folder.path(), argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
         return 0;
     }
+    if (argc > 1 && QByteArray(argv[1]) == "speed-change") {
+        const QTemporaryDir folder;
+        printSpeedChangeFigures(folder.path(), argc > 2 ? atoi(argv[2]) : 40);
+        return 0;
+    }
     if (argc > 1 && QByteArray(argv[1]) == "walk") {
         for (int round = argc > 2 ? atoi(argv[2]) : 1; round > 0; --round)
             printWalkFigures();
@@ -262,6 +268,7 @@ int main(int argc, char** argv) {
     measureCpu(media);
     media.close();
     printSpeedFigures(folder.path());
+    printSpeedChangeFigures(folder.path(), 40);
     printWaveformFigures(folder.path(), QString());
     printWalkFigures();
     printPedalFigures();

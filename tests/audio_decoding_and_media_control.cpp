@@ -257,6 +257,35 @@ private slots:
         }
     }
 
+    // A change of speed takes a range again from a frame already read (one the server
+    // holds but has not played): at 100 % the file's own frames follow from there, where
+    // the ring still holds them (a range longer than the ring keeps 1 s, 8000 frames).
+    void restartTakesTheFramesAgainFromTheJoin() {
+        const struct {
+            qint64 from, to, read, join;
+            bool restarts;
+        } cases[] = {{100, 20100, 12000, 6000, true},
+                     {0, 70000, 30000, 25000, true},
+                     {0, 70000, 30000, 20000, false}};
+        QVERIFY(writeIndexedWav(folder.filePath("indexed.wav"), 80000, 8000, 1));
+        for (const auto& [from, to, read, join, restarts] : cases) {
+            AudioEngine engine(AudioDecoder::open(folder.filePath("indexed.wav")).decoder);
+            const auto range = engine.startRange(from, to);
+            std::vector<float> buffer(static_cast<size_t>(read));
+            for (qint64 got = 0; got < read;
+                 std::this_thread::sleep_for(std::chrono::microseconds(50)))
+                got += range->read(buffer.data() + got, read - got);
+            range->changeSpeed(100);
+            QCOMPARE(range->restartAt(join), restarts);
+            const qint64 next = restarts ? join : read;
+            const auto out = drain(*range);
+            QCOMPARE(qint64(out.size()), to - from - next);
+            for (qint64 i = 0; i < qint64(out.size()); ++i)
+                QCOMPARE(std::llround(out[size_t(i)] * 32768),
+                         (from + next + i) % IndexedCodeModulus + 1);
+        }
+    }
+
     // A FLAC written through a pipe has no length in its header, a file cut short or still
     // being written claims more than it holds, and a name need not be UTF-8: each opens
     // with the length that can be decoded.

@@ -13,6 +13,12 @@ constexpr qint64 ChunkFrames = 4096;
 // Two seconds of read-ahead outlast any disk stall worth the name; the reader refills
 // when half of it has been played, so it wakes about once a second while playing.
 constexpr int ReadAheadSeconds = 2;
+// Kept behind the consumer, where the range does not fit the ring, so that a change of
+// speed can take again the frames the server holds but has not played (at 200 % and the
+// largest server queue, 0.7 s) and those that lead the stretcher in.
+constexpr int HistorySeconds = 1;
+// Fed to a fresh stretcher ahead of the frame it restarts at, so that its fade-in is over.
+constexpr qint64 LeadInMs = 50;
 // Read before startRange() returns: more than the output writes when a range starts.
 constexpr int PrefillDivisor = 10; // a tenth of a second
 
@@ -28,10 +34,13 @@ qint64 outputFramesFor(qint64 sourceFrames, int speedPercent) {
 
 } // namespace
 
-PlayRange::PlayRange(int sampleRate, int channels, qint64 sourceFrames, qint64 capacityFrames,
+PlayRange::PlayRange(int sampleRate, int channels, qint64 sourceFrames, qint64 readAheadFrames,
                      int speedPercent)
     : sampleRate_(sampleRate), channels_(channels), sourceFrames_(sourceFrames),
-      capacity_(std::max<qint64>(1, capacityFrames)), ring_(size_t(capacity_) * channels),
+      capacity_(std::clamp<qint64>(sourceFrames, 1,
+                                   readAheadFrames + qint64(sampleRate) * HistorySeconds)),
+      history_(capacity_ < sourceFrames ? qint64(sampleRate) * HistorySeconds : 0),
+      ring_(size_t(capacity_) * channels),
       outputFrames_(outputFramesFor(sourceFrames, speedPercent)), segments_{{0, 0, speedPercent}} {
     if (speedPercent != 100)
         changeSpeed(speedPercent);
@@ -40,8 +49,12 @@ PlayRange::PlayRange(int sampleRate, int channels, qint64 sourceFrames, qint64 c
 PlayRange::~PlayRange() = default;
 
 qint64 PlayRange::freeFrames() const {
-    return capacity_ -
+    return capacity_ - history_ -
            (produced_.load(std::memory_order_relaxed) - consumed_.load(std::memory_order_acquire));
+}
+
+qint64 PlayRange::oldestHeld() const {
+    return history_ == 0 ? 0 : consumed_.load(std::memory_order_relaxed) - history_;
 }
 
 qint64 PlayRange::read(float* destination, qint64 maxFrames) {
@@ -60,7 +73,7 @@ qint64 PlayRange::readSource(float* destination, qint64 maxFrames) {
         // those it wrote before are taken here.
         count += take(destination + count * channels_, maxFrames - count);
     }
-    if (readerWakeup_ && framesStillToFill() > 0 && freeFrames() >= capacity_ / 2)
+    if (readerWakeup_ && framesStillToFill() > 0 && freeFrames() >= (capacity_ - history_) / 2)
         wake(*readerWakeup_);
     return count;
 }
@@ -117,11 +130,11 @@ void PlayRange::applySpeedChange() {
     if (!speedChangePending_.exchange(false, std::memory_order_acquire))
         return;
     std::lock_guard lock(speedMutex_);
-    if (pendingStretcher_) {
-        stretcher_ = std::move(pendingStretcher_);
-        feedBuffer_.resize(size_t(TimeStretcher::maxFeedFrames() * channels_));
-    }
-    stretcher_->setSpeed(pendingPercent_);
+    if (!stretcher_)
+        useStretcher(std::move(pendingStretcher_));
+    if (stretcher_)
+        stretcher_->setSpeed(pendingPercent_);
+    pendingStretcher_.reset();
     const qint64 delivered = delivered_.load(std::memory_order_relaxed);
     const qint64 source = sourceFramesAtLocked(delivered);
     segments_.push_back({delivered, source, pendingPercent_});
@@ -129,23 +142,47 @@ void PlayRange::applySpeedChange() {
                         std::memory_order_release);
 }
 
+void PlayRange::useStretcher(std::unique_ptr<TimeStretcher> stretcher) {
+    stretcher_ = std::move(stretcher);
+    feedBuffer_.resize(size_t(TimeStretcher::maxFeedFrames() * channels_));
+}
+
 // On the GUI thread. The stretcher is built here, outside the lock, so that the
 // consumer never waits for it.
 void PlayRange::changeSpeed(int speedPercent) {
-    bool needsStretcher = false;
-    {
-        std::lock_guard lock(speedMutex_);
-        needsStretcher = !hasStretcher_;
-        hasStretcher_ = true;
-    }
-    auto stretcher = needsStretcher
-                         ? std::make_unique<TimeStretcher>(sampleRate_, channels_, speedPercent)
-                         : nullptr;
+    auto stretcher = speedPercent == 100
+                         ? nullptr
+                         : std::make_unique<TimeStretcher>(sampleRate_, channels_, speedPercent);
     std::lock_guard lock(speedMutex_);
-    if (stretcher)
-        pendingStretcher_ = std::move(stretcher);
+    pendingStretcher_ = std::move(stretcher);
     pendingPercent_ = speedPercent;
     speedChangePending_.store(true, std::memory_order_release);
+}
+
+// The fresh stretcher is fed from a lead-in before the frame, and its output up to the
+// frame dropped, so that the new speed joins at full level; at 100 % the file's own
+// frames follow.
+bool PlayRange::restartAt(qint64 outputFrames) {
+    std::lock_guard lock(speedMutex_);
+    if (!speedChangePending_.load(std::memory_order_acquire))
+        return false;
+    const qint64 source = sourceFramesAtLocked(outputFrames);
+    const qint64 leadIn = pendingStretcher_ ? std::min(source, LeadInMs * sampleRate_ / 1000) : 0;
+    if (source - leadIn < oldestHeld())
+        return false;
+    speedChangePending_.store(false, std::memory_order_relaxed);
+    useStretcher(std::move(pendingStretcher_));
+    if (stretcher_)
+        stretcher_->skipOutput(outputFramesFor(leadIn, pendingPercent_));
+    consumed_.store(source - leadIn, std::memory_order_release);
+    delivered_.store(outputFrames, std::memory_order_release);
+    std::erase_if(segments_, [outputFrames](const SpeedSegment& segment) {
+        return segment.outputStart >= outputFrames;
+    });
+    segments_.push_back({outputFrames, source, pendingPercent_});
+    outputFrames_.store(outputFrames + outputFramesFor(sourceFrames_ - source, pendingPercent_),
+                        std::memory_order_release);
+    return true;
 }
 
 qint64 PlayRange::sourceFramesAt(qint64 outputFrames) const {
@@ -212,9 +249,8 @@ AudioEngine::~AudioEngine() {
 std::shared_ptr<PlayRange> AudioEngine::startRange(qint64 from, qint64 to, int speedPercent) {
     const int rate = decoder_->sampleRate();
     const qint64 count = std::max<qint64>(0, to - from);
-    auto range = std::make_shared<PlayRange>(
-        rate, decoder_->channels(), count, std::min<qint64>(count, qint64(rate) * ReadAheadSeconds),
-        speedPercent);
+    auto range = std::make_shared<PlayRange>(rate, decoder_->channels(), count,
+                                             qint64(rate) * ReadAheadSeconds, speedPercent);
     range->readerWakeup_ = wakeup_;
     range->start_ = from;
     if (decoder_->seeksQuickly()) {

@@ -22,7 +22,7 @@ class TimeStretcher;
 // within the output's own buffer. At 100 % the output gets the file's own frames.
 class PlayRange {
 public:
-    PlayRange(int sampleRate, int channels, qint64 sourceFrames, qint64 capacityFrames,
+    PlayRange(int sampleRate, int channels, qint64 sourceFrames, qint64 readAheadFrames,
               int speedPercent);
     ~PlayRange();
 
@@ -39,8 +39,13 @@ public:
     // Called on the reader thread after it added frames while the consumer found none.
     void setStarvationHandler(std::function<void()> handler);
 
-    // The speed from the next frame the consumer takes on.
+    // The speed from the next frame the consumer takes on (or from restartAt()).
     void changeSpeed(int speedPercent);
+    // Consumer side: takes up a speed change pending from output frame `outputFrames` on,
+    // which the consumer has already taken; the frames after it are taken again at the
+    // new speed. False (the change waits for the next read) where the source frames are
+    // no longer held.
+    bool restartAt(qint64 outputFrames);
     // The source frames of the range behind `outputFrames` frames of output.
     qint64 sourceFramesAt(qint64 outputFrames) const;
 
@@ -54,6 +59,8 @@ private:
     };
 
     qint64 freeFrames() const;
+    // The first source frame the ring still holds behind the consumer.
+    qint64 oldestHeld() const;
     // Copies what the reader has written, up to maxFrames.
     qint64 take(float* destination, qint64 maxFrames);
     qint64 framesStillToFill() const { return sourceFrames_ - produced_.load(); }
@@ -63,6 +70,7 @@ private:
     qint64 readSource(float* destination, qint64 maxFrames);
     qint64 readStretched(float* destination, qint64 maxFrames);
     bool feedStretcher();
+    void useStretcher(std::unique_ptr<TimeStretcher> stretcher);
     void applySpeedChange();
     qint64 sourceFramesAtLocked(qint64 outputFrames) const;
 
@@ -70,6 +78,7 @@ private:
     const int channels_;
     const qint64 sourceFrames_;
     const qint64 capacity_;
+    const qint64 history_; // frames of the ring kept behind the consumer, for restartAt()
     std::vector<float> ring_;
     std::atomic<qint64> produced_{0};
     std::atomic<qint64> consumed_{0};
@@ -94,8 +103,7 @@ private:
     mutable std::mutex speedMutex_;
     std::vector<SpeedSegment> segments_;
     int pendingPercent_ = 0;
-    std::unique_ptr<TimeStretcher> pendingStretcher_;
-    bool hasStretcher_ = false;
+    std::unique_ptr<TimeStretcher> pendingStretcher_; // a fresh one, none for 100 %
     std::atomic<bool> speedChangePending_{false};
 };
 

@@ -30,6 +30,9 @@ public:
     virtual qint64 stop() = 0;
     virtual void pause() = 0;
     virtual void resume() = 0;
+    // The range's frames not yet heard have changed (its speed): an output that holds
+    // frames ahead of the sound replaces what it can of them.
+    virtual void replaceQueued() {}
     // Frames of the current range heard so far (while playing or paused).
     virtual qint64 framesHeard() const = 0;
     // When the last frame of the range that finished last was heard: finished() comes

@@ -305,8 +305,10 @@ void MediaControl::setSpeed(int percent) {
         return;
     if (qobject_cast<NullAudioOutput*>(d->active))
         d->moveRange(d->active);
-    else
+    else {
         d->range->changeSpeed(d->speed);
+        d->active->replaceQueued();
+    }
 }
 
 int MediaControl::speed() const {

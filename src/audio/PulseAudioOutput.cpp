@@ -52,6 +52,9 @@ constexpr pa_usec_t StopWaitUs = 100000;
 // 100 ms; giving up the server then would silence sound that plays.)
 constexpr pa_usec_t TimingUpdateIntervalUs = 50000;
 constexpr pa_usec_t TimingDeadlineUs = 1000000;
+// Frames the server holds are replaced from this far past the one it takes next, so
+// that it is not playing them while they are written.
+constexpr pa_usec_t ReplaceMarginUs = 10000;
 
 // Holds the threaded main loop's lock for a scope (GUI thread only).
 class LoopLock {
@@ -103,7 +106,9 @@ struct PulseAudioOutput::Private {
     // Frames of `played` the server last reported as played.
     qint64 framesReported(const PlayRange& played) const;
 
-    void writeAvailable();
+    // Writes what the server asks for, and `extraBytes` more.
+    void writeAvailable(size_t extraBytes = 0);
+    void replaceQueued();
     void requestDrain();
     void cancelDrain();
     void cork(bool corked);
@@ -144,6 +149,7 @@ struct PulseAudioOutput::Private {
     qint64 writeIndex = 0;           // as written here, corrected from the server at Stop
     bool writeIndexStale = false;    // a Stop's flush moved it and the server has not said where
     qint64 pendingSeek = 0;          // bytes the range's first write skips (skipToReadIndex)
+    bool replacing = false;          // the next write goes to writeIndex over frames queued
     pa_usec_t timingRequestedAt = 0; // 0: no correction outstanding
     qint64 heardAtLoss = 0;          // frames of the range known heard when the server went
     qint64 lastHeard = 0;            // the latest framesHeard(): Position never goes back
@@ -375,6 +381,7 @@ void PulseAudioOutput::Private::onTimingUpdated(pa_stream* stream, int, void* se
 void PulseAudioOutput::Private::skipToReadIndex() {
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
     pendingSeek = 0;
+    replacing = false;
     if (timing && !timing->write_index_corrupt && timing->read_index > writeIndex)
         pendingSeek = (timing->read_index - writeIndex) / frameSize() * frameSize();
     rangeBase = writeIndex + pendingSeek;
@@ -432,12 +439,13 @@ void PulseAudioOutput::Private::onWritable(pa_stream*, size_t, void* self) {
     static_cast<Private*>(self)->writeAvailable();
 }
 
-void PulseAudioOutput::Private::writeAvailable() {
+void PulseAudioOutput::Private::writeAvailable(size_t extraBytes) {
     if (!stream || !range || drain)
         return;
     size_t writable = pa_stream_writable_size(stream);
     if (writable == size_t(-1))
         return;
+    writable += extraBytes;
     const size_t bytesPerFrame = size_t(frameSize());
     while (writable >= bytesPerFrame) {
         void* buffer = nullptr;
@@ -452,13 +460,36 @@ void PulseAudioOutput::Private::writeAvailable() {
             break;
         }
         const size_t written = size_t(frames) * bytesPerFrame;
-        pa_stream_write(stream, buffer, written, nullptr, pendingSeek, PA_SEEK_RELATIVE);
+        if (std::exchange(replacing, false))
+            pa_stream_write(stream, buffer, written, nullptr, writeIndex, PA_SEEK_ABSOLUTE);
+        else
+            pa_stream_write(stream, buffer, written, nullptr, pendingSeek, PA_SEEK_RELATIVE);
         writeIndex += pendingSeek + qint64(written);
         pendingSeek = 0;
         writable -= written;
     }
     if (range->fullyRead())
         requestDrain();
+}
+
+// A change of speed is heard a margin after the frame the server takes next, not a queue
+// later: the range is taken again at its new speed from there and written over the
+// frames queued. Both servers count an absolute seek back as frames missing, so they
+// ask again for what the write beyond their request fills.
+void PulseAudioOutput::Private::replaceQueued() {
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    const std::optional<qint64> heard = streamFramesPlayed();
+    if (!timing || !heard || timingOverdue() || pendingSeek != 0)
+        return;
+    const qint64 join =
+        *heard + qint64(pa_usec_to_bytes(timing->sink_usec + ReplaceMarginUs, &spec)) / frameSize();
+    const qint64 queuedEnd = writeIndex;
+    if (join < 0 || rangeBase + join * frameSize() >= queuedEnd || !range->restartAt(join))
+        return;
+    cancelDrain();
+    writeIndex = rangeBase + join * frameSize();
+    replacing = true;
+    writeAvailable(size_t(queuedEnd - writeIndex));
 }
 
 void PulseAudioOutput::Private::requestDrain() {
@@ -554,15 +585,19 @@ void PulseAudioOutput::prepare(int sampleRate, int channels) {
 void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
     LoopLock lock(d->loop);
     d->cancelDrain();
-    d->range = range;
+    d->range.reset();
     d->tag = tag;
     d->heardAtLoss = 0;
     d->lastHeard = 0;
     if (range->frameCount() == 0) {
+        d->range = range;
         QMetaObject::invokeMethod(
             this, [this, tag] { finishIfCurrent(tag, Clock::now()); }, Qt::QueuedConnection);
         return;
     }
+    // The range is attached once the stream is ready and the range's base is known: a new
+    // stream asks for data as it becomes ready, and frames written then, ahead of the base,
+    // would be heard without being counted in Position.
     if (!d->ensureStream(range->sampleRate(), range->channels())) {
         // Reported as a lost server: the media control moves the range to its fallback,
         // and the reconnection builds context and stream afresh for the next play.
@@ -574,6 +609,7 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
         d->connectionLost();
         return;
     }
+    d->range = range;
     d->skipToReadIndex();
     range->setStarvationHandler([loop = d->loop, dp = d.get(), weak = std::weak_ptr(range)] {
         pa_threaded_mainloop_lock(loop);
@@ -618,6 +654,12 @@ qint64 PulseAudioOutput::stop() {
         }
     }
     return heard;
+}
+
+void PulseAudioOutput::replaceQueued() {
+    LoopLock lock(d->loop);
+    if (d->ready && d->stream && d->range)
+        d->replaceQueued();
 }
 
 void PulseAudioOutput::pause() {

@@ -25,6 +25,7 @@ public:
     qint64 stop() override;
     void pause() override;
     void resume() override;
+    void replaceQueued() override;
     qint64 framesHeard() const override;
     Clock::time_point lastFrameHeardAt() const override { return lastFrameHeardAt_; }
 

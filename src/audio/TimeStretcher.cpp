@@ -45,7 +45,7 @@ qint64 TimeStretcher::framesWanted() const {
 void TimeStretcher::feed(const float* frames, qint64 count) {
     if (!started_) {
         started_ = true;
-        framesToDrop_ = qint64(stretcher_->getStartDelay());
+        framesToDrop_ += qint64(stretcher_->getStartDelay());
         for (auto pad = qint64(stretcher_->getPreferredStartPad()); pad > 0;) {
             const qint64 block = std::min(pad, BlockFrames);
             process(nullptr, block);

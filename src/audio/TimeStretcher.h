@@ -31,6 +31,9 @@ public:
     void feed(const float* frames, qint64 count);
     // Copies up to maxFrames stretched frames; 0 when it needs to be fed first.
     qint64 take(float* frames, qint64 maxFrames);
+    // Drops the first `frames` stretched frames: those of source frames fed only so that
+    // the stretcher's fade-in is past when the frames wanted begin.
+    void skipOutput(qint64 frames) { framesToDrop_ += frames; }
 
 private:
     void process(const float* frames, qint64 count);
