@@ -123,6 +123,24 @@ QList<Sound> soundsIn(const std::vector<float>& left) {
     return sounds;
 }
 
+// The largest change of slope from one frame to the next, away from the sound's ends and
+// its markers' edges: under 0.07 in the stretched tone, 0.2 to 0.9 where two waves meet.
+double largestBend(const std::vector<float>& left, const Sound& sound) {
+    const qint64 margin = 2 * Rate / 1000;
+    const auto nearEdge = [&](qint64 i) {
+        return std::any_of(sound.markers.begin(), sound.markers.end(), [&](const auto& marker) {
+            return std::abs(i - marker.first) < margin || std::abs(i - marker.second) < margin;
+        });
+    };
+    double largest = 0;
+    for (qint64 i = sound.begin + margin; i < sound.end - margin; ++i) {
+        if (!nearEdge(i))
+            largest = std::max(largest, double(std::abs(left[size_t(i)] - 2 * left[size_t(i - 1)] +
+                                                        left[size_t(i - 2)])));
+    }
+    return largest;
+}
+
 } // namespace
 
 class StretchedPlaybackHeard : public QObject {
@@ -193,6 +211,36 @@ private slots:
         QCOMPARE_LE(std::abs(1000 + sounds.first().ms() * 0.75 - media.position()), 10.0);
         QTest::qWait(100);
         QCOMPARE(Codes(done), Codes{{MediaControl::NotifyAborted}});
+    }
+
+    // A change while the range sounds: every marker is heard once, with no jump in the
+    // wave where the new speed joins, and the range still ends on its last frame.
+    void changeWhileSounding_data() {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        for (auto [before, after] : {std::pair{100, 75}, {75, 150}, {150, 100}})
+            QTest::addRow("%d to %d %%", before, after) << before << after;
+    }
+
+    void changeWhileSounding() {
+        QFETCH(int, before);
+        QFETCH(int, after);
+        MediaControl media{std::make_unique<PulseAudioOutput>()};
+        QSignalSpy done{&media, &MediaControl::done};
+        QVERIFY(media.open(folder.filePath("tone.wav")));
+        media.setSpeed(before);
+        media.playRange(1000, 3000, true);
+        QTest::qWait(520);
+        media.setSpeed(after);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 8000);
+        capture.stop();
+        const std::vector<float> left = capture.leftChannel();
+        const QList<Sound> sounds = soundsIn(left);
+        QCOMPARE(sounds.size(), 1);
+        QCOMPARE(sounds.first().markers.size(), 21);
+        QCOMPARE_LE(largestBend(left, sounds.first()), 0.1);
+        QCOMPARE(Codes(done), Codes{{MediaControl::NotifySuccessful}});
+        QCOMPARE(media.position(), 3000);
     }
 
     // Steps are source windows heard at half speed; the rests between are Pause long.

@@ -19,6 +19,12 @@ constexpr int ReadAheadSeconds = 2;
 constexpr int HistorySeconds = 1;
 // Fed to a fresh stretcher ahead of the frame it restarts at, so that its fade-in is over.
 constexpr qint64 LeadInMs = 50;
+// Output kept after it is delivered, for the fade at a restart: more than the largest
+// server queue it is written over.
+constexpr int DeliveredKeptDivisor = 2; // half a second
+// A restart fades from the frames it replaces to the new ones over this long, so that a
+// change of speed joins without a click.
+constexpr qint64 CrossFadeMs = 10;
 // Read before startRange() returns: more than the output writes when a range starts.
 constexpr int PrefillDivisor = 10; // a tenth of a second
 
@@ -41,7 +47,10 @@ PlayRange::PlayRange(int sampleRate, int channels, qint64 sourceFrames, qint64 r
                                    readAheadFrames + qint64(sampleRate) * HistorySeconds)),
       history_(capacity_ < sourceFrames ? qint64(sampleRate) * HistorySeconds : 0),
       ring_(size_t(capacity_) * channels),
-      outputFrames_(outputFramesFor(sourceFrames, speedPercent)), segments_{{0, 0, speedPercent}} {
+      outputFrames_(outputFramesFor(sourceFrames, speedPercent)), segments_{{0, 0, speedPercent}},
+      deliveredCapacity_(std::max(1, sampleRate / DeliveredKeptDivisor)),
+      deliveredCopy_(
+          std::make_unique_for_overwrite<float[]>(size_t(deliveredCapacity_) * size_t(channels))) {
     if (speedPercent != 100)
         changeSpeed(speedPercent);
 }
@@ -61,8 +70,45 @@ qint64 PlayRange::read(float* destination, qint64 maxFrames) {
     applySpeedChange();
     const qint64 count =
         stretcher_ ? readStretched(destination, maxFrames) : readSource(destination, maxFrames);
+    crossFade(destination, count);
+    keepDelivered(destination, count);
     delivered_.store(delivered_.load(std::memory_order_relaxed) + count, std::memory_order_release);
     return count;
+}
+
+void PlayRange::keepDelivered(const float* frames, qint64 count) {
+    const qint64 delivered = delivered_.load(std::memory_order_relaxed);
+    for (qint64 done = std::max<qint64>(0, count - deliveredCapacity_); done < count;) {
+        const qint64 at = (delivered + done) % deliveredCapacity_;
+        const qint64 run = std::min(count - done, deliveredCapacity_ - at);
+        std::memcpy(deliveredCopy_.get() + at * channels_, frames + done * channels_,
+                    size_t(run * channels_) * sizeof(float));
+        done += run;
+    }
+}
+
+void PlayRange::crossFade(float* frames, qint64 count) {
+    const qint64 fadeFrames = qint64(replaced_.size()) / channels_;
+    for (qint64 i = 0; i < count && fadeDone_ < fadeFrames; ++i, ++fadeDone_) {
+        const float weight = float(fadeDone_ + 1) / float(fadeFrames + 1);
+        for (int c = 0; c < channels_; ++c) {
+            float& sample = frames[i * channels_ + c];
+            sample = weight * sample + (1 - weight) * replaced_[size_t(fadeDone_ * channels_ + c)];
+        }
+    }
+}
+
+void PlayRange::keepReplaced(qint64 outputFrames) {
+    const qint64 delivered = delivered_.load(std::memory_order_relaxed);
+    const qint64 kept = delivered - outputFrames > deliveredCapacity_
+                            ? 0
+                            : std::min(delivered - outputFrames, CrossFadeMs * sampleRate_ / 1000);
+    replaced_.resize(size_t(std::max<qint64>(0, kept) * channels_));
+    for (qint64 i = 0; i < kept; ++i)
+        std::memcpy(replaced_.data() + i * channels_,
+                    deliveredCopy_.get() + (outputFrames + i) % deliveredCapacity_ * channels_,
+                    size_t(channels_) * sizeof(float));
+    fadeDone_ = 0;
 }
 
 qint64 PlayRange::readSource(float* destination, qint64 maxFrames) {
@@ -171,6 +217,7 @@ bool PlayRange::restartAt(qint64 outputFrames) {
     if (source - leadIn < oldestHeld())
         return false;
     speedChangePending_.store(false, std::memory_order_relaxed);
+    keepReplaced(outputFrames);
     useStretcher(std::move(pendingStretcher_));
     if (stretcher_)
         stretcher_->skipOutput(outputFramesFor(leadIn, pendingPercent_));

@@ -72,6 +72,12 @@ private:
     bool feedStretcher();
     void useStretcher(std::unique_ptr<TimeStretcher> stretcher);
     void applySpeedChange();
+    // Keeps a copy of the output just delivered, and blends the first frames after a
+    // restart from the copy of what they replace.
+    void keepDelivered(const float* frames, qint64 count);
+    void crossFade(float* frames, qint64 count);
+    // Copies the delivered frames from `outputFrames` on that a restart there replaces.
+    void keepReplaced(qint64 outputFrames);
     qint64 sourceFramesAtLocked(qint64 outputFrames) const;
 
     const int sampleRate_;
@@ -105,6 +111,12 @@ private:
     int pendingPercent_ = 0;
     std::unique_ptr<TimeStretcher> pendingStretcher_; // a fresh one, none for 100 %
     std::atomic<bool> speedChangePending_{false};
+    // The last output frames delivered (output frame n at n % deliveredCapacity_), and the
+    // frames a restart replaced that the frames after it fade in over.
+    const qint64 deliveredCapacity_;
+    std::unique_ptr<float[]> deliveredCopy_;
+    std::vector<float> replaced_;
+    qint64 fadeDone_ = 0;
 };
 
 // Reads the open file ahead of the output on its own thread, so that disk reads never

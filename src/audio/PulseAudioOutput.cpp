@@ -53,8 +53,9 @@ constexpr pa_usec_t StopWaitUs = 100000;
 constexpr pa_usec_t TimingUpdateIntervalUs = 50000;
 constexpr pa_usec_t TimingDeadlineUs = 1000000;
 // Frames the server holds are replaced from this far past the one it takes next, so
-// that it is not playing them while they are written.
-constexpr pa_usec_t ReplaceMarginUs = 10000;
+// that it is not playing them while they are written: with less, PulseAudio's sink had
+// now and then rendered into the fade at the join, and the wave jumped there.
+constexpr pa_usec_t ReplaceMarginUs = 20000;
 
 // Holds the threaded main loop's lock for a scope (GUI thread only).
 class LoopLock {
