@@ -3,6 +3,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
 #include "support/ManualClockWindow.h"
+#include "support/Widgets.h"
 #include "windows/HelpViewer.h"
 #include "windows/Translations.h"
 
@@ -55,8 +56,7 @@ private slots:
     void storedSettingsStayEnglish() {
         ManualClockWindow fixture;
         fixture.trigger("mnuToggleLooping");
-        QCOMPARE(fixture.window().findChild<QAction*>("mnuToggleLooping")->text(),
-                 QStringLiteral("Aktivieren"));
+        QCOMPARE(fixture.item("mnuToggleLooping").text(), QStringLiteral("Aktivieren"));
         fixture.player().saveSettings();
         QCOMPARE(GetSetting(AppName, "Settings", "Loop Repetitions", {}),
                  QStringLiteral("1,Enable"));
@@ -78,10 +78,7 @@ private slots:
     // The help in German, where the first steps keep the anchor the program opens.
     void helpIsGerman() {
         ShowHelpWindow(nullptr, Dialogs::HelpCommand::Context, StartHereHelpContext);
-        QWidget* help = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == "frmHelp")
-                help = window;
+        QWidget* help = topLevels("frmHelp").value(0);
         QVERIFY(help);
         QCOMPARE(help->windowTitle(), QStringLiteral("Parlanda-Hilfe"));
         const QUrl shown = help->findChild<QTextBrowser*>("helpBrowser")->source();
