@@ -7,13 +7,8 @@
 #include "windows/HelpViewer.h"
 #include "windows/Translations.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QMenu>
-#include <QTest>
-#include <QTextBrowser>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 class GermanMainWindow : public QObject {
     Q_OBJECT

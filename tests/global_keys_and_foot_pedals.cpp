@@ -9,13 +9,8 @@
 #include "settings/SettingsStore.h"
 #include "support/TestWav.h"
 
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QFile>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtDBus>
+#include <QtTest>
 
 #include <fcntl.h>
 #include <linux/input.h>

@@ -15,22 +15,8 @@
 #include "windows/frmInfo.h"
 #include "windows/frmSettings.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStorageInfo>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTimer>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

@@ -12,17 +12,8 @@
 #include "support/TestWav.h"
 #include "windows/FileDialogFilter.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QFile>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 constexpr int BigValueLength = 200000;
 
