@@ -7,8 +7,13 @@
 #include "windows/HelpViewer.h"
 #include "windows/Translations.h"
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
 
 class GermanMainWindow : public QObject {
     Q_OBJECT

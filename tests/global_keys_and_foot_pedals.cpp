@@ -10,8 +10,13 @@
 #include "settings/modSettings.h"
 #include "support/TestWav.h"
 
-#include <QtDBus>
-#include <QtTest>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <fcntl.h>
 #include <linux/input.h>

@@ -12,8 +12,17 @@
 #include "support/TestWav.h"
 #include "windows/FileDialogFilter.h"
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
 
 constexpr int BigValueLength = 200000;
 
