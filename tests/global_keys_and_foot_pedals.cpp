@@ -7,6 +7,7 @@
 #include "inputs/GlobalShortcuts.h"
 #include "inputs/PedalReader.h"
 #include "settings/SettingsStore.h"
+#include "settings/modSettings.h"
 #include "support/TestWav.h"
 
 #include <QDBusConnectionInterface>
@@ -247,24 +248,22 @@ private slots:
     // A stored value that is not one key binds nothing and is reported; saving stores
     // every command's key in Qt's portable text.
     void storedKeys() {
-        const QString App = QStringLiteral("Parlanda");
-        const std::pair<QString, bool> rows[] = {// stored, valid
-                                                 {"Ctrl+Alt+W", true},
-                                                 {"", true},
-                                                 {"Ctrl+Bogus", false},
-                                                 {"Ctrl+A, Ctrl+B", false},
-                                                 {"Ctrl", false}};
+        // clang-format off
+        const std::pair<QString, bool> rows[] = { // stored, valid
+            {"Ctrl+Alt+W", true}, {"", true}, {"Ctrl+Bogus", false}, {"Ctrl", false},
+            {"Ctrl+A, Ctrl+B", false}};
+        // clang-format on
         for (const auto& [stored, valid] : rows) {
             const QString bound = valid ? stored : QString();
-            QVERIFY(SaveSetting(App, "Global Keys", "Jump Back", stored));
+            QVERIFY(SaveSetting(AppName, "Global Keys", "Jump Back", stored));
             GlobalShortcuts shortcuts({noBus(), QByteArray(), true});
-            const QStringList problems = shortcuts.load(App);
+            const QStringList problems = shortcuts.load(AppName);
             QCOMPARE(shortcuts.keys("Jump Back").toString(QKeySequence::PortableText), bound);
             QCOMPARE(problems.size(), valid ? 0 : 1);
             shortcuts.bind("Play Pause", QKeySequence("Meta+F9"));
-            shortcuts.save(App);
-            QCOMPARE(GetSetting(App, "Global Keys", "Jump Back", "-"), bound);
-            QCOMPARE(GetSetting(App, "Global Keys", "Play Pause", "-"), "Meta+F9");
+            shortcuts.save(AppName);
+            QCOMPARE(GetSetting(AppName, "Global Keys", "Jump Back", "-"), bound);
+            QCOMPARE(GetSetting(AppName, "Global Keys", "Play Pause", "-"), "Meta+F9");
         }
     }
 
@@ -359,7 +358,7 @@ private slots:
     void mappingInTheSettingsFile() {
         const auto read = [] {
             return PedalMapping::load([](const QString& key, const QString& defaultValue) {
-                return GetSetting("Parlanda", PedalMapping::Section, key, defaultValue);
+                return GetSetting(AppName, PedalMapping::Section, key, defaultValue);
             });
         };
         const auto text = [](const PedalMapping& m) {
@@ -378,14 +377,14 @@ private slots:
         };
         // clang-format on
         for (const auto& [stored, expected] : rows) {
-            QVERIFY(DeleteSetting("Parlanda", PedalMapping::Section));
+            QVERIFY(DeleteSetting(AppName, PedalMapping::Section));
             for (const QString& line : stored)
-                QVERIFY(SaveSetting("Parlanda", PedalMapping::Section, line.section('=', 0, 0),
+                QVERIFY(SaveSetting(AppName, PedalMapping::Section, line.section('=', 0, 0),
                                     line.section('=', 1)));
             const PedalMapping mapping = read();
             QCOMPARE(text(mapping), expected);
             mapping.save([](const QString& key, const QString& value) {
-                QVERIFY(SaveSetting("Parlanda", PedalMapping::Section, key, value));
+                QVERIFY(SaveSetting(AppName, PedalMapping::Section, key, value));
             });
             QVERIFY(read() == mapping);
         }

@@ -8,6 +8,7 @@
 #include "support/Ffmpeg.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
+#include "support/Widgets.h"
 #include "windows/HelpViewer.h"
 #include "windows/frmAbout.h"
 #include "windows/frmChooseFolder.h"
@@ -43,12 +44,8 @@ struct Owner {
     QWidget window;
 };
 
-template <typename Control = QPushButton> Control* control(QWidget& dialog, const QString& name) {
-    return dialog.findChild<Control*>(name);
-}
-
 QLineEdit* timeBox(QWidget& dialog, int index) {
-    return control<QLineEdit>(dialog, QStringLiteral("txtSetting_%1").arg(index));
+    return &child<QLineEdit>(dialog, QStringLiteral("txtSetting_%1").arg(index));
 }
 
 void typeInto(QLineEdit* box, const QString& text) {
@@ -78,13 +75,6 @@ struct MessageAnswerer {
         timer.start(20);
     }
 };
-
-// The open windows of that object name, owned or not.
-QList<QWidget*> windows(const QString& name) {
-    QList<QWidget*> found = QApplication::topLevelWidgets();
-    found.removeIf([&](const QWidget* widget) { return widget->objectName() != name; });
-    return found;
-}
 
 QString pageShown(QWidget& help) {
     return help.findChild<QTextBrowser*>("helpBrowser")->source().fileName();
@@ -130,7 +120,7 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         QLocale::setDefault(QLocale::c());
     }
-    void cleanup() { qDeleteAll(windows("frmHelp") + windows("frmAbout")); }
+    void cleanup() { qDeleteAll(topLevels("frmHelp") + topLevels("frmAbout")); }
 
     // Tab out of a time box: a refused text (accepted "") keeps the focus and gives one
     // message; an accepted one is shown as "#0.00" and the focus moves on.
@@ -167,7 +157,7 @@ private slots:
         const MessageAnswerer answerer;
         QTest::keyClick(step, Qt::Key_C, Qt::AltModifier); // while the dialog is active
         for (const char* name : {"cmdCancel", "cmdDefault", "cmdOK"})
-            QTest::mouseClick(control(*dialog, name), Qt::LeftButton);
+            QTest::mouseClick(&child(*dialog, name), Qt::LeftButton);
         QTest::mouseClick(timeBox(*dialog, 1), Qt::LeftButton);
         QCOMPARE(answerer.refusals, 5);
         QVERIFY(dialog && dialog->isVisible());
@@ -188,16 +178,16 @@ private slots:
             QPointer<frmSettings> dialog = showOptions(window);
             for (int i = 0; i < 4; ++i)
                 typeInto(timeBox(*dialog, i), QStringList{"4", "0.5", "0.25", "2"}[i]);
-            QTest::mouseClick(control<QToolButton>(*dialog, "DownButton"), Qt::LeftButton);
-            QTest::mouseClick(control<QCheckBox>(*dialog, "chkRecentFiles"), Qt::LeftButton);
+            QTest::mouseClick(&child(*dialog, "DownButton"), Qt::LeftButton);
+            QTest::mouseClick(&child(*dialog, "chkRecentFiles"), Qt::LeftButton);
             if (how == "Cancel") // acts at once, and Cancel does not undo it
-                QTest::mouseClick(control(*dialog, "cmdClearFiles"), Qt::LeftButton);
+                QTest::mouseClick(&child(*dialog, "cmdClearFiles"), Qt::LeftButton);
             if (how == "esc")
-                QTest::keyClick(control<QCheckBox>(*dialog, "chkRecentFiles"), Qt::Key_Escape);
+                QTest::keyClick(&child(*dialog, "chkRecentFiles"), Qt::Key_Escape);
             else if (how == "close")
                 dialog->close();
             else
-                QTest::mouseClick(control(*dialog, "cmd" + how), Qt::LeftButton);
+                QTest::mouseClick(&child(*dialog, "cmd" + how), Qt::LeftButton);
             const bool ok = how == "OK";
             const UserSettings& set = window.player.settings();
             QCOMPARE(std::tuple(set.offset, set.pause, set.jump, set.maxFiles),
@@ -247,7 +237,7 @@ private slots:
         QWidget owner;
         owner.show();
         ShowHelpWindow(&owner, Dialogs::HelpCommand::Index, 0);
-        QPointer<QWidget> help = windows("frmHelp").value(0);
+        QPointer<QWidget> help = topLevels("frmHelp").value(0);
         QVERIFY(help && help->findChild<QWidget*>("topicFinder")->isVisible());
         QCOMPARE(pageShown(*help), QStringLiteral("contents.html"));
 
@@ -255,7 +245,7 @@ private slots:
         options->setModal(true);
         options->show();
         ShowHelpWindow(options, Dialogs::HelpCommand::Context, 1007);
-        QCOMPARE(windows("frmHelp"), QList<QWidget*>({help.data()}));
+        QCOMPARE(topLevels("frmHelp"), QList<QWidget*>({help.data()}));
         QCOMPARE(pageShown(*help), QStringLiteral("options.html"));
         // Clicked through the window system, which drops input to windows a modal one blocks.
         const auto* contents = help->findChild<QPushButton*>("cmdContents");
@@ -273,11 +263,11 @@ private slots:
     // Help > Start Here opens the contents page at the first steps, whose anchor exists.
     void startHereOpensTheFirstSteps() {
         ManualClockWindow fixture;
-        fixture.window().findChild<QAction*>("mnuStartHere")->trigger();
+        fixture.trigger("mnuStartHere");
         const QList<ScriptedDialogs::Call> calls = fixture.prompts().calls();
         QVERIFY(calls.size() == 1 && calls[0].kind == ScriptedDialogs::Kind::Help);
         ShowHelpWindow(nullptr, calls[0].helpCommand, calls[0].helpContext);
-        auto* browser = windows("frmHelp").value(0)->findChild<QTextBrowser*>("helpBrowser");
+        auto* browser = topLevels("frmHelp").value(0)->findChild<QTextBrowser*>("helpBrowser");
         QCOMPARE(browser->source().fileName() + '#' + browser->source().fragment(),
                  "contents.html#start-here");
         QVERIFY(browser->toHtml().contains("name=\"start-here\""));
@@ -298,15 +288,24 @@ private slots:
         }
     }
 
-    // About shows one box; it outlives the main window, and the program's own event loop
-    // ends only when it is closed too.
+    // About shows one box; it outlives the main window, which takes the options dialog and
+    // the folder chooser with it, and the program's own event loop ends only when About is
+    // closed too.
     void aboutBoxOutlivesMainWindow() {
         ManualClockWindow fixture;
         fixture.window().show();
+        QPointer<QDialog> options;
+        QTimer::singleShot(0, [&] {
+            options = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QTest::mouseClick(&child(*options, "cmdOK"), Qt::LeftButton);
+        });
+        fixture.trigger("mnuOptions");
+        QVERIFY(options);
+        QPointer<QDialog> chooser = new frmChooseFolder(&fixture.window());
         fixture.trigger("mnuAbout");
         fixture.trigger("mnuAbout");
-        QCOMPARE(windows("frmAbout").size(), 1);
-        QPointer<QWidget> box = windows("frmAbout").value(0);
+        QCOMPARE(topLevels("frmAbout").size(), 1);
+        QPointer<QWidget> box = topLevels("frmAbout").value(0);
         QVERIFY(box->findChild<QLabel*>("lblVersion")->text().startsWith("Version 2.0.0,  "));
 
         bool openAfterMainWindowClosed = false;
@@ -321,16 +320,18 @@ private slots:
         });
         QTimer::singleShot(5000, &steps, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(openAfterMainWindowClosed);
+        QVERIFY(openAfterMainWindowClosed && options.isNull() && chooser.isNull());
     }
 
-    // A PCM file gives its bits per sample, a compressed one names its codec.
+    // A PCM file gives its bits per sample, a compressed one names its codec. A file the
+    // dialog's own opening cannot read, or whose alias is held elsewhere, keeps its name and
+    // length and says nothing of another file; the device held elsewhere stays open.
     void recordingLineDescribesTheFile() {
         const int wav = SF_FORMAT_WAV;
         // clang-format off
         const struct {
             const char* name;
-            ToneFile tone;      // rate, channels, format
+            ToneFile tone;      // rate, channels, format (0: noise)
             QStringList ffmpeg; // options of the file made by ffmpeg instead
             QString recordingLine;
         } rows[] = {
@@ -342,11 +343,14 @@ private slots:
             {"say \"alias\" x alias y.wav", {22000, 1}, {}, "22.0 kHz, mono, 16 bits per channel"},
             {"blank at the end ", {8000, 2}, {}, "8.0 kHz, stereo, 16 bits per channel"},
             {"memo.m4a", {}, {"-ar", "48000", "-ac", "2"}, "48.0 kHz, stereo, AAC (Advanced Audio Coding)"},
-            {"interview.mp3", {}, {"-ar", "16000"}, "16.0 kHz, mono, MP3 (MPEG audio layer 3)"}};
+            {"interview.mp3", {}, {"-ar", "16000"}, "16.0 kHz, mono, MP3 (MPEG audio layer 3)"},
+            {"notes.wav", {.format = 0}, {}, NoDetails}};
         // clang-format on
         for (const auto& row : rows) {
             const QString path = files.filePath(QString::fromUtf8(row.name));
-            if (row.ffmpeg.isEmpty())
+            if (row.tone.format == 0)
+                QVERIFY(writeBadFile(path, BadFile::RandomBytes));
+            else if (row.ffmpeg.isEmpty())
                 QVERIFY(writeToneFile(path, row.tone));
             else
                 runFfmpeg(QStringList{"-f", "lavfi", "-i", "sine=d=1"} + row.ffmpeg +
@@ -357,28 +361,19 @@ private slots:
             QCOMPARE(mciSendString("close myWave", nullptr, 0), MciError::DeviceNotOpen);
         }
         // Numbers in the user's notation, never grouped.
-        QCOMPARE(linesOf(frmInfo(files.filePath("t1.wav"), 3600000, nullptr)).mid(1),
-                 QStringList({"Length: 01:00:00:00 (3600.0 seconds)", rows[0].recordingLine}));
+        const QString t1 = files.filePath("t1.wav");
+        QCOMPARE(linesOf(frmInfo(t1, 3599990, nullptr)).mid(1),
+                 QStringList({"Length: 00:59:59:99 (3600.0 seconds)", rows[0].recordingLine}));
+        QCOMPARE(mciSendString("open waveaudio!" + files.filePath("t2.wav") + " alias myWave",
+                               nullptr, 0),
+                 0);
+        QCOMPARE(linesOf(frmInfo(t1, 0, nullptr)),
+                 expected(t1, "00:00:00:00 (0.0 seconds)", NoDetails));
+        QCOMPARE(mciSendString("close myWave", nullptr, 0), 0);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(linesOf(frmInfo(files.filePath("t1.wav"), 500, nullptr)).mid(1),
+        QCOMPARE(linesOf(frmInfo(t1, 500, nullptr)).mid(1),
                  QStringList(
                      {"Length: 00:00:00:50 (0,5 seconds)", "11,0 kHz, mono, 8 bits per channel"}));
-    }
-
-    // A file the dialog's own opening cannot read, or whose alias is held elsewhere, keeps
-    // its name and length and says nothing of another file; the device held elsewhere stays open.
-    void unreadableFileKeepsNameAndLength() {
-        const QString noise = files.filePath("notes.wav");
-        const QString other = files.filePath("other.wav");
-        const QString shown = files.filePath("shown.wav");
-        QVERIFY(writeBadFile(noise, BadFile::RandomBytes));
-        QVERIFY(writeToneFile(other, {11025, 1}) && writeToneFile(shown, {}));
-        QCOMPARE(linesOf(frmInfo(noise, 3599990, nullptr)),
-                 expected(noise, "00:59:59:99 (3600.0 seconds)", NoDetails));
-        QCOMPARE(mciSendString("open waveaudio!" + other + " alias myWave", nullptr, 0), 0);
-        QCOMPARE(linesOf(frmInfo(shown, 0, nullptr)),
-                 expected(shown, "00:00:00:00 (0.0 seconds)", NoDetails));
-        QCOMPARE(mciSendString("close myWave", nullptr, 0), 0);
     }
 
     // Shown again, the dialog describes the file open now, and a file gone since it was

@@ -10,8 +10,9 @@
 #include "settings/SettingsStore.h"
 #include "support/Ffmpeg.h"
 #include "support/ManualClockWindow.h"
+#include "support/Rows.h"
+#include "support/Widgets.h"
 #include "windows/WaveformStrip.h"
-#include "windows/frmChooseFolder.h"
 #include "windows/frmControls.h"
 
 #include <QApplication>
@@ -89,11 +90,26 @@ const std::tuple<const char*, const char*, bool, const char*> timeFieldCases[] =
     {"slider in a walk restarts it", "walk slider:50", true, "00:00:50:00"},
 };
 
-template <typename Table> void addRowNumbers(const Table& table) {
-    QTest::addColumn<int>("row");
-    for (int row = 0; row < int(std::size(table)); ++row)
-        QTest::newRow(std::get<0>(table[row])) << row;
-}
+// Name, input, ms the middle pedal is held to play, the player's rewind (after Stop or a pause
+// of Play); then state and position.
+const std::tuple<const char*, std::string_view, qint64, qint32, State, qint64> inputCases[] = {
+    {"global key", "key", 0, 0, Stepping, 0},
+    {"pedal", "pedal", 0, 0, Stepping, 0},
+    {"held 2.5 s", "hold", 2500, 0, Idle, 1500},
+    {"held 0.4 s", "hold", 400, 0, Idle, 0},
+    {"held 2.5 s, rewind 0.5 s", "hold", 2500, 500, Idle, 2000},
+};
+
+// The waveform strip with the view at 60 s, zoomed by wheel notches, clicked at x (a fraction
+// of its width) goes to the time there; during a walk the view centres on the step and the
+// walk restarts there. Name, notches, walk, x; then the view's span and centre in ms.
+const std::tuple<const char*, int, bool, double, double, double> clickCases[] = {
+    {"left edge", 0, false, 0.0, 30000, 60000},
+    {"three quarters", 0, false, 0.75, 30000, 60000},
+    {"zoomed in", 1, false, 0.0, 24000, 60000},
+    {"zoomed out", -1, false, 0.1, 38000, 60000},
+    {"walk restarts there", 0, true, 0.75, 30000, 58000},
+};
 
 // A menu item as the user meets it: caption, shortcut, check mark, hidden.
 static QString describe(const QAction* item) {
@@ -172,11 +188,6 @@ class MainWindowWiring : public QObject {
     frmMain& window() { return fixture->window(); }
     PlayerController& player() { return fixture->player(); }
     QLineEdit& field() { return *window().findChild<QLineEdit*>("txtTime"); }
-    template <typename T> static T& child(QWidget& parent, const char* name) {
-        auto* found = parent.findChild<T*>(QLatin1String(name));
-        Q_ASSERT(found);
-        return *found;
-    }
     QString file(const char* name) { return fixture->folder() + '/' + name; }
     // The strip shown through its menu item, on a two-minute file at 60 s.
     WaveformStrip& shownStrip() {
@@ -256,41 +267,35 @@ private slots:
     void init() {
         fixture = std::make_unique<ManualClockWindow>();
         // No session bus and no X display: nothing delivers global keys.
-        keys = new GlobalShortcuts(
-            {QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), "none"),
-             QByteArray(), true},
-            &window());
+        keys = new GlobalShortcuts({QDBusConnection(QStringLiteral("none")), {}, true}, &window());
         pedals = new FootPedals({devices.path(), devices.path()}, &window());
         connectInputs(window(), *keys, *pedals);
     }
     void cleanup() { fixture.reset(); } // before the next one installs its dialogs
 
-    // Items joined with " | " in menu order; "-" is a separator.
-    void menusAtStart_data() {
-        QTest::addColumn<QString>("items");
-        QTest::newRow("&File") << "&Open... Ctrl+O | - | Info | - | E&xit Ctrl+Q | - [hidden]" +
-                                      QString(" | [hidden]").repeated(9); // the recent files
-        QTest::newRow("&Play")
-            << "Jump &Back F9 | &Stop F3 | &Play F4 | Jump &Forward | - | &Walk F5"
-               " | &Previous Step F6 | &Current Step F7 | &Next Step F8"
-               " | - | Slo&wer Ctrl+- | &Faster Ctrl+=; Ctrl++ | Normal &Speed Ctrl+0";
-        QTest::newRow("&Looping") << "Disable F2 | - | &1 [x] | &2 | &3 | &4 | &5";
-        QTest::newRow("&Tools")
-            << "&Options | &Clear File List | - | &Go To Time F11"
-               " | &Update Time F12 [x] | &Time Stamp Ctrl+T | - | Co&ntrols... | Show &Waveform"
-               " | Always on &Top";
-        QTest::newRow("&Help")
-            << "Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | &Start Here";
-    }
-
+    // Each menu as its title and items joined with " | " in order; "-" is a separator.
     void menusAtStart() {
-        QFETCH(QString, items);
         QStringList found;
-        for (const QAction* menu : window().menuBar()->actions())
-            if (menu->text() == QLatin1String(QTest::currentDataTag()))
-                for (const QAction* item : menu->menu()->actions())
-                    found << describe(item);
-        QCOMPARE(found.join(" | "), items);
+        for (const QAction* menu : window().menuBar()->actions()) {
+            QStringList items(menu->text());
+            for (const QAction* item : menu->menu()->actions())
+                items << describe(item);
+            found << items.join(" | ");
+        }
+        QCOMPARE(
+            found,
+            QStringList(
+                {"&File | &Open... Ctrl+O | - | Info | - | E&xit Ctrl+Q | - [hidden]" +
+                     QString(" | [hidden]").repeated(9), // the recent files
+                 "&Play | Jump &Back F9 | &Stop F3 | &Play F4 | Jump &Forward | - | &Walk F5"
+                 " | &Previous Step F6 | &Current Step F7 | &Next Step F8"
+                 " | - | Slo&wer Ctrl+- | &Faster Ctrl+=; Ctrl++ | Normal &Speed Ctrl+0",
+                 "&Looping | Disable F2 | - | &1 [x] | &2 | &3 | &4 | &5",
+                 "&Tools | &Options | &Clear File List | - | &Go To Time F11"
+                 " | &Update Time F12 [x] | &Time Stamp Ctrl+T | - | Co&ntrols... | Show &Waveform"
+                 " | Always on &Top",
+                 "&Help | Contents.. | Index.. | Search.. [hidden] | - | &About Parlanda.. | - | "
+                 "&Start Here"}));
     }
 
     // The speed moves in 10 % steps within 50 to 200 %, also set on the Controls page with
@@ -332,16 +337,13 @@ private slots:
     // A key typed (twice: one chord, still bound) into the Walk field is bound at once
     // and its status shown; OK stores it, Cancel binds the stored (no) key again.
     void globalKeyTyped_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("OK") << "cmdOK"
-                            << "Ctrl+Alt+W";
-        QTest::newRow("Cancel") << "cmdCancel"
-                                << "";
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
     }
     void globalKeyTyped() {
-        QFETCH(QString, button);
-        QFETCH(QString, kept);
+        QFETCH(bool, ok);
+        const QString kept = ok ? "Ctrl+Alt+W" : "";
         frmControls& dialog = openControls();
         QVERIFY(child<QLabel>(dialog, "lblKeyService").text().contains("parlanda --walk"));
         for (int typed = 0; typed < 2; ++typed)
@@ -349,32 +351,17 @@ private slots:
                             Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(keys->keys("Walk"), QKeySequence("Ctrl+Alt+W"));
         QVERIFY(child<QLabel>(dialog, "lblKeyStatus_0").text().startsWith("Unsupported: "));
-        QTest::mouseClick(&child<QPushButton>(dialog, qPrintable(button)), Qt::LeftButton);
+        QTest::mouseClick(&child<QPushButton>(dialog, ok ? "cmdOK" : "cmdCancel"), Qt::LeftButton);
         QCOMPARE(keys->keys("Walk").toString(), kept);
-        QCOMPARE(GetSetting("Parlanda", "Global Keys", "Walk", "-"),
-                 button == "cmdOK" ? kept : "-");
+        QCOMPARE(GetSetting("Parlanda", "Global Keys", "Walk", "-"), ok ? kept : "-");
     }
 
     // A global key or a pedal starts the walk; the middle pedal held to play plays, and
     // let go stops and goes back by the rewind (never before the start).
-    void inputsDriveThePlayer_data() {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<qint64>("heldMs");
-        QTest::addColumn<qint32>("rewindMs"); // after Stop or a pause of Play
-        QTest::addColumn<State>("state");
-        QTest::addColumn<qint64>("position");
-        QTest::newRow("global key") << "key" << 0ll << 0 << Stepping << 0ll;
-        QTest::newRow("pedal") << "pedal" << 0ll << 0 << Stepping << 0ll;
-        QTest::newRow("held 2.5 s") << "hold" << 2500ll << 0 << Idle << 1500ll;
-        QTest::newRow("held 0.4 s") << "hold" << 400ll << 0 << Idle << 0ll;
-        QTest::newRow("held 2.5 s, rewind 0.5 s") << "hold" << 2500ll << 500 << Idle << 2000ll;
-    }
+    void inputsDriveThePlayer_data() { addRowNumbers(inputCases); }
     void inputsDriveThePlayer() {
-        QFETCH(QString, input);
-        QFETCH(qint64, heldMs);
-        QFETCH(qint32, rewindMs);
-        QFETCH(State, state);
-        QFETCH(qint64, position);
+        QFETCH(int, row);
+        const auto& [name, input, heldMs, rewindMs, state, position] = inputCases[row];
         QVERIFY(fixture->openFile(10000));
         player().setRewind(rewindMs);
         PedalMapping mapping;
@@ -402,7 +389,7 @@ private slots:
         QCOMPARE(outOfLayout(window(), false), QStringList());
         QVERIFY(field().isReadOnly());
         QCOMPARE(window().findChild<QLabel*>("statusText")->text(), "No audio file");
-        auto* updateTime = window().findChild<QAction*>("mnuUpdateTime");
+        QAction* updateTime = &fixture->item("mnuUpdateTime");
         for (bool value : {false, true}) {
             player().setAutoUpdate(value);
             QCOMPARE(updateTime->isChecked(), value);
@@ -556,24 +543,6 @@ private slots:
         QVERIFY(next.findChild<QAction*>("mnuAlwaysOnTop")->isChecked());
     }
 
-    // The options dialog and the folder chooser go with the window; an open About box stays.
-    void closingUnloadsDialogsButLeavesAboutOpen() {
-        QPointer<QDialog> options;
-        QTimer::singleShot(0, this, [&] {
-            options = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QTest::mouseClick(options->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
-        });
-        fixture->trigger("mnuOptions");
-        QVERIFY(options);
-        QPointer<QDialog> chooser = new frmChooseFolder(&window());
-        fixture->trigger("mnuAbout");
-        QPointer<QWidget> about = QApplication::activeWindow();
-        QVERIFY(window().close());
-        QVERIFY(options.isNull() && chooser.isNull());
-        QVERIFY(about && about != &window() && about->isVisible());
-        about->close();
-    }
-
     // The same sound read by libsndfile (WAV) and by FFmpeg (lossless ALAC in M4A).
     void peaksMatchTheSamples() {
         const QString wav = writeLandmarks(file("landmarks.wav"));
@@ -639,27 +608,10 @@ private slots:
         QCOMPARE(GetSetting(AppName, "Waveform", "Show", ""), "1");
     }
 
-    // x (a fraction of the width) clicked with the view at 60 s, zoomed by wheel notches,
-    // goes there; during a walk the view centres on the step and the walk restarts there.
-    void clickGoesToTheTimeUnderIt_data() {
-        QTest::addColumn<int>("notches");
-        QTest::addColumn<bool>("walk");
-        QTest::addColumn<double>("fraction");
-        QTest::addColumn<double>("spanMs");
-        QTest::addColumn<double>("centreMs");
-        QTest::newRow("left edge") << 0 << false << 0.0 << 30000.0 << 60000.0;
-        QTest::newRow("three quarters") << 0 << false << 0.75 << 30000.0 << 60000.0;
-        QTest::newRow("zoomed in") << 1 << false << 0.0 << 24000.0 << 60000.0;
-        QTest::newRow("zoomed out") << -1 << false << 0.1 << 38000.0 << 60000.0;
-        QTest::newRow("walk restarts there") << 0 << true << 0.75 << 30000.0 << 58000.0;
-    }
-
+    void clickGoesToTheTimeUnderIt_data() { addRowNumbers(clickCases); }
     void clickGoesToTheTimeUnderIt() {
-        QFETCH(int, notches);
-        QFETCH(bool, walk);
-        QFETCH(double, fraction);
-        QFETCH(double, spanMs);
-        QFETCH(double, centreMs);
+        QFETCH(int, row);
+        const auto& [name, notches, walk, fraction, spanMs, centreMs] = clickCases[row];
         WaveformStrip& strip = shownStrip();
         for (int i = 0; i < std::abs(notches); ++i) {
             QWheelEvent wheel(QPointF(10, 10), strip.mapToGlobal(QPointF(10, 10)), {},

@@ -1,6 +1,7 @@
 // The walk and the transport on the player alone, through the null output on a clock the
 // test drives: which windows of the file are heard, and where each command leaves it.
 #include "support/ManualClockWindow.h"
+#include "support/Rows.h"
 
 #include <QMetaEnum>
 #include <QTest>
@@ -8,6 +9,60 @@
 
 using Command = PlayerController::Command;
 using State = PlayerController::State;
+
+// Name, steps (see act()), then the windows heard as "from-to", the position and the state. A
+// 30 s file, Step 4000, Offset 1100, Jump 4000, Pause 50 and one repetition unless a step says.
+// clang-format off
+const std::tuple<const char*, const char*, const char*> cases[] = {
+    {"walk to the clamped end", "file:10000 walk hear*",
+     "0-4000 1100-5100 2200-6200 3300-7300 4400-8400 5500-9500 6000-10000 | 10000 Idle"},
+    {"repetitions; a window ending at the end, then clamped", "file:6200 reps:3 walk hear*",
+     "0-4000 0-4000 0-4000 1100-5100 2200-6200 2200-6200 | 6200 Idle"},
+    {"looping off counts one", "file:6200 reps:0 walk hear*",
+     "0-4000 1100-5100 2200-6200 2200-6200 | 6200 Idle"},
+    {"a step longer than the file", "file:3000 walk hear*", "0-3000 | 3000 Idle"},
+    {"Next Step during a step", "pause:1000 @10000 walk part next hear hear",
+     "7100-11100 8200-12200 | 12200 Resting walking"},
+    {"Next Step during a rest", "pause:1000 @10000 walk hear next hear",
+     "6000-10000 7100-11100 | 11100 Resting walking"},
+    {"Previous Step during a step", "pause:1000 @10000 walk part prev hear",
+     "4900-8900 | 8900 Resting walking"},
+    {"Current Step thrice during a step replays it",
+     "pause:1000 @10000 walk part cur part cur part cur hear", "6000-10000 | 10000 Resting walking"},
+    {"a single step is not a walk", "@10000 next hear hear", "7100-11100 | 11100 Idle"},
+    {"Stop during a step returns to its end", "@10000 walk part stop hear", " | 10000 Idle"},
+    {"Stop during a rest: no further step", "@10000 walk hear stop hear", "6000-10000 | 10000 Idle"},
+    {"Jump Back during a step measures from its end", "@10000 walk part back hear", " | 6000 Idle"},
+    {"a time typed during a step stalls the walk", "@10000 walk part @20000 hear",
+     " | 20000 Idle walking"},
+    {"a time typed during a rest: the next step is measured from it",
+     "pause:1000 @10000 walk hear @20000 hear", "6000-10000 17100-21100 | 21100 Resting walking"},
+    {"a busy window: the rest runs from the end of the step heard",
+     "pause:1000 @10000 walk +4000 busy:1000", " | 7100 Stepping walking"},
+    {"slider released in a walk restarts it there",
+     "pause:1000 @10000 walk part hold release:20000 hear", "16000-20000 | 20000 Resting walking"},
+    {"slider held in a rest: no step starts", "@10000 walk hear hold hear",
+     "6000-10000 | 10000 Idle walking"},
+    {"Jump Back stops at the start", "@3000 back", " | 0 Idle"},
+    {"Jump Back plays on", "@10000 play back", " | 6000 Playing"},
+    {"Ctrl+Jump Back goes to the start", "@10000 play ^back", " | 0 Playing"},
+    {"Jump Forward reaching the end stops there", "@28000 play fwd", " | 30000 Idle"},
+    {"Ctrl+Jump Forward ends playing", "@10000 play ^fwd", " | 30000 Idle"},
+    {"Play at the end starts from 0", "@30000 play", " | 0 Playing"},
+    {"Play Pause pauses and resumes", "@10000 play pause", " | 10000 Paused"},
+    {"Stop of Play rewinds", "@9000 rewind:1500 play +1000 stop", " | 8500 Idle"},
+    {"a pause of Play rewinds; Play Pause plays on from there",
+     "@9000 rewind:1500 play +1000 pause pause +200", " | 8700 Playing"},
+    {"a rewind stops at 0", "rewind:1500 play +500 pause", " | 0 Paused"},
+    {"a pause of a step is not rewound", "@10000 rewind:1500 walk part pause",
+     " | 7500 Paused walking"},
+    {"a stamp in a step or its rest is the step's start, else the position",
+     "pause:1000 @10000 walk stamp hear stamp next stamp stop stamp",
+     "[00:00:06] 6000-10000 [00:00:06] [00:00:07] [00:00:11] | 11100 Idle"},
+    {"half speed: Position in source time, also after a change",
+     "speed:50 @10000 play +1000 speed:200 +1000 stop", " | 12500 Idle"},
+};
+// clang-format on
 
 class PlayerWalkAndTransport : public QObject {
     Q_OBJECT
@@ -39,9 +94,10 @@ class PlayerWalkAndTransport : public QObject {
     // command; "^back" and "^fwd" go to the start and the end; "@ms" goes to a time as the
     // time field does; "hold" and "release:ms" work the slider; "part" lets 1500 ms of a
     // step be heard, "hear" one step to its end, "hear*" every step until none follows;
-    // "+ms" lets ms of sound be heard, "rewind:ms" and "speed:%" set those; "stamp" logs
-    // the time stamp; "busy:ms" keeps the event loop from running for ms, then lets it run
-    // for a moment.
+    // "+ms" lets ms of sound be heard, "rewind:ms", "pause:ms" and "speed:%" set those,
+    // "reps:n" the repetitions (0: looping off with 3 chosen), "file:ms" opens a file of that
+    // length; "stamp" logs the time stamp; "busy:ms" keeps the event loop from running for ms,
+    // then lets it run for a moment.
     void act(const QString& token) {
         static const QHash<QString, Command> commands{
             {"walk", Command::Walk},       {"prev", Command::PreviousStep},
@@ -70,6 +126,14 @@ class PlayerWalkAndTransport : public QObject {
             player().setRewind(token.mid(7).toInt());
         else if (token.startsWith("speed:"))
             player().setSpeed(token.mid(6).toInt());
+        else if (token.startsWith("pause:"))
+            player().setPause(token.mid(6).toInt());
+        else if (token.startsWith("reps:")) {
+            const int count = token.mid(5).toInt();
+            player().setLooping(count != 0);
+            player().setRepetitions(count == 0 ? 3 : count);
+        } else if (token.startsWith("file:"))
+            QVERIFY(fixture->openFile(token.mid(5).toLongLong()));
         else if (token == "stamp")
             heard << player().copyTimeStamp();
         else if (token == "part")
@@ -94,111 +158,16 @@ class PlayerWalkAndTransport : public QObject {
 private slots:
     void cleanup() { fixture.reset(); }
 
-    void commandsLeaveThePlayerAsExpected_data() {
-        QTest::addColumn<qint64>("length");
-        QTest::addColumn<int>("repetitions"); // 0: looping off with 3 chosen
-        QTest::addColumn<int>("pause");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("expected");
-        // Step 4000, Offset 1100, Jump 4000.
-        QTest::newRow("walk to the clamped end")
-            << 10000ll << 1 << 50 << "walk hear*"
-            << "0-4000 1100-5100 2200-6200 3300-7300 4400-8400 5500-9500 6000-10000 | 10000 Idle";
-        QTest::newRow("repetitions; a window ending at the end, then clamped")
-            << 6200ll << 3 << 0 << "walk hear*"
-            << "0-4000 0-4000 0-4000 1100-5100 2200-6200 2200-6200 | 6200 Idle";
-        QTest::newRow("looping off counts one")
-            << 6200ll << 0 << 0 << "walk hear*"
-            << "0-4000 1100-5100 2200-6200 2200-6200 | 6200 Idle";
-        QTest::newRow("a step longer than the file") << 3000ll << 1 << 0 << "walk hear*"
-                                                     << "0-3000 | 3000 Idle";
-        QTest::newRow("Next Step during a step")
-            << 30000ll << 1 << 1000 << "@10000 walk part next hear hear"
-            << "7100-11100 8200-12200 | 12200 Resting walking";
-        QTest::newRow("Next Step during a rest")
-            << 30000ll << 1 << 1000 << "@10000 walk hear next hear"
-            << "6000-10000 7100-11100 | 11100 Resting walking";
-        QTest::newRow("Previous Step during a step")
-            << 30000ll << 1 << 1000 << "@10000 walk part prev hear"
-            << "4900-8900 | 8900 Resting walking";
-        QTest::newRow("Current Step thrice during a step replays it")
-            << 30000ll << 1 << 1000 << "@10000 walk part cur part cur part cur hear"
-            << "6000-10000 | 10000 Resting walking";
-        QTest::newRow("a single step is not a walk")
-            << 30000ll << 1 << 50 << "@10000 next hear hear"
-            << "7100-11100 | 11100 Idle";
-        QTest::newRow("Stop during a step returns to its end")
-            << 30000ll << 1 << 50 << "@10000 walk part stop hear"
-            << " | 10000 Idle";
-        QTest::newRow("Stop during a rest: no further step")
-            << 30000ll << 1 << 50 << "@10000 walk hear stop hear"
-            << "6000-10000 | 10000 Idle";
-        QTest::newRow("Jump Back during a step measures from its end")
-            << 30000ll << 1 << 50 << "@10000 walk part back hear"
-            << " | 6000 Idle";
-        QTest::newRow("a time typed during a step stalls the walk")
-            << 30000ll << 1 << 50 << "@10000 walk part @20000 hear"
-            << " | 20000 Idle walking";
-        QTest::newRow("a time typed during a rest: the next step is measured from it")
-            << 30000ll << 1 << 1000 << "@10000 walk hear @20000 hear"
-            << "6000-10000 17100-21100 | 21100 Resting walking";
-        QTest::newRow("a busy window: the rest runs from the end of the step heard")
-            << 30000ll << 1 << 1000 << "@10000 walk +4000 busy:1000"
-            << " | 7100 Stepping walking";
-        QTest::newRow("slider released in a walk restarts it there")
-            << 30000ll << 1 << 1000 << "@10000 walk part hold release:20000 hear"
-            << "16000-20000 | 20000 Resting walking";
-        QTest::newRow("slider held in a rest: no step starts")
-            << 30000ll << 1 << 50 << "@10000 walk hear hold hear"
-            << "6000-10000 | 10000 Idle walking";
-        QTest::newRow("Jump Back stops at the start") << 30000ll << 1 << 0 << "@3000 back"
-                                                      << " | 0 Idle";
-        QTest::newRow("Jump Back plays on") << 30000ll << 1 << 0 << "@10000 play back"
-                                            << " | 6000 Playing";
-        QTest::newRow("Ctrl+Jump Back goes to the start")
-            << 30000ll << 1 << 0 << "@10000 play ^back"
-            << " | 0 Playing";
-        QTest::newRow("Jump Forward reaching the end stops there")
-            << 30000ll << 1 << 0 << "@28000 play fwd"
-            << " | 30000 Idle";
-        QTest::newRow("Ctrl+Jump Forward ends playing") << 30000ll << 1 << 0 << "@10000 play ^fwd"
-                                                        << " | 30000 Idle";
-        QTest::newRow("Play at the end starts from 0") << 30000ll << 1 << 0 << "@30000 play"
-                                                       << " | 0 Playing";
-        QTest::newRow("Play Pause pauses and resumes") << 30000ll << 1 << 0 << "@10000 play pause"
-                                                       << " | 10000 Paused";
-        QTest::newRow("Stop of Play rewinds")
-            << 30000ll << 1 << 0 << "@9000 rewind:1500 play +1000 stop"
-            << " | 8500 Idle";
-        QTest::newRow("a pause of Play rewinds; Play Pause plays on from there")
-            << 30000ll << 1 << 0 << "@9000 rewind:1500 play +1000 pause pause +200"
-            << " | 8700 Playing";
-        QTest::newRow("a rewind stops at 0") << 30000ll << 1 << 0 << "rewind:1500 play +500 pause"
-                                             << " | 0 Paused";
-        QTest::newRow("a pause of a step is not rewound")
-            << 30000ll << 1 << 50 << "@10000 rewind:1500 walk part pause"
-            << " | 7500 Paused walking";
-        QTest::newRow("a stamp in a step or its rest is the step's start, else the position")
-            << 30000ll << 1 << 1000 << "@10000 walk stamp hear stamp next stamp stop stamp"
-            << "[00:00:06] 6000-10000 [00:00:06] [00:00:07] [00:00:11] | 11100 Idle";
-        QTest::newRow("half speed: Position in source time, also after a change")
-            << 30000ll << 1 << 0 << "speed:50 @10000 play +1000 speed:200 +1000 stop"
-            << " | 12500 Idle";
-    }
-
+    void commandsLeaveThePlayerAsExpected_data() { addRowNumbers(cases); }
     void commandsLeaveThePlayerAsExpected() {
-        QFETCH(qint64, length);
-        QFETCH(int, repetitions);
-        QFETCH(int, pause);
-        QFETCH(QString, steps);
-        QFETCH(QString, expected);
+        QFETCH(int, row);
+        const auto& [name, steps, expected] = cases[row];
         heard.clear();
         fixture = std::make_unique<ManualClockWindow>(ManualClockWindow::PlayerOnly);
-        QVERIFY(fixture->openFile(length));
-        player().setPause(pause);
-        player().setRepetitions(repetitions == 0 ? 3 : repetitions);
-        player().setLooping(repetitions != 0);
-        for (const QString& token : steps.split(' '))
+        if (!QString(steps).startsWith("file:"))
+            QVERIFY(fixture->openFile(30000));
+        player().setPause(50);
+        for (const QString& token : QString(steps).split(' '))
             act(token);
         QCOMPARE(outcome(), expected);
     }

@@ -5,24 +5,15 @@
 #include "support/PulseCapture.h"
 #include "support/TestWav.h"
 
-#include <QDBusConnection>
-#include <QDBusInterface>
-#include <QDBusObjectPath>
-#include <QDBusReply>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QUrl>
+#include <QtDBus>
+#include <QtTest>
 
 namespace {
 
 const QString Mpris = QStringLiteral("org.mpris.MediaPlayer2.parlanda");
 const QString MprisPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString MprisPlayer = QStringLiteral("org.mpris.MediaPlayer2.Player");
-
-qint64 frameOf(qint32 ms) {
-    return qint64(ms) * PulseCapture::SampleRate / 1000;
-}
+constexpr auto frameOf = PulseCapture::frameOf;
 
 struct Finished {
     int exitCode = -1;
@@ -52,19 +43,16 @@ class RemoteControlOfRunningPlayer : public QObject {
     QStringList statusesAnnounced;
     QList<qlonglong> seeks;
 
-    QVariant property(const QString& name) {
-        QDBusInterface properties(Mpris, MprisPath,
-                                  QStringLiteral("org.freedesktop.DBus.Properties"));
-        const QDBusReply<QVariant> reply =
-            properties.call(QStringLiteral("Get"), MprisPlayer, name);
-        return reply.value();
+    // Runs a method of the player's properties: Get(name) or Set(name, value).
+    QVariant properties(const QString& method, const QString& name,
+                        const QVariantList& value = {}) {
+        QDBusInterface properties(Mpris, MprisPath, "org.freedesktop.DBus.Properties");
+        return QDBusReply<QVariant>(
+                   properties.callWithArgumentList(QDBus::Block, method,
+                                                   QVariantList{MprisPlayer, name} + value))
+            .value();
     }
-    void setProperty(const QString& name, const QVariant& value) {
-        QDBusInterface properties(Mpris, MprisPath,
-                                  QStringLiteral("org.freedesktop.DBus.Properties"));
-        properties.call(QStringLiteral("Set"), MprisPlayer, name,
-                        QVariant::fromValue(QDBusVariant(value)));
-    }
+    QVariant property(const QString& name) { return properties("Get", name); }
     QVariantMap metadata() { return qdbus_cast<QVariantMap>(property(QStringLiteral("Metadata"))); }
     qint64 positionMs() { return property(QStringLiteral("Position")).toLongLong() / 1000; }
     void callMpris(const QString& method, const QVariantList& args = {}) {
@@ -160,7 +148,10 @@ private slots:
         const std::pair<const char*, double> steps[] = {
             {"--slower", 0.9}, {"--faster", 1.0}, {nullptr, 0.5}, {"--normal-speed", 1.0}};
         for (const auto& [option, rate] : steps) {
-            option ? remote(QString::fromLatin1(option)) : setProperty("Rate", rate);
+            if (option)
+                remote(QString::fromLatin1(option));
+            else
+                properties("Set", "Rate", {QVariant::fromValue(QDBusVariant(rate))});
             QTRY_COMPARE(property("Rate").toDouble(), rate);
         }
         QCOMPARE(property("MinimumRate").toDouble(), 0.5);

@@ -119,21 +119,10 @@ private slots:
 
     // Values within limits come back; a step below its limit is stored, raised when read.
     void roundTripThroughTheFile() {
-        UserSettings written{2500,
-                             900,
-                             250,
-                             7000,
-                             4,
-                             false,
-                             "/home/ann/Tapes & Notes",
-                             3,
-                             1,
-                             60,
-                             2500,
-                             false,
-                             TimeStampFormat::HashTenths,
-                             true,
-                             45};
+        // clang-format off
+        UserSettings written{2500, 900, 250, 7000, 4, false, "/home/ann/Tapes & Notes", 3, 1,
+                             60, 2500, false, TimeStampFormat::HashTenths, true, 45};
+        // clang-format on
         WriteUserSettings(written);
         QCOMPARE(readSettings(), storedForm(written));
         written.step = 200;
@@ -147,14 +136,11 @@ private slots:
         ManualClockWindow fixture;
         QVERIFY(SaveSetting(AppName, "Settings", "Loop Repetitions", "3,Enable"));
         fixture.player().loadSettings();
-        const auto item = [&](const char* name) {
-            return fixture.window().findChild<QAction*>(QLatin1String(name));
-        };
         const auto menu = [&] {
             return QStringLiteral("%1 %2%3")
-                .arg(item("mnuToggleLooping")->text())
-                .arg(item("mnuLoopItem_3")->isChecked() ? "3" : "-",
-                     item("mnuLoopItem_4")->isEnabled() ? " enabled" : "");
+                .arg(fixture.item("mnuToggleLooping").text())
+                .arg(fixture.item("mnuLoopItem_3").isChecked() ? "3" : "-",
+                     fixture.item("mnuLoopItem_4").isEnabled() ? " enabled" : "");
         };
         QCOMPARE(menu(), "Enable 3");
         fixture.trigger("mnuToggleLooping");
@@ -277,7 +263,7 @@ private slots:
         ManualClockWindow fixture;
         frmMain& window = fixture.window();
         const auto item = [&](int index) {
-            return window.findChild<QAction*>(QString("mnuRecentFiles_%1").arg(index));
+            return &fixture.item(QString("mnuRecentFiles_%1").arg(index));
         };
         const QString dir = fixture.folder(), first = dir + "/First.wav",
                       second = dir + "/second.wav";

@@ -1,6 +1,7 @@
 // Milliseconds to hh:mm:ss:cc and back, and typed times: rounding of halves to even,
 // positional fields, fallbacks, and 32-bit overflow reported instead of wrapping. Time
 // stamps in each form, and read back when pasted.
+#include "support/Rows.h"
 #include "timecode/modSMPTE.h"
 
 #include <QLocale>
@@ -11,8 +12,37 @@
 namespace {
 const QString Zero = QStringLiteral("00:00:00:00");
 using enum TimeCodeError;
+
+// What TimeCodeToMs (as a number) or ParseTimeEntry make of a text, and any error.
+// clang-format off
+const std::tuple<const char*, bool, const char*, QString, TimeCodeError> typedTimes[] = {
+    {"every field", true, "01:02:03:45", "3723450", None},
+    {"separators not examined", true, "01.02.03.45", "3723450", None},
+    {"one-digit hours shift the fields", true, "1:02:03:45", "0", None},
+    {"fields have no range limit", true, "00:99:99:99", "6039990", None},
+    {"short last field", true, "00:00:00:4", "40", None},
+    {"three-digit hours", true, "100:00:00:00", "360000000", None},
+    {"largest that fits", true, "596:31:23:64", "2147483640", None},
+    {"sum past 32 bits", true, "596:31:23:65", "0", TimeTooLarge},
+    {"hours past 64 bits", true, "99999999999999999999:00:00:00", "0", TimeTooLarge},
+    {"empty", false, "", Zero, None},
+    {"whole seconds", false, " 5 ", "00:00:05:00", None},
+    {"fractional seconds", false, "90.5", "00:01:30:50", None},
+    {"half a hundredth to even", false, "0.015", "00:00:00:02", None},
+    {"too small for a double", false, "1e-400", Zero, None},
+    {"just past 32-bit ms", false, "2147483.648", Zero, SecondsOutOfRange},
+    {"negative past a 32-bit float", false, "-1e39", Zero, SecondsOutOfRange},
+    {"minutes and seconds", false, "1:30", "00:01:30:00", None},
+    {"negative total gives magnitude", false, "-1:30", "00:00:30:00", None},
+    {"long m:ss read positionally", false, "100:30", Zero, None},
+    {"time code kept as typed", false, "00:01:99:00", "00:01:99:00", None},
+    {"time code past 32 bits", false, "999:00:00:00", Zero, TimeTooLarge},
+    {"stamp among blanks", false, " [00:01:02.5]\n", "00:01:02:50", None},
+    {"stamp past 32 bits", false, "#999:00:00-0#", Zero, TimeTooLarge},
+    {"stamp not closed", false, "[00:01:02", Zero, None},
+};
+// clang-format on
 } // namespace
-Q_DECLARE_METATYPE(TimeCodeError)
 
 class TimeCodes : public QObject {
     Q_OBJECT
@@ -34,51 +64,10 @@ private slots:
             QCOMPARE(MsToTimeCode(ms), timeCode);
     }
 
-    // What TimeCodeToMs (as a number) or ParseTimeEntry make of a text, and any error.
-    void readTypedTimes_data() {
-        QTest::addColumn<bool>("asTimeCode");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<TimeCodeError>("error");
-        const auto toMs = [](const char* name, const char* text, qint32 ms, bool overflow = false) {
-            QTest::newRow(name) << true << QString(text) << QString::number(ms)
-                                << (overflow ? TimeTooLarge : None);
-        };
-        const auto parse = [](const char* name, const char* text, const QString& timeCode,
-                              TimeCodeError error = None) {
-            QTest::newRow(name) << false << QString(text) << timeCode << error;
-        };
-        toMs("every field", "01:02:03:45", 3'723'450);
-        toMs("separators not examined", "01.02.03.45", 3'723'450);
-        toMs("one-digit hours shift the fields", "1:02:03:45", 0);
-        toMs("fields have no range limit", "00:99:99:99", 6'039'990);
-        toMs("short last field", "00:00:00:4", 40);
-        toMs("three-digit hours", "100:00:00:00", 360'000'000);
-        toMs("largest that fits", "596:31:23:64", 2'147'483'640);
-        toMs("sum past 32 bits", "596:31:23:65", 0, true);
-        toMs("hours past 64 bits", "99999999999999999999:00:00:00", 0, true);
-        parse("empty", "", Zero);
-        parse("whole seconds", " 5 ", "00:00:05:00");
-        parse("fractional seconds", "90.5", "00:01:30:50");
-        parse("half a hundredth to even", "0.015", "00:00:00:02");
-        parse("too small for a double", "1e-400", Zero);
-        parse("just past 32-bit ms", "2147483.648", Zero, SecondsOutOfRange);
-        parse("negative past a 32-bit float", "-1e39", Zero, SecondsOutOfRange);
-        parse("minutes and seconds", "1:30", "00:01:30:00");
-        parse("negative total gives magnitude", "-1:30", "00:00:30:00");
-        parse("long m:ss read positionally", "100:30", Zero);
-        parse("time code kept as typed", "00:01:99:00", "00:01:99:00");
-        parse("time code past 32 bits", "999:00:00:00", Zero, TimeTooLarge);
-        parse("stamp among blanks", " [00:01:02.5]\n", "00:01:02:50");
-        parse("stamp past 32 bits", "#999:00:00-0#", Zero, TimeTooLarge);
-        parse("stamp not closed", "[00:01:02", Zero);
-    }
-
+    void readTypedTimes_data() { addRowNumbers(typedTimes); }
     void readTypedTimes() {
-        QFETCH(bool, asTimeCode);
-        QFETCH(QString, text);
-        QFETCH(QString, result);
-        QFETCH(TimeCodeError, error);
+        QFETCH(int, row);
+        const auto& [name, asTimeCode, text, result, error] = typedTimes[row];
         const auto ms = TimeCodeToMs(text);
         const auto entry = ParseTimeEntry(text);
         QCOMPARE(asTimeCode ? QString::number(ms.value) : entry.value, result);

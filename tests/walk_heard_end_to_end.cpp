@@ -22,9 +22,7 @@ static QList<std::pair<Run, Run>> heardWindows(const QList<Run>& runs) {
     return steps;
 }
 
-static qint64 frameOf(qint32 ms) {
-    return qint64(ms) * PulseCapture::SampleRate / 1000;
-}
+constexpr auto frameOf = PulseCapture::frameOf;
 
 class WalkHeardEndToEnd : public QObject {
     Q_OBJECT

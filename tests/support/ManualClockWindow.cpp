@@ -1,6 +1,7 @@
 #include "support/ManualClockWindow.h"
 
 #include "support/TestWav.h"
+#include "support/Widgets.h"
 
 #include <QAction>
 
@@ -22,8 +23,6 @@ bool ManualClockWindow::openFile(qint64 lengthMs, const QString& name) {
            player().openFile(path);
 }
 
-void ManualClockWindow::trigger(const char* item) {
-    auto* action = main->findChild<QAction*>(QLatin1String(item));
-    Q_ASSERT(action);
-    action->trigger();
+QAction& ManualClockWindow::item(const QString& name) {
+    return child<QAction>(*main, name);
 }

@@ -5,6 +5,7 @@
 #include "support/ScriptedDialogs.h"
 #include "windows/frmMain.h"
 
+#include <QAction>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -26,8 +27,9 @@ public:
     ScriptedDialogs& prompts() { return scripted; }
     QString folder() const { return files.path(); }
 
-    // Chooses the window's menu item of that object name, as the user does.
-    void trigger(const char* item);
+    // The window's menu item of that object name, and choosing it as the user does.
+    QAction& item(const QString& name);
+    void trigger(const QString& name) { item(name).trigger(); }
     // Writes an indexed mono WAV file of lengthMs into folder() and opens it.
     bool openFile(qint64 lengthMs, const QString& name = QStringLiteral("tape.wav"));
 

@@ -23,18 +23,6 @@ constexpr double PhaseJumpShare = 0.05;
 // The edges of a step are left out of the phase check: a resampler rings there.
 constexpr int EdgeFrames = 2 * BlockFrames;
 
-struct CapturedFrame {
-    bool silent;
-    std::optional<qint64> index;
-};
-
-CapturedFrame frameAt(const QByteArray& capture, qint64 frame) {
-    const char* bytes = capture.constData() + frame * BytesPerFrame;
-    const auto left = qFromLittleEndian<qint16>(bytes);
-    const auto right = qFromLittleEndian<qint16>(bytes + 2);
-    return {left == 0 && right == 0, frameIndexOf(left, right)};
-}
-
 } // namespace
 
 PulseCapture::PulseCapture() {
@@ -103,7 +91,7 @@ QList<PulseCapture::HeardRun> PulseCapture::heardRuns() const {
     QList<HeardRun> runs;
     std::optional<HeardRun> current;
     for (qint64 frame = 0; frame < capturedFrames(); ++frame) {
-        const std::optional<qint64> index = frameAt(captured, frame).index;
+        const std::optional<qint64> index = indexAt(frame);
         if (current && index && *index == current->last + 1) {
             current->last = *index;
             continue;
@@ -121,16 +109,17 @@ QList<PulseCapture::HeardRun> PulseCapture::heardRuns() const {
 
 qint64 PulseCapture::undecodableFrames() const {
     qint64 count = 0;
-    for (qint64 frame = 0; frame < capturedFrames(); ++frame) {
-        const CapturedFrame decoded = frameAt(captured, frame);
-        if (!decoded.silent && !decoded.index)
-            ++count;
-    }
+    for (qint64 frame = 0; frame < capturedFrames(); ++frame)
+        count += (sampleAt(frame, 0) != 0 || sampleAt(frame, 1) != 0) && !indexAt(frame);
     return count;
 }
 
-qint16 PulseCapture::leftAt(qint64 frame) const {
-    return qFromLittleEndian<qint16>(captured.constData() + frame * BytesPerFrame);
+qint16 PulseCapture::sampleAt(qint64 frame, int channel) const {
+    return qFromLittleEndian<qint16>(captured.constData() + frame * BytesPerFrame + 2 * channel);
+}
+
+std::optional<qint64> PulseCapture::indexAt(qint64 frame) const {
+    return frameIndexOf(sampleAt(frame, 0), sampleAt(frame, 1));
 }
 
 QList<PulseCapture::HeardStep> PulseCapture::heardSteps(std::optional<double> toneHz) const {
@@ -139,7 +128,7 @@ QList<PulseCapture::HeardStep> PulseCapture::heardSteps(std::optional<double> to
     for (qint64 block = 0; block < capturedFrames() / BlockFrames; ++block) {
         std::optional<qint64> first, last;
         for (qint64 frame = block * BlockFrames; frame < (block + 1) * BlockFrames; ++frame) {
-            if (std::abs(leftAt(frame)) < SilentLevel && !frameAt(captured, frame).index)
+            if (std::abs(sampleAt(frame, 0)) < SilentLevel && !indexAt(frame))
                 continue;
             first = first.value_or(frame);
             last = frame;
@@ -165,11 +154,12 @@ int PulseCapture::phaseJumps(const HeardStep& step, double toneHz) const {
     const double twoCos = 2 * std::cos(2 * std::numbers::pi * toneHz / SampleRate);
     int amplitude = 0;
     for (qint64 frame = step.first; frame <= step.last; ++frame)
-        amplitude = std::max(amplitude, std::abs(int(leftAt(frame))));
+        amplitude = std::max(amplitude, std::abs(int(sampleAt(frame, 0))));
     int jumps = 0;
     bool inJump = false;
     for (qint64 frame = step.first + EdgeFrames; frame <= step.last - EdgeFrames; ++frame) {
-        const double residue = leftAt(frame) - twoCos * leftAt(frame - 1) + leftAt(frame - 2);
+        const double residue =
+            sampleAt(frame, 0) - twoCos * sampleAt(frame - 1, 0) + sampleAt(frame - 2, 0);
         const bool jump = std::abs(residue) > PhaseJumpShare * amplitude;
         jumps += jump && !inJump;
         inJump = jump;
@@ -191,8 +181,7 @@ int PulseCapture::sinkRate() {
 
 std::vector<float> PulseCapture::leftChannel() const {
     std::vector<float> left(static_cast<size_t>(capturedFrames()));
-    const auto* samples = reinterpret_cast<const qint16*>(captured.constData());
     for (size_t frame = 0; frame < left.size(); ++frame)
-        left[frame] = samples[frame * 2] / 32768.0f;
+        left[frame] = sampleAt(qint64(frame), 0) / 32768.0f;
     return left;
 }

@@ -57,6 +57,7 @@ public:
     // stream. An honest capture of indexed files has none.
     qint64 undecodableFrames() const;
     static double framesToMs(qint64 frames) { return frames * 1000.0 / SampleRate; }
+    static qint64 frameOf(qint64 ms) { return ms * SampleRate / 1000; }
     // The steps heard; with `toneHz`, what was played is a sine of that frequency, whose
     // phase is checked to run on from sample to sample inside each step.
     QList<HeardStep> heardSteps(std::optional<double> toneHz = {}) const;
@@ -65,7 +66,8 @@ public:
 
 private:
     bool waitForSound();
-    qint16 leftAt(qint64 frame) const;
+    qint16 sampleAt(qint64 frame, int channel) const; // 0 left, 1 right
+    std::optional<qint64> indexAt(qint64 frame) const;
     int phaseJumps(const HeardStep& step, double toneHz) const;
     void endRecorder();
 
