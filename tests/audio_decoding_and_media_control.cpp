@@ -170,11 +170,14 @@ private slots:
     void badFilesAreRefusedWithTheFileAndTheReason() {
         QCOMPARE(::mkdir(QFile::encodeName(path("folder.wav")).constData(), 0700), 0);
         QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.wav")).constData(), 0600), 0);
-        QVERIFY(writeBadFile(path("empty.wav"), BadFile::Empty));
-        QVERIFY(writeBadFile(path("noise.wav"), BadFile::RandomBytes));
-        QVERIFY(writeBadFile(path("cut.wav"), BadFile::TruncatedHeader));
-        QVERIFY(writeBadFile(path("short.wav"), BadFile::ShortData)); // 11025 of 44100 frames
-        QVERIFY(writeBadFile(path("fast.wav"), BadFile::HugeRate));
+        QVERIFY(writeBytes(path("empty.wav"), {}) && writeNoise(path("noise.wav")));
+        // A mono 16-bit WAV's header is 44 bytes, its rate at 24; short: 11025 of 44100 frames.
+        QVERIFY(writeIndexedWav(path("short.wav"), 44100, 44100, 1));
+        const QByteArray whole = readBytes(path("short.wav"));
+        QVERIFY(
+            writeBytes(path("cut.wav"), whole.left(20)) &&
+            writeBytes(path("fast.wav"), QByteArray(whole).replace(24, 4, "\xff\xff\xff\x7f")) &&
+            writeBytes(path("short.wav"), whole.left(44 + 11025 * 2)));
         // A pipe holding a whole WAV: read as a file, it would open; without a writer it
         // would hold the reader for ever.
         const int pipeEnds = ::open(QFile::encodeName(path("pipe.wav")).constData(), O_RDWR);
