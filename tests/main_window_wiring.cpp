@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -65,29 +66,41 @@ const KeyCase keyCases[] = {
     {"no file: Ctrl+2 opens file 2", Qt::Key_2, ctrl, NoFile, Idle, 0, "b.wav", false},
 };
 
-// Name, steps from 5 s into a 100 s file, stopped (\r is Enter; see act()); whether it
-// plays then, and the field's text followed by the messages shown.
-const std::tuple<const char*, const char*, bool, const char*> timeFieldCases[] = {
+// Name, steps from 5 s into a 100 s file, stopped (\r is Enter; see act()); the state then,
+// and the field's text followed by the messages shown.
+const std::tuple<const char*, const char*, State, const char*> timeFieldCases[] = {
     // The end is sent as one millisecond past it, where the player stops at the end.
-    {"past the end", "left 200\r", false, "00:01:40:00"},
-    {"letters", "left abc\r", false, "00:00:00:00"},
-    {"overflow", "left 999:00:00:00\r", false,
+    {"past the end", "left 200\r", Idle, "00:01:40:00"},
+    {"letters", "left abc\r", Idle, "00:00:00:00"},
+    {"overflow", "left 999:00:00:00\r", Idle,
      "00:00:00:00 Overflow: the time 999:00:00:00 is too large."},
-    {"right click", "play right 40\r", true, "00:00:05:00"},
+    {"right click", "play right 40\r", Playing, "00:00:05:00"},
     // What is typed during playback is kept until committed; then playback is followed.
-    {"typing", "play left 1:3 tick \r play tick", true, "00:01:03:25"},
-    {"typed, left", "play left 45 leave play tick", true, "00:00:45:25"},
+    {"typing", "play left 1:3 tick \r play tick", Playing, "00:01:03:25"},
+    {"typed, left", "play left 45 leave play tick", Playing, "00:00:45:25"},
     // Passing the focus through, or leaving after Enter, does not disturb playback.
-    {"never clicked", "play tick tab leave", true, "00:00:05:25"},
-    {"Enter, left", "left 10\r play tick leave", true, "00:00:10:25"},
-    {"Go To Time, walk", "walk tick goto:1:00", false, "00:01:00:00"},
-    {"Go To Time cancelled", "play tick goto:", false, "00:00:05:25"},
+    {"never clicked", "play tick tab leave", Playing, "00:00:05:25"},
+    {"Enter, left", "left 10\r play tick leave", Playing, "00:00:10:25"},
+    {"Go To Time, walk", "walk tick goto:1:00", Idle, "00:01:00:00"},
+    {"Go To Time cancelled", "play tick goto:", Idle, "00:00:05:25"},
     // A time stamp copied with Ctrl+T, or pasted from a transcript.
-    {"stamp copied and pasted back", "copy left 1:30\r left paste \r", false, "00:00:05:00"},
-    {"[hh:mm:ss.d]", "left paste:[00:01:02.5] \r", false, "00:01:02:50"},
-    {"slider: playback stays stopped", "play slider:25", false, "00:00:25:00"},
-    {"slider: 14.7 ms is 15", "file:1470 slider:1", false, "00:00:00:02"},
-    {"slider in a walk restarts it", "walk slider:50", true, "00:00:50:00"},
+    {"stamp copied and pasted back", "copy left 1:30\r left paste \r", Idle, "00:00:05:00"},
+    {"[hh:mm:ss.d]", "left paste:[00:01:02.5] \r", Idle, "00:01:02:50"},
+    {"slider: playback stays stopped", "play slider:25", Idle, "00:00:25:00"},
+    {"slider: 14.7 ms is 15", "file:1470 slider:1", Idle, "00:00:00:02"},
+    {"slider in a walk restarts it", "walk slider:50", Stepping, "00:00:50:00"},
+    // Only the left button focuses and presses a walk or transport button; a slider press of
+    // any button takes the focus and commits a typed time first, and offers no menu.
+    {"other buttons", "left 12 click:cmdLoop_3:right click:cmdPlay_2:middle", Idle, "12"},
+    {"slider, right button", "left 12 click:hsbSlider:right play tick", Playing, "00:00:12:25"},
+    {"slider menu", "menu", Idle, "00:00:05:00"},
+    // Transport buttons act as the left button goes down, not on Space; Space pressing a
+    // focused walk button only pauses, and a key passed up the parents acts once. The step
+    // after the one ending at 5 s ends at 6.1 s, shown as it plays.
+    {"transport", "click:cmdPlay_3:right space:cmdPlay_3 down:cmdPlay_3:left", Idle, "00:00:09:00"},
+    {"walk button, Space", "click:cmdLoop_2:left space:cmdLoop_2", Paused, "00:00:05:00"},
+    {"next step shown as it plays", "click:cmdLoop_3:left", Stepping, "00:00:06:10"},
+    {"Space passed up", "click:cmdPlay_2:left space:statusText", Paused, "00:00:05:00"},
 };
 
 // Name, input, ms the middle pedal is held to play, the player's rewind (after Stop or a pause
@@ -217,7 +230,7 @@ class MainWindowWiring : public QObject {
     // "leave" it, "play", "walk", "tick" (250 ms played), "goto:" + answer, "slider:v"
     // (the thumb pressed, dragged to v of 100 and released), "copy" (Ctrl+T), "paste"
     // (Ctrl+V), "paste:" + text put into the clipboard first, "file:" + length (another file)
-    // opened; else text typed.
+    // opened, a step onControl() takes, "menu" (asked of the slider: none); else text typed.
     void act(const QString& steps) {
         for (const QString& step : steps.split(' ')) {
             if (step == "left" || step == "right") {
@@ -242,6 +255,10 @@ class MainWindowWiring : public QObject {
                 QVERIFY(fixture->openFile(step.mid(5).toLongLong(), "other.wav"));
             } else if (step.startsWith("slider:")) {
                 dragSlider(step.mid(7).toInt());
+            } else if (step.contains(QRegularExpression("^(click|down|space):"))) {
+                onControl(step.split(':'));
+            } else if (step == "menu") {
+                QVERIFY(!offersMenu(child<QScrollBar>(window(), "hsbSlider")));
             } else if (step == "copy" || step.startsWith("paste")) {
                 if (step.startsWith("paste:"))
                     QGuiApplication::clipboard()->setText(step.mid(6));
@@ -250,6 +267,35 @@ class MainWindowWiring : public QObject {
                 QTest::keyClicks(&field(), step);
             }
         }
+    }
+
+    // "click:name:button", "down:name:button" (pressed, not released) or "space:name"
+    // (focused) on the control of that name.
+    void onControl(const QStringList& word) {
+        auto& target = child(window(), word[1]);
+        const auto button = QMap<QString, Qt::MouseButton>{
+            {"left", Qt::LeftButton}, {"right", Qt::RightButton}, {"middle", Qt::MiddleButton}};
+        if (word[0] == "space") {
+            target.setFocus();
+            QTest::keyClick(&target, Qt::Key_Space);
+        } else if (word[0] == "click") {
+            QTest::mouseClick(&target, button[word[2]]);
+        } else {
+            QTest::mousePress(&target, button[word[2]]);
+        }
+    }
+
+    static bool offersMenu(QScrollBar& slider) {
+        QPointer<QWidget> menu;
+        QTimer::singleShot(100, &slider, [&] {
+            if ((menu = QApplication::activePopupWidget()))
+                menu->close();
+        });
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, thumbCentre(slider),
+                                     slider.mapToGlobal(thumbCentre(slider)));
+        QApplication::sendEvent(&slider, &rightClick);
+        QTest::qWait(150);
+        return menu;
     }
 
     // While the thumb is held nothing plays and the field shows the thumb's time.
@@ -444,62 +490,14 @@ private slots:
     void timeFieldAndSlider_data() { addRowNumbers(timeFieldCases); }
     void timeFieldAndSlider() {
         QFETCH(int, row);
-        const auto& [name, steps, playing, shown] = timeFieldCases[row];
+        const auto& [name, steps, state, shown] = timeFieldCases[row];
         showWindow();
         QVERIFY(fixture->openFile(100000));
         player().seek(5000);
         act(QString::fromLatin1(steps));
         QCOMPARE((QStringList(field().text()) + fixture->prompts().messageTexts()).join(' '),
                  shown);
-        QCOMPARE(player().state() != Idle, playing);
-    }
-
-    // Only the left button focuses and presses a walk or transport button; a slider press
-    // of any button takes the focus and commits a typed time first. Transport buttons act
-    // as the left button goes down, not on Space, and Space pressing a focused walk button
-    // only pauses. A key passed up through the parents reaches the key handler once.
-    void mouseButtonsFocusAndSpace() {
-        showWindow();
-        QVERIFY(fixture->openFile(20000));
-        act("left 12");
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdLoop_3"), Qt::RightButton);
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdPlay_2"), Qt::MiddleButton);
-        QVERIFY(field().hasFocus() && player().state() == Idle && player().position() == 0);
-        auto& slider = *window().findChild<QScrollBar*>("hsbSlider");
-        QTest::mousePress(&slider, Qt::RightButton, {}, thumbCentre(slider));
-        QTest::mouseRelease(&slider, Qt::RightButton, {}, thumbCentre(slider));
-        QVERIFY(field().isReadOnly() && player().autoUpdate());
-        QCOMPARE(player().position(), 12000);
-        QPointer<QWidget> menu; // the slider has none to offer
-        QTimer::singleShot(100, this, [&] {
-            if ((menu = QApplication::activePopupWidget()))
-                menu->close();
-        });
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, thumbCentre(slider),
-                                     slider.mapToGlobal(thumbCentre(slider)));
-        QApplication::sendEvent(&slider, &rightClick);
-        QTest::qWait(150);
-        QVERIFY(!menu);
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdLoop_2"), Qt::LeftButton);
-        QTest::keyClick(window().findChild<QToolButton*>("cmdLoop_2"), Qt::Key_Space);
-        QCOMPARE(player().state(), Paused);
-        player().stop();
-        player().seek(0);
-        auto* jumpForward = window().findChild<QToolButton*>("cmdPlay_3");
-        QTest::mouseClick(jumpForward, Qt::RightButton);
-        jumpForward->setFocus();
-        QTest::keyClick(jumpForward, Qt::Key_Space);
-        QCOMPARE(player().position(), 0);
-        QTest::mousePress(jumpForward, Qt::LeftButton);
-        QCOMPARE(player().position(), player().settings().jump);
-        QTest::mouseRelease(jumpForward, Qt::LeftButton);
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdLoop_3"), Qt::LeftButton);
-        QCOMPARE(field().text(), "00:00:05:10"); // the end of the next step, shown as it plays
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdPlay_2"), Qt::LeftButton);
-        for (State state : {Paused, Playing}) {
-            QTest::keyClick(window().findChild<QWidget*>("statusText"), Qt::Key_Space);
-            QCOMPARE(player().state(), state);
-        }
+        QCOMPARE(player().state(), state);
     }
 
     void closingSavesAndEndsAllSound_data() {
