@@ -467,8 +467,8 @@ private slots:
         for (bool state : {true, false}) {
             field().setText("00:00:06:00");
             slider->setValue(60);
-            const bool opened = state ? fixture->openFile(10000)
-                                      : player().openFile(fixture->folder() + "/none.wav");
+            const bool opened =
+                state ? fixture->openFile(10000) : player().openFile(file("none.wav"));
             QCOMPARE(opened, state);
             QCOMPARE(outOfLayout(window(), state), QStringList());
             QCOMPARE(field().text(), "00:00:00:00");
