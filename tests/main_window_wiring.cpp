@@ -44,7 +44,7 @@ using enum PlayerController::State;
 // Name, steps from 5 s into a 100 s file, stopped (\r is Enter; see act()); the state then,
 // and the field's text followed by the messages shown. Keys go to a focused line edit, which
 // gets those the window does not take.
-const std::tuple<const char*, const char*, State, const char*> timeFieldCases[] = {
+const std::tuple<const char*, const char*, State, const char*> windowSteps[] = {
     // The end is sent as one millisecond past it, where the player stops at the end.
     {"past the end", "left 200\r", Idle, "00:01:40:00"},
     {"letters", "left abc\r", Idle, "00:00:00:00"},
@@ -224,9 +224,9 @@ class MainWindowWiring : public QObject {
     // "leave" it, "play", "walk", "tick" (250 ms played), "goto:" + answer, "slider:v"
     // (the thumb pressed, dragged to v of 100 and released), "copy" (Ctrl+T), "paste"
     // (Ctrl+V), "paste:" + text put into the clipboard first, "file:" + length (another file)
-    // opened, "recent" (a.wav, then b.wav opened), "unopened" (a file that
-    // fails), a step onControl() takes, "menu" (asked of the slider: none), "key:" or "pass:"
-    // + keys (taken by the window, or passed on); else text typed.
+    // opened, "recent" (a.wav, then b.wav opened), "unopened" (a file that fails), a step
+    // onControl() takes, "menu" (asked of the slider: none), "key:" or "pass:" + keys (taken
+    // by the window, or passed on); else text typed.
     void act(const QString& steps) {
         for (const QString& step : steps.split(' ')) {
             if (step == "left" || step == "right") {
@@ -476,10 +476,10 @@ private slots:
         }
     }
 
-    void timeFieldAndSlider_data() { addRowNumbers(timeFieldCases); }
-    void timeFieldAndSlider() {
+    void keysMouseAndTimeField_data() { addRowNumbers(windowSteps); }
+    void keysMouseAndTimeField() {
         QFETCH(int, row);
-        const auto& [name, steps, state, shown] = timeFieldCases[row];
+        const auto& [name, steps, state, shown] = windowSteps[row];
         showWindow();
         QVERIFY(fixture->openFile(100000));
         player().seek(5000);
