@@ -349,7 +349,7 @@ private slots:
         for (const auto& row : rows) {
             const QString path = files.filePath(QString::fromUtf8(row.name));
             if (row.tone.format == 0)
-                QVERIFY(writeBadFile(path, BadFile::RandomBytes));
+                QVERIFY(writeNoise(path));
             else if (row.ffmpeg.isEmpty())
                 QVERIFY(writeToneFile(path, row.tone));
             else

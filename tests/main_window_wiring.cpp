@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -40,54 +41,60 @@
 
 using State = PlayerController::State;
 using enum PlayerController::State;
-enum Start { Stopped, Played, NoFile };
-constexpr Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
-
-// Name, key, modifiers, start; then state, position and file ("" for none), and whether the
-// focused control got the key. Recent files c, b, a.wav; c.wav (30 s) is open at 10 s, and
-// opened again resumes there.
-using KeyCase = std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, Start, State, qint64,
-                           const char*, bool>;
-const KeyCase keyCases[] = {
-    {"F9 jumps back", Qt::Key_F9, none, Stopped, Idle, 6000, "c.wav", false},
-    {"Ctrl+Shift+F9: start", Qt::Key_F9, ctrl | shift, Played, Idle, 0, "c.wav", false},
-    {"Shift+F9 passes on", Qt::Key_F9, shift, Stopped, Idle, 10000, "c.wav", true},
-    {"F10 jumps forward", Qt::Key_F10, none, Stopped, Idle, 14000, "c.wav", false},
-    {"Ctrl+F10: end", Qt::Key_F10, ctrl, Played, Idle, 30000, "c.wav", false},
-    {"F5 walks", Qt::Key_F5, none, Stopped, Stepping, 6000, "c.wav", false},
-    {"Ctrl+3 opens file 3", Qt::Key_3, ctrl, Stopped, Idle, 0, "a.wav", false},
-    {"Ctrl+Shift+1 opens file 1", Qt::Key_Exclam, ctrl | shift, Stopped, Idle, 10000, "c.wav",
-     false},
-    {"AZERTY Ctrl+& opens file 1", Qt::Key_Ampersand, ctrl, Stopped, Idle, 10000, "c.wav", false},
-    {"Ctrl+pad3", Qt::Key_3, ctrl | Qt::KeypadModifier, Stopped, Idle, 10000, "c.wav", true},
-    {"Shift+Space: pause", Qt::Key_Space, shift, Played, Paused, 10000, "c.wav", true},
-    {"no file: F9 passes on", Qt::Key_F9, none, NoFile, Idle, 0, "", true},
-    {"no file: Ctrl+2 opens file 2", Qt::Key_2, ctrl, NoFile, Idle, 0, "b.wav", false},
-};
-
-// Name, steps from 5 s into a 100 s file, stopped (\r is Enter; see act()); whether it
-// plays then, and the field's text followed by the messages shown.
-const std::tuple<const char*, const char*, bool, const char*> timeFieldCases[] = {
+// Name, steps from 5 s into a 100 s file, stopped (\r is Enter; see act()); the state then,
+// and the field's text followed by the messages shown. Keys go to a focused line edit, which
+// gets those the window does not take.
+const std::tuple<const char*, const char*, State, const char*> windowSteps[] = {
     // The end is sent as one millisecond past it, where the player stops at the end.
-    {"past the end", "left 200\r", false, "00:01:40:00"},
-    {"letters", "left abc\r", false, "00:00:00:00"},
-    {"overflow", "left 999:00:00:00\r", false,
+    {"past the end", "left 200\r", Idle, "00:01:40:00"},
+    {"letters", "left abc\r", Idle, "00:00:00:00"},
+    {"overflow", "left 999:00:00:00\r", Idle,
      "00:00:00:00 Overflow: the time 999:00:00:00 is too large."},
-    {"right click", "play right 40\r", true, "00:00:05:00"},
+    {"right click", "play right 40\r", Playing, "00:00:05:00"},
     // What is typed during playback is kept until committed; then playback is followed.
-    {"typing", "play left 1:3 tick \r play tick", true, "00:01:03:25"},
-    {"typed, left", "play left 45 leave play tick", true, "00:00:45:25"},
+    {"typing", "play left 1:3 tick \r play tick", Playing, "00:01:03:25"},
+    {"typed, left", "play left 45 leave play tick", Playing, "00:00:45:25"},
     // Passing the focus through, or leaving after Enter, does not disturb playback.
-    {"never clicked", "play tick tab leave", true, "00:00:05:25"},
-    {"Enter, left", "left 10\r play tick leave", true, "00:00:10:25"},
-    {"Go To Time, walk", "walk tick goto:1:00", false, "00:01:00:00"},
-    {"Go To Time cancelled", "play tick goto:", false, "00:00:05:25"},
+    {"never clicked", "play tick tab leave", Playing, "00:00:05:25"},
+    {"Enter, left", "left 10\r play tick leave", Playing, "00:00:10:25"},
+    {"Go To Time, walk", "walk tick goto:1:00", Idle, "00:01:00:00"},
+    {"Go To Time cancelled", "play tick goto:", Idle, "00:00:05:25"},
     // A time stamp copied with Ctrl+T, or pasted from a transcript.
-    {"stamp copied and pasted back", "copy left 1:30\r left paste \r", false, "00:00:05:00"},
-    {"[hh:mm:ss.d]", "left paste:[00:01:02.5] \r", false, "00:01:02:50"},
-    {"slider: playback stays stopped", "play slider:25", false, "00:00:25:00"},
-    {"slider: 14.7 ms is 15", "file:1470 slider:1", false, "00:00:00:02"},
-    {"slider in a walk restarts it", "walk slider:50", true, "00:00:50:00"},
+    {"stamp copied and pasted back", "copy left 1:30\r left paste \r", Idle, "00:00:05:00"},
+    {"[hh:mm:ss.d]", "left paste:[00:01:02.5] \r", Idle, "00:01:02:50"},
+    {"slider: playback stays stopped", "play slider:25", Idle, "00:00:25:00"},
+    {"slider: 14.7 ms is 15", "file:1470 slider:1", Idle, "00:00:00:02"},
+    {"slider in a walk restarts it", "walk slider:50", Stepping, "00:00:50:00"},
+    // Only the left button focuses and presses a walk or transport button; a slider press of
+    // any button takes the focus and commits a typed time first, and offers no menu.
+    {"other buttons", "left 12 click:cmdLoop_3:right click:cmdPlay_2:middle", Idle, "12"},
+    {"slider, right button", "left 12 click:hsbSlider:right play tick", Playing, "00:00:12:25"},
+    {"slider menu", "menu", Idle, "00:00:05:00"},
+    // Transport buttons act as the left button goes down, not on Space; Space pressing a
+    // focused walk button only pauses, and a key passed up the parents acts once. The step
+    // after the one ending at 5 s ends at 6.1 s, shown as it plays.
+    {"transport", "click:cmdPlay_3:right space:cmdPlay_3 down:cmdPlay_3:left", Idle, "00:00:09:00"},
+    {"walk button, Space", "click:cmdLoop_2:left space:cmdLoop_2", Paused, "00:00:05:00"},
+    {"next step shown as it plays", "click:cmdLoop_3:left", Stepping, "00:00:06:10"},
+    {"Space passed up", "click:cmdPlay_2:left space:statusText", Paused, "00:00:05:00"},
+    {"F9 jumps back", "key:F9", Idle, "00:00:01:00"},
+    {"Ctrl+Shift+F9: start", "play key:Ctrl+Shift+F9", Idle, "00:00:00:00"},
+    {"Shift+F9 passes on", "pass:Shift+F9", Idle, "00:00:05:00"},
+    {"F10 jumps forward", "key:F10", Idle, "00:00:09:00"},
+    {"Ctrl+F10: end", "play key:Ctrl+F10", Idle, "00:01:40:00"},
+    {"F5 walks", "key:F5", Stepping, "00:00:05:00"},
+    // Recent files b.wav (20 s, open at 0), a.wav (30 s), tape.wav; Ctrl+F10 shows the length.
+    {"Ctrl+3 opens file 3", "recent key:Ctrl+3 key:Ctrl+F10", Idle, "00:01:40:00"},
+    {"Ctrl+Shift+1 opens file 1", "recent key:Ctrl+3 key:Ctrl+Shift+! key:Ctrl+F10", Idle,
+     "00:00:20:00"},
+    {"AZERTY Ctrl+& opens file 1", "recent key:Ctrl+3 key:Ctrl+& key:Ctrl+F10", Idle,
+     "00:00:20:00"},
+    {"Ctrl+pad3", "recent pass:Ctrl+Num+3", Idle, "00:00:00:00"},
+    {"Shift+Space: pause", "play pass:Shift+Space", Paused, "00:00:05:00"},
+    {"no file: F9 passes on", "unopened pass:F9", Idle,
+     "00:00:00:00 Cannot open none.wav: the file does not exist."},
+    {"no file: Ctrl+2 opens file 2", "recent unopened key:Ctrl+2 key:Ctrl+F10", Idle,
+     "00:00:30:00 Cannot open none.wav: the file does not exist."},
 };
 
 // Name, input, ms the middle pedal is held to play, the player's rewind (after Stop or a pause
@@ -217,7 +224,9 @@ class MainWindowWiring : public QObject {
     // "leave" it, "play", "walk", "tick" (250 ms played), "goto:" + answer, "slider:v"
     // (the thumb pressed, dragged to v of 100 and released), "copy" (Ctrl+T), "paste"
     // (Ctrl+V), "paste:" + text put into the clipboard first, "file:" + length (another file)
-    // opened; else text typed.
+    // opened, "recent" (a.wav, then b.wav opened), "unopened" (a file that fails), a step
+    // onControl() takes, "menu" (asked of the slider: none), "key:" or "pass:" + keys (taken
+    // by the window, or passed on); else text typed.
     void act(const QString& steps) {
         for (const QString& step : steps.split(' ')) {
             if (step == "left" || step == "right") {
@@ -238,18 +247,75 @@ class MainWindowWiring : public QObject {
                 fixture->trigger("mnuGoToTime");
             } else if (step == "play" || step == "walk") {
                 step == "play" ? player().play() : player().walk();
+            } else if (step == "recent") {
+                QVERIFY(fixture->openFile(30000, "a.wav") && fixture->openFile(20000, "b.wav"));
+            } else if (step == "unopened") {
+                QVERIFY(!player().openFile(file("none.wav")));
+            } else if (step.startsWith("key:") || step.startsWith("pass:")) {
+                QCOMPARE(keyPassedOn(step.section(':', 1)), step.startsWith("pass:"));
             } else if (step.startsWith("file:")) {
                 QVERIFY(fixture->openFile(step.mid(5).toLongLong(), "other.wav"));
             } else if (step.startsWith("slider:")) {
                 dragSlider(step.mid(7).toInt());
+            } else if (step.contains(QRegularExpression("^(click|down|space):"))) {
+                onControl(step.split(':'));
+            } else if (step == "menu") {
+                QVERIFY(!offersMenu(child<QScrollBar>(window(), "hsbSlider")));
             } else if (step == "copy" || step.startsWith("paste")) {
                 if (step.startsWith("paste:"))
                     QGuiApplication::clipboard()->setText(step.mid(6));
-                QTest::keyClick(&field(), step == "copy" ? Qt::Key_T : Qt::Key_V, ctrl);
+                QTest::keyClick(&field(), step == "copy" ? Qt::Key_T : Qt::Key_V,
+                                Qt::ControlModifier);
             } else {
                 QTest::keyClicks(&field(), step);
             }
         }
+    }
+
+    // Keys typed into a line edit that has the focus: whether it got them.
+    bool keyPassedOn(const QString& keys) {
+        const QKeyCombination typed = QKeySequence(keys)[0];
+        auto* focused = new QLineEdit(window().centralWidget());
+        focused->installEventFilter(this);
+        received.clear();
+        focused->setFocus();
+        if (typed.key() == Qt::Key_Exclam || typed.key() == Qt::Key_Ampersand) { // on the 1 key
+            QKeyEvent press(QEvent::KeyPress, typed.key(), typed.keyboardModifiers(), 10, 0, 0,
+                            "!");
+            QApplication::sendEvent(focused, &press);
+        } else {
+            QTest::keyClick(focused, typed.key(), typed.keyboardModifiers());
+        }
+        return received.contains(typed.key());
+    }
+
+    // "click:name:button", "down:name:button" (pressed, not released) or "space:name"
+    // (focused) on the control of that name.
+    void onControl(const QStringList& word) {
+        auto& target = child(window(), word[1]);
+        const auto button = QMap<QString, Qt::MouseButton>{
+            {"left", Qt::LeftButton}, {"right", Qt::RightButton}, {"middle", Qt::MiddleButton}};
+        if (word[0] == "space") {
+            target.setFocus();
+            QTest::keyClick(&target, Qt::Key_Space);
+        } else if (word[0] == "click") {
+            QTest::mouseClick(&target, button[word[2]]);
+        } else {
+            QTest::mousePress(&target, button[word[2]]);
+        }
+    }
+
+    static bool offersMenu(QScrollBar& slider) {
+        QPointer<QWidget> menu;
+        QTimer::singleShot(100, &slider, [&] {
+            if ((menu = QApplication::activePopupWidget()))
+                menu->close();
+        });
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, thumbCentre(slider),
+                                     slider.mapToGlobal(thumbCentre(slider)));
+        QApplication::sendEvent(&slider, &rightClick);
+        QTest::qWait(150);
+        return menu;
     }
 
     // While the thumb is held nothing plays and the field shows the thumb's time.
@@ -401,8 +467,8 @@ private slots:
         for (bool state : {true, false}) {
             field().setText("00:00:06:00");
             slider->setValue(60);
-            const bool opened = state ? fixture->openFile(10000)
-                                      : player().openFile(fixture->folder() + "/none.wav");
+            const bool opened =
+                state ? fixture->openFile(10000) : player().openFile(file("none.wav"));
             QCOMPARE(opened, state);
             QCOMPARE(outOfLayout(window(), state), QStringList());
             QCOMPARE(field().text(), "00:00:00:00");
@@ -410,96 +476,19 @@ private slots:
         }
     }
 
-    void keysActAndAreConsumedOrPassedOn_data() { addRowNumbers(keyCases); }
-    void keysActAndAreConsumedOrPassedOn() {
+    void keysMouseAndTimeField_data() { addRowNumbers(windowSteps); }
+    void keysMouseAndTimeField() {
         QFETCH(int, row);
-        const auto& [name, key, modifiers, start, state, position, file, passedOn] = keyCases[row];
-        for (const char* recent : {"a.wav", "b.wav", "c.wav"})
-            QVERIFY(fixture->openFile(30000, QString::fromLatin1(recent)));
-        player().seek(10000);
-        if (start == Played)
-            player().play();
-        if (start == NoFile)
-            player().openFile(fixture->folder() + "/none.wav");
-        auto* focused = new QLineEdit(window().centralWidget()); // whatever control has the focus
-        focused->installEventFilter(this);
-        received.clear();
-        showWindow();
-        focused->setFocus();
-        if (key == Qt::Key_Exclam || key == Qt::Key_Ampersand) { // typed on the key of 1
-            QKeyEvent press(QEvent::KeyPress, key, modifiers, 10, 0, 0, "!");
-            QApplication::sendEvent(focused, &press);
-        } else {
-            QTest::keyClick(focused, key, modifiers);
-        }
-        QCOMPARE(player().state(), state);
-        QCOMPARE(player().isOpen(), *file != 0);
-        if (player().isOpen()) {
-            QCOMPARE(player().fileName(), fixture->folder() + '/' + file);
-            QCOMPARE(player().position(), position);
-        }
-        QCOMPARE(received.contains(key), passedOn);
-    }
-
-    void timeFieldAndSlider_data() { addRowNumbers(timeFieldCases); }
-    void timeFieldAndSlider() {
-        QFETCH(int, row);
-        const auto& [name, steps, playing, shown] = timeFieldCases[row];
+        const auto& [name, steps, state, shown] = windowSteps[row];
         showWindow();
         QVERIFY(fixture->openFile(100000));
         player().seek(5000);
         act(QString::fromLatin1(steps));
-        QCOMPARE((QStringList(field().text()) + fixture->prompts().messageTexts()).join(' '),
+        QCOMPARE((QStringList(field().text()) + fixture->prompts().messageTexts())
+                     .join(' ')
+                     .remove(fixture->folder() + '/'),
                  shown);
-        QCOMPARE(player().state() != Idle, playing);
-    }
-
-    // Only the left button focuses and presses a walk or transport button; a slider press
-    // of any button takes the focus and commits a typed time first. Transport buttons act
-    // as the left button goes down, not on Space, and Space pressing a focused walk button
-    // only pauses. A key passed up through the parents reaches the key handler once.
-    void mouseButtonsFocusAndSpace() {
-        showWindow();
-        QVERIFY(fixture->openFile(20000));
-        act("left 12");
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdLoop_3"), Qt::RightButton);
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdPlay_2"), Qt::MiddleButton);
-        QVERIFY(field().hasFocus() && player().state() == Idle && player().position() == 0);
-        auto& slider = *window().findChild<QScrollBar*>("hsbSlider");
-        QTest::mousePress(&slider, Qt::RightButton, {}, thumbCentre(slider));
-        QTest::mouseRelease(&slider, Qt::RightButton, {}, thumbCentre(slider));
-        QVERIFY(field().isReadOnly() && player().autoUpdate());
-        QCOMPARE(player().position(), 12000);
-        QPointer<QWidget> menu; // the slider has none to offer
-        QTimer::singleShot(100, this, [&] {
-            if ((menu = QApplication::activePopupWidget()))
-                menu->close();
-        });
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, thumbCentre(slider),
-                                     slider.mapToGlobal(thumbCentre(slider)));
-        QApplication::sendEvent(&slider, &rightClick);
-        QTest::qWait(150);
-        QVERIFY(!menu);
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdLoop_2"), Qt::LeftButton);
-        QTest::keyClick(window().findChild<QToolButton*>("cmdLoop_2"), Qt::Key_Space);
-        QCOMPARE(player().state(), Paused);
-        player().stop();
-        player().seek(0);
-        auto* jumpForward = window().findChild<QToolButton*>("cmdPlay_3");
-        QTest::mouseClick(jumpForward, Qt::RightButton);
-        jumpForward->setFocus();
-        QTest::keyClick(jumpForward, Qt::Key_Space);
-        QCOMPARE(player().position(), 0);
-        QTest::mousePress(jumpForward, Qt::LeftButton);
-        QCOMPARE(player().position(), player().settings().jump);
-        QTest::mouseRelease(jumpForward, Qt::LeftButton);
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdLoop_3"), Qt::LeftButton);
-        QCOMPARE(field().text(), "00:00:05:10"); // the end of the next step, shown as it plays
-        QTest::mouseClick(window().findChild<QToolButton*>("cmdPlay_2"), Qt::LeftButton);
-        for (State state : {Paused, Playing}) {
-            QTest::keyClick(window().findChild<QWidget*>("statusText"), Qt::Key_Space);
-            QCOMPARE(player().state(), state);
-        }
+        QCOMPARE(player().state(), state);
     }
 
     void closingSavesAndEndsAllSound_data() {

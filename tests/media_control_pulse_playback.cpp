@@ -23,8 +23,6 @@ class MediaControlPulsePlayback : public QObject {
 
     static qint64 frameOf(qint32 ms) { return (qint64(ms) * 441 + 5) / 10; } // at 44100 Hz
 
-    void playRange(qint32 fromMs, qint32 toMs) { media.playRange(fromMs, toMs, true); }
-
     qint64 lastHeard() const { return heard.isEmpty() ? -1 : heard.last().last; }
     // Each frame from `first` on is heard once, in order, and on time: no step of sound
     // falls silent for a millisecond.
@@ -73,7 +71,7 @@ private slots:
         QFETCH(qint32, fromMs);
         QFETCH(qint32, toMs);
         QFETCH(qint32, pauseAfterMs);
-        playRange(fromMs, toMs);
+        media.playRange(fromMs, toMs, true);
         if (pauseAfterMs > 0) {
             QTest::qWait(pauseAfterMs);
             media.togglePause();
@@ -99,14 +97,14 @@ private slots:
     // it, before the next one.
     void endedRangesNeverReportSuccess() {
         using enum MediaControl::NotifyCode;
-        playRange(500, 800);
+        media.playRange(500, 800, true);
         QTest::qWait(200);
         media.stop();
         const qint64 stoppedAt = frameOf(media.position());
-        playRange(1000, 1300);
+        media.playRange(1000, 1300, true);
         QTest::qWait(100);
-        playRange(2000, 2100); // only this one is heard to its end
-        QTest::qWait(400);     // past the end of every range, the stopped one too
+        media.playRange(2000, 2100, true); // only this one is heard to its end
+        QTest::qWait(400);                 // past the end of every range, the stopped one too
         QCOMPARE(Codes(done), (Codes{{NotifyAborted}, {NotifySuperseded}, {NotifySuccessful}}));
         capture.stop();
         heard = capture.heardRuns();

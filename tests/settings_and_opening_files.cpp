@@ -298,7 +298,7 @@ private slots:
         const QString good = folder + "/Tape.WAV"; // capitals stay
         QVERIFY(writeIndexedWav(good, 8000, 8000, 1));
         const QString failed = folder + "/noise.wav";
-        QVERIFY(writeBadFile(failed, BadFile::RandomBytes));
+        QVERIFY(writeNoise(failed));
         fixture.player().setDefaultAudioFolder(folder + "/Default/");
         const std::tuple<QString, QString, QString> rows[] = {
             // chosen, title, text

@@ -12,10 +12,6 @@
 
 namespace {
 
-// libsndfile writes a 16-bit PCM WAV with the 44-byte canonical header.
-constexpr int CanonicalWavHeaderBytes = 44;
-constexpr int WavSampleRateOffset = 24;
-
 // Writes a sound file in blocks, each sample being sampleOf(frame, channel): full scale
 // is 1.0, or, unscaled, the integer sample value itself.
 template <typename SampleOf>
@@ -78,28 +74,13 @@ bool writeToneFile(const QString& path, const ToneFile& tone) {
     const double step = 2 * std::numbers::pi * tone.frequency / tone.sampleRate;
     const SF_INFO info{0, tone.sampleRate, tone.channels, tone.format, 0, 0};
     return writeSoundFile(path, info, tone.frames, false, [&tone, step](qint64 frame, int) {
-        return tone.amplitude * std::sin(step * double(frame));
+        return (tone.amplitudeAt ? tone.amplitudeAt(frame) : tone.amplitude) *
+               std::sin(step * double(frame));
     });
 }
 
-bool writeBadFile(const QString& path, BadFile kind) {
-    switch (kind) {
-    case BadFile::Empty:
-        return writeBytes(path, {});
-    case BadFile::RandomBytes: {
-        quint32 noise[1024];
-        QRandomGenerator(20260101).fillRange(noise);
-        return writeBytes(path, QByteArray(reinterpret_cast<const char*>(noise), sizeof noise));
-    }
-    case BadFile::TruncatedHeader:
-        return writeIndexedWav(path, 100) && writeBytes(path, readBytes(path).left(20));
-    case BadFile::ShortData:
-        return writeIndexedWav(path, 44100) &&
-               writeBytes(path, readBytes(path).left(CanonicalWavHeaderBytes + 11025 * 4));
-    case BadFile::HugeRate:
-        return writeIndexedWav(path, 100, 8000, 1) &&
-               writeBytes(path,
-                          readBytes(path).replace(WavSampleRateOffset, 4, "\xff\xff\xff\x7f"));
-    }
-    return false;
+bool writeNoise(const QString& path) {
+    quint32 noise[1024];
+    QRandomGenerator(20260101).fillRange(noise);
+    return writeBytes(path, QByteArray(reinterpret_cast<const char*>(noise), sizeof noise));
 }

@@ -5,6 +5,7 @@
 
 #include <sndfile.h>
 
+#include <functional>
 #include <optional>
 
 // Writers of sound files for tests.
@@ -30,19 +31,13 @@ struct ToneFile {
     int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16; // major type | subtype
     qint64 frames = 44100;
     double frequency = 440.0;
-    double amplitude = 0.5; // of full scale
+    double amplitude = 0.5;                               // of full scale
+    std::function<double(qint64 frame)> amplitudeAt = {}; // when set, instead of amplitude
 };
 bool writeToneFile(const QString& path, const ToneFile& tone);
 
-// Files a player must refuse without crashing.
-enum class BadFile {
-    Empty,           // zero bytes
-    RandomBytes,     // 4096 bytes of noise, no header
-    TruncatedHeader, // the first 20 bytes of a WAV header
-    ShortData,       // header promises 44100 frames, the data chunk holds 11025
-    HugeRate,        // a mono WAV whose header gives 2147483647 frames per second
-};
-bool writeBadFile(const QString& path, BadFile kind);
+// 4096 bytes of noise with no header: no kind of sound file.
+bool writeNoise(const QString& path);
 
 // A file's bytes (none if it cannot be read), and a file written whole, its folder made.
 QByteArray readBytes(const QString& path);
