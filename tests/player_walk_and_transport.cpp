@@ -41,7 +41,7 @@ class PlayerWalkAndTransport : public QObject {
     // step be heard, "hear" one step to its end, "hear*" every step until none follows;
     // "+ms" lets ms of sound be heard, "rewind:ms" and "speed:%" set those; "stamp" logs
     // the time stamp; "busy:ms" keeps the event loop from running for ms, then lets it run
-    // for a moment.
+    // for a moment; "rests" logs the rests each range was started with.
     void act(const QString& token) {
         static const QHash<QString, Command> commands{
             {"walk", Command::Walk},       {"prev", Command::PreviousStep},
@@ -72,6 +72,8 @@ class PlayerWalkAndTransport : public QObject {
             player().setSpeed(token.mid(6).toInt());
         else if (token == "stamp")
             heard << player().copyTimeStamp();
+        else if (token == "rests")
+            heard << fixture->startedRests();
         else if (token == "part")
             hearPart();
         else if (token == "hear")
@@ -151,6 +153,9 @@ private slots:
         QTest::newRow("slider held in a rest: no step starts")
             << 30000ll << 1 << 50 << "@10000 walk hear hold hear"
             << "6000-10000 | 10000 Idle walking";
+        QTest::newRow("the rests around each step: only a walk's step continues one")
+            << 30000ll << 1 << 1000 << "@10000 walk hear hear stop next rests"
+            << "6000-10000 7100-11100 -/1000 1000/1000 -/- | 8200 Stepping";
         QTest::newRow("Jump Back stops at the start") << 30000ll << 1 << 0 << "@3000 back"
                                                       << " | 0 Idle";
         QTest::newRow("Jump Back plays on") << 30000ll << 1 << 0 << "@10000 play back"
@@ -193,7 +198,10 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, expected);
         heard.clear();
-        fixture = std::make_unique<ManualClockWindow>(ManualClockWindow::PlayerOnly);
+        // An output that wants a walk's steps 100 ms before their rest ends, as one that
+        // places them does.
+        fixture = std::make_unique<ManualClockWindow>(ManualClockWindow::PlayerOnly,
+                                                      std::chrono::milliseconds(100));
         QVERIFY(fixture->openFile(length));
         player().setPause(pause);
         player().setRepetitions(repetitions == 0 ? 3 : repetitions);

@@ -17,7 +17,9 @@ public:
     static constexpr int SampleRate = 8000;
 
     enum Kind { WithWindow, PlayerOnly };
-    explicit ManualClockWindow(Kind kind = WithWindow);
+    // The output asks for steps `startLead` ahead of their rest's end.
+    explicit ManualClockWindow(Kind kind = WithWindow,
+                               std::chrono::milliseconds startLead = std::chrono::milliseconds(0));
     ~ManualClockWindow();
 
     frmMain& window() { return *main; }
@@ -25,6 +27,8 @@ public:
     ManualAudioClock& clock() { return *audioClock; }
     ScriptedDialogs& prompts() { return scripted; }
     QString folder() const { return files.path(); }
+    // The rests each range was started with, "before/after" in ms, "-" for none.
+    const QStringList& startedRests() const { return rests; }
 
     // Chooses the window's menu item of that object name, as the user does.
     void trigger(const char* item);
@@ -38,4 +42,5 @@ private:
     std::shared_ptr<ManualAudioClock> audioClock = std::make_shared<ManualAudioClock>();
     std::unique_ptr<frmMain> main;
     std::unique_ptr<PlayerController> alone;
+    QStringList rests;
 };
