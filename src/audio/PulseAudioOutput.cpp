@@ -8,6 +8,7 @@
 #include <pulse/rtclock.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -457,14 +458,17 @@ bool PulseAudioOutput::Private::releaseHold() {
     return std::exchange(held, false);
 }
 
-// The read index runs at the sink's pace and the answer comes a moment after the server
-// read it, so the moment reckoned here is, if anything, late: the range never ends
-// before its last frame was heard.
+// The graph takes a quantum at a time: the read index passed the range's last frame
+// when it took the quantum holding it, whose frames are heard one after another from the
+// sink's latency on. So the last one is heard by a quantum after that, and the answer
+// comes a moment after the server read it: the moment reckoned here is, if anything, late,
+// as the drain's is, and the range does not end before its last frame was heard.
 void PulseAudioOutput::Private::finishHeldRange(const pa_timing_info& timing) {
     heldFinishPosted = true;
-    const pa_usec_t sincePassed = pa_bytes_to_usec(uint64_t(timing.read_index - heldEnd), &spec);
-    postFinished(Clock::now() + std::chrono::microseconds(timing.sink_usec) -
-                 std::chrono::microseconds(sincePassed));
+    const auto quantumFrames =
+        std::bit_ceil(uint32_t(buffering.requestUs * spec.rate / PA_USEC_PER_SEC));
+    const pa_usec_t quantumUs = pa_bytes_to_usec(quantumFrames * pa_frame_size(&spec), &spec);
+    postFinished(Clock::now() + std::chrono::microseconds(timing.sink_usec + quantumUs));
 }
 
 // No range came after the rest: the silence stops and the stream is corked.
