@@ -148,6 +148,8 @@ struct PulseAudioOutput::Private {
     void requestDrain();
     void cancelDrain();
     void cork(bool corked);
+    // Silences the stream at once, dropping what is queued.
+    void corkAndFlush();
     // Frames of the range played by the server's clock, when that is known.
     std::optional<qint64> streamFramesPlayed() const;
     qint64 frameSize() const { return qint64(pa_frame_size(&spec)); }
@@ -482,18 +484,14 @@ void PulseAudioOutput::Private::onHoldExpired(pa_mainloop_api* api, pa_time_even
     if (d->range) // its last frame is still awaited
         return void(d->holdTimer = d->newTimer(HoldGraceUs, &Private::onHoldExpired));
     d->held = false;
-    d->cork(true);
-    if (pa_operation* flush = pa_stream_flush(d->stream, nullptr, nullptr))
-        pa_operation_unref(flush);
+    d->corkAndFlush();
     d->writeIndexStale = true; // corrected by the answer asked for here
     d->timingRequestedAt = 0;
     d->requestTimingUpdate();
 }
 
 void PulseAudioOutput::Private::flushHeld() {
-    cork(true);
-    if (pa_operation* flush = pa_stream_flush(stream, nullptr, nullptr))
-        pa_operation_unref(flush);
+    corkAndFlush();
     if (awaitTimingUpdate(StopWaitUs))
         writeIndex = pa_stream_get_timing_info(stream)->write_index;
 }
@@ -688,6 +686,12 @@ void PulseAudioOutput::Private::cork(bool corked) {
         pa_operation_unref(operation);
 }
 
+void PulseAudioOutput::Private::corkAndFlush() {
+    cork(true);
+    if (pa_operation* flush = pa_stream_flush(stream, nullptr, nullptr))
+        pa_operation_unref(flush);
+}
+
 std::optional<qint64> PulseAudioOutput::Private::streamFramesPlayed() const {
     pa_usec_t played = 0;
     if (pa_stream_get_time(stream, &played) < 0)
@@ -807,9 +811,7 @@ qint64 PulseAudioOutput::stop() {
         // not when the server already stopped answering, which the clock cannot know.
         const std::optional<qint64> interpolated =
             d->timingOverdue() ? std::nullopt : d->streamFramesPlayed();
-        d->cork(true);
-        if (pa_operation* flush = pa_stream_flush(d->stream, nullptr, nullptr))
-            pa_operation_unref(flush);
+        d->corkAndFlush();
         if (d->awaitTimingUpdate(StopWaitUs)) {
             d->writeIndex = pa_stream_get_timing_info(d->stream)->write_index;
             heard = d->framesReported(*range);
