@@ -38,10 +38,12 @@ struct Buffering {
     pa_usec_t leadUs;
 };
 constexpr Buffering PulseAudioBuffering{100000, 45000, 0};
-constexpr Buffering PipeWireBuffering{150000, 20000, 80000};
-// A range placed after a rest must lie this far beyond the frame the server takes next:
-// the graph takes a quantum (up to about 23 ms) at a time.
-constexpr pa_usec_t PlacementMarginUs = 30000;
+constexpr Buffering PipeWireBuffering{150000, 20000, 130000};
+// A range placed after a rest must lie this far beyond the read index the server
+// reported: its graph holds a quantum or two (up to about 23 ms each) past it, and a write
+// that arrives behind what it took is played at once, early. (30 ms came out a quantum
+// early when the process ran slowly.)
+constexpr pa_usec_t PlacementMarginUs = 70000;
 // A stream kept running for a rest is corked this long after the rest should have ended,
 // when no range came, so that an idle player does not keep it going.
 constexpr pa_usec_t HoldGraceUs = 500000;
