@@ -43,6 +43,9 @@ const std::tuple<const char*, const char*, const char*> cases[] = {
      "pause:1000 @10000 walk part hold release:20000 hear", "16000-20000 | 20000 Resting walking"},
     {"slider held in a rest: no step starts", "@10000 walk hear hold hear",
      "6000-10000 | 10000 Idle walking"},
+    {"the rests around each step: only a walk's step continues one",
+     "pause:1000 @10000 walk hear hear stop next rests",
+     "6000-10000 7100-11100 -/1000 1000/1000 -/- | 8200 Stepping"},
     {"Jump Back stops at the start", "@3000 back", " | 0 Idle"},
     {"Jump Back plays on", "@10000 play back", " | 6000 Playing"},
     {"Ctrl+Jump Back goes to the start", "@10000 play ^back", " | 0 Playing"},
@@ -97,7 +100,7 @@ class PlayerWalkAndTransport : public QObject {
     // "+ms" lets ms of sound be heard, "rewind:ms", "pause:ms" and "speed:%" set those,
     // "reps:n" the repetitions (0: looping off with 3 chosen), "file:ms" opens a file of that
     // length; "stamp" logs the time stamp; "busy:ms" keeps the event loop from running for ms,
-    // then lets it run for a moment.
+    // then lets it run for a moment; "rests" logs the rests each range was started with.
     void act(const QString& token) {
         static const QHash<QString, Command> commands{
             {"walk", Command::Walk},       {"prev", Command::PreviousStep},
@@ -136,6 +139,8 @@ class PlayerWalkAndTransport : public QObject {
             QVERIFY(fixture->openFile(token.mid(5).toLongLong()));
         else if (token == "stamp")
             heard << player().copyTimeStamp();
+        else if (token == "rests")
+            heard << fixture->startedRests();
         else if (token == "part")
             hearPart();
         else if (token == "hear")
@@ -163,7 +168,10 @@ private slots:
         QFETCH(int, row);
         const auto& [name, steps, expected] = cases[row];
         heard.clear();
-        fixture = std::make_unique<ManualClockWindow>(ManualClockWindow::PlayerOnly);
+        // An output that wants a walk's steps 100 ms before their rest ends, as one that
+        // places them does.
+        fixture = std::make_unique<ManualClockWindow>(ManualClockWindow::PlayerOnly,
+                                                      std::chrono::milliseconds(100));
         if (!QString(steps).startsWith("file:"))
             QVERIFY(fixture->openFile(30000));
         player().setPause(50);

@@ -65,9 +65,12 @@ private slots:
             QCOMPARE(steps[i].silentBlocks, 0);
             QCOMPARE(steps[i].phaseJumps, 0);
             QCOMPARE_LE(qAbs(steps[i].lengthMs() - 1000), 2.0);
-            if (i > 0) // a rest of Pause 300 ms, within 250 to 400 ms
-                QVERIFY(qAbs(PulseCapture::framesToMs(steps[i].first - steps[i - 1].last) - 325) <
-                        75);
+            if (i == 0)
+                continue;
+            // A rest of Pause 300 ms: never shorter (to the frame, beside PipeWire), longer
+            // only where a busy machine delays the step after it.
+            const double rest = PulseCapture::framesToMs(steps[i].first - steps[i - 1].last - 1);
+            QVERIFY2(rest >= 297 && rest < 400, qPrintable(QString::number(rest)));
         }
         if (!indexed)
             return;

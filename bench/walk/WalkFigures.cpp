@@ -218,9 +218,12 @@ void measureToneWalk(int seconds, int burnerCount) {
     walkEnded.exec();
     recorder.stop();
 
-    std::vector<double> lengths;
+    std::vector<double> lengths, rests;
     int dropoutMs = 0, brokenSteps = 0;
-    for (const HeardStep& step : heardSteps(recorder.samples(startFrame))) {
+    const std::vector<HeardStep> heard = heardSteps(recorder.samples(startFrame));
+    for (const HeardStep& step : heard) {
+        if (&step != &heard.front())
+            rests.push_back(double(step.first - (&step - 1)->last - 1) * 1000.0 / Rate);
         lengths.push_back(double(step.last - step.first + 1) * 1000.0 / Rate);
         dropoutMs += step.silentBlocks;
         brokenSteps += step.silentBlocks > 0;
@@ -233,6 +236,7 @@ void measureToneWalk(int seconds, int burnerCount) {
                 burnerCount ? "two CPU-bound processes beside" : "idle", dropoutMs, brokenSteps,
                 lengths.size());
     printSpread("  step length, Step 1000", lengths);
+    printSpread("  silence between steps, Pause 300", rests);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 class PlayRange;
 
@@ -15,6 +16,13 @@ public:
     using QObject::QObject;
     using Clock = std::chrono::steady_clock;
 
+    // The rests of a walk around a range: the silence heard before its first frame, counted
+    // from the last frame heard of the range before, and the one that follows it.
+    struct Rests {
+        std::optional<std::chrono::milliseconds> before;
+        std::optional<std::chrono::milliseconds> after;
+    };
+
     // False while no device can be reached; the media control then plays through a null
     // output and says so.
     virtual bool isAvailable() const = 0;
@@ -24,8 +32,13 @@ public:
         Q_UNUSED(channels);
     }
     // Plays every frame of `range`, ending whatever range was playing without a
-    // finished() for it. finished(tag) follows once the last frame has been heard.
-    virtual void start(std::shared_ptr<PlayRange> range, quint64 tag) = 0;
+    // finished() for it. finished(tag) follows once the last frame has been heard. An
+    // output that keeps its sound running through a rest places a range started
+    // startLead() ahead of its rest's end exactly `rests.before` after the last frame of
+    // the range before; any other starts at once.
+    virtual void start(std::shared_ptr<PlayRange> range, quint64 tag, Rests rests) = 0;
+    // How long before the end of a rest the range after it must be started.
+    virtual std::chrono::milliseconds startLead() const { return {}; }
     // Cuts the sound at once; returns how many frames of the range were heard.
     virtual qint64 stop() = 0;
     virtual void pause() = 0;

@@ -36,8 +36,10 @@ struct MediaControl::Private {
     void postDone(int code);
     // Ends the range playing (stopped, superseded or closed): Position is the frame heard.
     void endRange(int notifyCode);
-    bool playRange(std::optional<qint64> fromMs, std::optional<qint64> toMs, bool notifyAtEnd);
-    void startRange(qint64 from, qint64 to, qint64 endMs, bool notifyAtEnd);
+    bool playRange(std::optional<qint64> fromMs, std::optional<qint64> toMs, bool notifyAtEnd,
+                   AudioOutput::Rests rests = {});
+    void startRange(qint64 from, qint64 to, qint64 endMs, bool notifyAtEnd,
+                    AudioOutput::Rests rests);
     void rangeFinished(quint64 finishedTag);
     void outputAvailabilityChanged(bool available);
     // Goes on with the range playing through `output`, from the frame heard.
@@ -140,7 +142,7 @@ void MediaControl::Private::endRange(int notifyCode) {
 // A range without a start begins at the frame the position stands on; one without an
 // end plays to the end of the file.
 bool MediaControl::Private::playRange(std::optional<qint64> fromMs, std::optional<qint64> toMs,
-                                      bool notifyAtEnd) {
+                                      bool notifyAtEnd, AudioOutput::Rests rests) {
     if (!requireOpen())
         return false;
     const qint64 length = lengthMs();
@@ -156,18 +158,19 @@ bool MediaControl::Private::playRange(std::optional<qint64> fromMs, std::optiona
     }
     const qint64 startFrame = fromMs ? msToFrame(start) : currentFrame();
     endRange(NotifySuperseded);
-    startRange(startFrame, msToFrame(end), end, notifyAtEnd);
+    startRange(startFrame, msToFrame(end), end, notifyAtEnd, rests);
     return true;
 }
 
-void MediaControl::Private::startRange(qint64 from, qint64 to, qint64 endMs, bool notifyAtEnd) {
+void MediaControl::Private::startRange(qint64 from, qint64 to, qint64 endMs, bool notifyAtEnd,
+                                       AudioOutput::Rests rests) {
     rangeFrom = from;
     rangeTo = to;
     rangeToMs = endMs;
     rangeNotify = notifyAtEnd;
     active = primary->isAvailable() ? primary.get() : static_cast<AudioOutput*>(&fallback);
     range = engine->startRange(from, to, speed);
-    active->start(range, ++tag);
+    active->start(range, ++tag, rests);
     setMode(ModePlaying);
 }
 
@@ -193,7 +196,7 @@ void MediaControl::Private::moveRange(AudioOutput* output) {
     rangeFrom += sourceHeard(active->stop());
     active = output;
     range = engine->startRange(rangeFrom, rangeTo, speed);
-    active->start(range, ++tag);
+    active->start(range, ++tag, {});
     if (mode == ModePaused)
         active->pause();
 }
@@ -264,8 +267,9 @@ void MediaControl::close() {
     d->setMode(ModeNotOpen);
 }
 
-bool MediaControl::playRange(qint64 fromMs, qint64 toMs, bool notifyAtEnd) {
-    return d->playRange(fromMs, toMs, notifyAtEnd);
+bool MediaControl::playRange(qint64 fromMs, qint64 toMs, bool notifyAtEnd,
+                             AudioOutput::Rests rests) {
+    return d->playRange(fromMs, toMs, notifyAtEnd, rests);
 }
 
 bool MediaControl::play() {
@@ -356,4 +360,8 @@ bool MediaControl::outputAvailable() const {
 
 AudioOutput::Clock::time_point MediaControl::lastFrameHeardAt() const {
     return d->active->lastFrameHeardAt();
+}
+
+std::chrono::milliseconds MediaControl::startLead() const {
+    return d->primary->isAvailable() ? d->primary->startLead() : std::chrono::milliseconds(0);
 }

@@ -42,8 +42,9 @@ public:
     bool open(const QString& path);
     void close();
     // Plays fromMs..toMs (within the file) and returns at once; done() follows when
-    // notifyAtEnd is set. False, with error(), when the range ends before it starts.
-    bool playRange(qint64 fromMs, qint64 toMs, bool notifyAtEnd);
+    // notifyAtEnd is set. False, with error(), when the range ends before it starts. In a
+    // walk, `rests` places the range among the others (see AudioOutput::start()).
+    bool playRange(qint64 fromMs, qint64 toMs, bool notifyAtEnd, AudioOutput::Rests rests = {});
     // Plays from the position to the end of the file, without a done notification.
     bool play();
     // Ends the range playing (superseded) and puts the position at ms, within the file.
@@ -76,6 +77,8 @@ public:
     // When the last frame of the range that played to its end last was heard: done()
     // comes after that moment, by as long as the event loop was busy.
     AudioOutput::Clock::time_point lastFrameHeardAt() const;
+    // How long before the end of a rest the range after it is to be started.
+    std::chrono::milliseconds startLead() const;
 
 signals:
     // The periodic position notification, at the update interval while it is not 0.

@@ -42,7 +42,8 @@ qint64 NullAudioOutput::framesAfter(qint64 ms) const {
     return ms * sampleRate_ / 1000;
 }
 
-void NullAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
+// Started at the end of its rest (no lead), a range is heard at once.
+void NullAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag, Rests) {
     sampleRate_ = range->sampleRate();
     frameCount_ = range->frameCount();
     tag_ = tag;

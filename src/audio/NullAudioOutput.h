@@ -48,7 +48,7 @@ public:
     ~NullAudioOutput() override;
 
     bool isAvailable() const override { return true; }
-    void start(std::shared_ptr<PlayRange> range, quint64 tag) override;
+    void start(std::shared_ptr<PlayRange> range, quint64 tag, Rests rests) override;
     qint64 stop() override;
     void pause() override;
     void resume() override;

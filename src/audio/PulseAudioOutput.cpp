@@ -8,6 +8,7 @@
 #include <pulse/rtclock.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -25,12 +26,29 @@ namespace {
 // requests ran dry). pipewire-pulse plays the queue first in, first out, so its size costs
 // no response; the request size sets the graph's quantum (20 ms asks for 1024 frames at
 // 48 kHz), and the queue must outlast a few quanta and the busy machine.
+// pipewire-pulse starts a stream, uncorked or run dry, only on the graph's next cycle, so
+// a walk's rest would come out up to a cycle long. So there a range that a rest follows
+// is followed by silence instead of a drain: the stream runs on in time through the rest,
+// its read index tells when the last frame was taken, and the next range, started `leadUs`
+// ahead, is written at the index a rest after that frame. PulseAudio starts a stream
+// within a millisecond: a range started at the rest's end is heard there.
 struct Buffering {
     pa_usec_t targetUs;
     pa_usec_t requestUs;
+    pa_usec_t leadUs;
 };
-constexpr Buffering PulseAudioBuffering{100000, 45000};
-constexpr Buffering PipeWireBuffering{150000, 20000};
+constexpr Buffering PulseAudioBuffering{100000, 45000, 0};
+constexpr Buffering PipeWireBuffering{150000, 20000, 130000};
+// A range placed after a rest must lie this far beyond the read index the server
+// reported: its graph holds a quantum or two (up to about 23 ms each) past it, and a write
+// that arrives behind what it took is played at once, early. (30 ms came out a quantum
+// early when the process ran slowly.)
+constexpr pa_usec_t PlacementMarginUs = 70000;
+// A stream kept running for a rest is corked this long after the rest should have ended,
+// when no range came, so that an idle player does not keep it going.
+constexpr pa_usec_t HoldGraceUs = 500000;
+// How often the read index is asked for while the last frame before a rest is awaited.
+constexpr pa_usec_t TailTimingIntervalUs = 5000;
 // After each underflow the queue grows by this much, up to the limit, for the rest of the
 // run.
 constexpr pa_usec_t UnderflowGrowthUs = 50000;
@@ -95,7 +113,24 @@ struct PulseAudioOutput::Private {
     bool createStream(int sampleRate, int channels);
     bool ensureStream(int sampleRate, int channels);
     void requestTimingUpdate();
-    void skipToReadIndex();
+    // Sets where the range's first frame goes: at `at` (with silence before it, or over
+    // the silence queued there), but never behind the read index the server last
+    // reported. Returns the bytes queued from there on, which the first write replaces.
+    size_t beginRange(std::optional<qint64> at);
+    // Writes silence after the range's last frame instead of draining the stream, for
+    // the rest that follows; releaseHold() ends that and returns whether it was going.
+    void hold();
+    bool releaseHold();
+    // The range's last frame has been taken (the read index is past it): it is heard
+    // after the sink's latency.
+    void finishHeldRange(const pa_timing_info& timing);
+    void postFinished(Clock::time_point heardAt);
+    // Ends a stream's silence at once (GUI thread) and learns where the server writes.
+    void flushHeld();
+    // The index a rest after the range before, if a range written now is heard there.
+    std::optional<qint64> indexAfterRest(std::chrono::milliseconds rest);
+    // Corks a stream without a range and asks where its read index stopped.
+    void corkIdle();
     // Asks for the server's read and write index now and waits for them (GUI thread).
     bool awaitTimingUpdate(pa_usec_t timeoutUs);
     void dropStream();
@@ -109,10 +144,15 @@ struct PulseAudioOutput::Private {
 
     // Writes what the server asks for, and `extraBytes` more.
     void writeAvailable(size_t extraBytes = 0);
+    // Fills `buffer` with the silence still due before the range, else with the range's
+    // next frames; returns the bytes filled.
+    size_t fill(void* buffer, size_t bytes);
     void replaceQueued();
     void requestDrain();
     void cancelDrain();
     void cork(bool corked);
+    // Silences the stream at once, dropping what is queued.
+    void corkAndFlush();
     // Frames of the range played by the server's clock, when that is known.
     std::optional<qint64> streamFramesPlayed() const;
     qint64 frameSize() const { return qint64(pa_frame_size(&spec)); }
@@ -130,6 +170,8 @@ struct PulseAudioOutput::Private {
                                  void* self);
     static void onTimingTick(pa_mainloop_api* api, pa_time_event* event, const timeval*,
                              void* self);
+    static void onHoldExpired(pa_mainloop_api* api, pa_time_event* event, const timeval*,
+                              void* self);
 
     PulseAudioOutput* q;
     pa_threaded_mainloop* loop = nullptr;
@@ -138,6 +180,7 @@ struct PulseAudioOutput::Private {
     pa_time_event* reconnectEvent = nullptr;
     pa_time_event* connectTimeout = nullptr;
     pa_time_event* timingTick = nullptr;
+    pa_time_event* holdTimer = nullptr;
     pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, 0, 0};
     bool ready = false;
     Buffering buffering = PulseAudioBuffering;
@@ -146,10 +189,15 @@ struct PulseAudioOutput::Private {
 
     std::shared_ptr<PlayRange> range;
     quint64 tag = 0;
-    qint64 rangeBase = 0;            // the stream's write index (bytes) where the range begins
-    qint64 writeIndex = 0;           // as written here, corrected from the server at Stop
-    bool writeIndexStale = false;    // a Stop's flush moved it and the server has not said where
-    qint64 pendingSeek = 0;          // bytes the range's first write skips (skipToReadIndex)
+    qint64 rangeBase = 0;         // the stream's write index (bytes) where the range begins
+    qint64 writeIndex = 0;        // as written here, corrected from the server at Stop
+    bool writeIndexStale = false; // a Stop's flush moved it and the server has not said where
+    qint64 pendingSeek = 0;       // bytes the range's first write skips (beginRange)
+    qint64 silenceBytes = 0;      // silence still to write before the range's frames
+    std::optional<std::chrono::milliseconds> restAfter; // of the range playing
+    bool held = false;               // writing silence after the range, for a rest
+    bool heldFinishPosted = false;   // the range's last frame is known to be taken
+    qint64 heldEnd = 0;              // the index just past the range's last frame
     bool replacing = false;          // the next write goes to writeIndex over frames queued
     pa_usec_t timingRequestedAt = 0; // 0: no correction outstanding
     qint64 heardAtLoss = 0;          // frames of the range known heard when the server went
@@ -224,6 +272,7 @@ void PulseAudioOutput::Private::connectionLost() {
     ready = false;
     freeTimer(connectTimeout);
     freeTimer(timingTick);
+    releaseHold();
     cancelDrain();
     scheduleReconnect();
     QMetaObject::invokeMethod(
@@ -369,6 +418,8 @@ void PulseAudioOutput::Private::onTimingUpdated(pa_stream* stream, int, void* se
     auto* d = static_cast<Private*>(self);
     d->timingRequestedAt = 0;
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    if (d->held && d->range && !d->heldFinishPosted && timing && timing->read_index >= d->heldEnd)
+        d->finishHeldRange(*timing);
     if (d->writeIndexStale && !d->range && timing && !timing->write_index_corrupt) {
         d->writeIndex = timing->write_index;
         d->writeIndexStale = false;
@@ -378,14 +429,95 @@ void PulseAudioOutput::Private::onTimingUpdated(pa_stream* stream, int, void* se
 
 // pipewire-pulse lets the read index run on while a drained stream waits to be corked
 // (PulseAudio, with prebuf, holds it); a range written behind it would lose its first
-// frames, so it begins at the read index the server last reported.
-void PulseAudioOutput::Private::skipToReadIndex() {
+// frames, so it begins at the read index the server last reported at the earliest.
+size_t PulseAudioOutput::Private::beginRange(std::optional<qint64> at) {
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
     pendingSeek = 0;
-    replacing = false;
+    silenceBytes = 0;
+    replacing = at && *at < writeIndex;
+    if (replacing) {
+        const qint64 queued = writeIndex - *at;
+        rangeBase = writeIndex = *at;
+        return size_t(queued);
+    }
     if (timing && !timing->write_index_corrupt && timing->read_index > writeIndex)
         pendingSeek = (timing->read_index - writeIndex) / frameSize() * frameSize();
-    rangeBase = writeIndex + pendingSeek;
+    rangeBase = std::max(writeIndex + pendingSeek, at.value_or(0));
+    silenceBytes = rangeBase - writeIndex - pendingSeek;
+    return 0;
+}
+
+void PulseAudioOutput::Private::hold() {
+    held = true;
+    heldFinishPosted = false;
+    heldEnd = writeIndex;
+    holdTimer = newTimer(pa_usec_t(restAfter->count()) * PA_USEC_PER_MSEC + buffering.targetUs +
+                             extraUs + HoldGraceUs,
+                         &Private::onHoldExpired);
+    timingRequestedAt = 0;
+    requestTimingUpdate();
+}
+
+bool PulseAudioOutput::Private::releaseHold() {
+    freeTimer(holdTimer);
+    return std::exchange(held, false);
+}
+
+// The graph takes a quantum at a time: the read index passed the range's last frame
+// when it took the quantum holding it, whose frames are heard one after another from the
+// sink's latency on. So the last one is heard by a quantum after that, and the answer
+// comes a moment after the server read it: the moment reckoned here is, if anything, late,
+// as the drain's is, and the range does not end before its last frame was heard.
+void PulseAudioOutput::Private::finishHeldRange(const pa_timing_info& timing) {
+    heldFinishPosted = true;
+    const auto quantumFrames =
+        std::bit_ceil(uint32_t(buffering.requestUs * spec.rate / PA_USEC_PER_SEC));
+    const pa_usec_t quantumUs = pa_bytes_to_usec(quantumFrames * pa_frame_size(&spec), &spec);
+    postFinished(Clock::now() + std::chrono::microseconds(timing.sink_usec + quantumUs));
+}
+
+// No range came after the rest: the silence stops and the stream is corked.
+void PulseAudioOutput::Private::onHoldExpired(pa_mainloop_api* api, pa_time_event* event,
+                                              const timeval*, void* self) {
+    auto* d = static_cast<Private*>(self);
+    api->time_free(event);
+    d->holdTimer = nullptr;
+    if (!d->held || !d->ready || !d->stream)
+        return;
+    if (d->range) // its last frame is still awaited
+        return void(d->holdTimer = d->newTimer(HoldGraceUs, &Private::onHoldExpired));
+    d->held = false;
+    d->corkAndFlush();
+    d->writeIndexStale = true; // corrected by the answer asked for here
+    d->timingRequestedAt = 0;
+    d->requestTimingUpdate();
+}
+
+void PulseAudioOutput::Private::flushHeld() {
+    corkAndFlush();
+    if (awaitTimingUpdate(StopWaitUs))
+        writeIndex = pa_stream_get_timing_info(stream)->write_index;
+}
+
+// The stream has run on in time with silence since the range before: a frame written at
+// index i is heard (i - heldEnd) after that range's last frame, provided the server has
+// not yet taken i when the write arrives.
+std::optional<qint64> PulseAudioOutput::Private::indexAfterRest(std::chrono::milliseconds rest) {
+    if (!awaitTimingUpdate(StreamWaitUs))
+        return std::nullopt;
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    const qint64 at =
+        heldEnd + qint64(pa_usec_to_bytes(pa_usec_t(rest.count()) * PA_USEC_PER_MSEC, &spec));
+    if (timing->write_index_corrupt ||
+        at < timing->read_index + qint64(pa_usec_to_bytes(PlacementMarginUs, &spec)))
+        return std::nullopt;
+    return at;
+}
+
+void PulseAudioOutput::Private::corkIdle() {
+    cork(true); // an idle running stream lets the interpolated clock drift
+    timingRequestedAt = 0;
+    requestTimingUpdate(); // where the read index stopped, for the next range
 }
 
 // Corrects the clock while a range is held, and notices a server that stopped answering
@@ -400,7 +532,9 @@ void PulseAudioOutput::Private::onTimingTick(pa_mainloop_api* api, pa_time_event
     if (d->timingOverdue(TimingDeadlineUs))
         return d->connectionLost();
     d->requestTimingUpdate();
-    d->timingTick = d->newTimer(TimingUpdateIntervalUs, &Private::onTimingTick);
+    const bool awaitingEnd = d->held && !d->heldFinishPosted;
+    d->timingTick = d->newTimer(awaitingEnd ? TailTimingIntervalUs : TimingUpdateIntervalUs,
+                                &Private::onTimingTick);
 }
 
 qint64 PulseAudioOutput::Private::framesReported(const PlayRange& played) const {
@@ -419,6 +553,7 @@ void PulseAudioOutput::Private::dropStream() {
     pa_stream_set_write_callback(stream, nullptr, nullptr);
     pa_stream_set_underflow_callback(stream, nullptr, nullptr);
     freeTimer(timingTick);
+    releaseHold();
     timingRequestedAt = 0;
     writeIndexStale = false;
     pa_stream_disconnect(stream);
@@ -441,7 +576,7 @@ void PulseAudioOutput::Private::onWritable(pa_stream*, size_t, void* self) {
 }
 
 void PulseAudioOutput::Private::writeAvailable(size_t extraBytes) {
-    if (!stream || !range || drain)
+    if (!stream || !(range || held) || drain)
         return;
     size_t writable = pa_stream_writable_size(stream);
     if (writable == size_t(-1))
@@ -453,14 +588,12 @@ void PulseAudioOutput::Private::writeAvailable(size_t extraBytes) {
         size_t bytes = writable;
         if (pa_stream_begin_write(stream, &buffer, &bytes) < 0 || !buffer)
             return;
-        bytes = std::min(bytes, writable);
-        const qint64 frames =
-            range->read(static_cast<float*>(buffer), qint64(bytes / bytesPerFrame));
-        if (frames == 0) {
+        const size_t written =
+            fill(buffer, std::min(bytes, writable) / bytesPerFrame * bytesPerFrame);
+        if (written == 0) {
             pa_stream_cancel_write(stream);
             break;
         }
-        const size_t written = size_t(frames) * bytesPerFrame;
         if (std::exchange(replacing, false))
             pa_stream_write(stream, buffer, written, nullptr, writeIndex, PA_SEEK_ABSOLUTE);
         else
@@ -469,8 +602,26 @@ void PulseAudioOutput::Private::writeAvailable(size_t extraBytes) {
         pendingSeek = 0;
         writable -= written;
     }
-    if (range->fullyRead())
+    if (!range || held || !range->fullyRead())
+        return;
+    if (restAfter && buffering.leadUs > 0) {
+        hold();
+        writeAvailable();
+    } else {
         requestDrain();
+    }
+}
+
+size_t PulseAudioOutput::Private::fill(void* buffer, size_t bytes) {
+    if (held || silenceBytes > 0) {
+        const size_t silent = held ? bytes : std::min(bytes, size_t(silenceBytes));
+        std::memset(buffer, 0, silent);
+        silenceBytes -= held ? 0 : qint64(silent);
+        return silent;
+    }
+    const size_t bytesPerFrame = size_t(frameSize());
+    return size_t(range->read(static_cast<float*>(buffer), qint64(bytes / bytesPerFrame))) *
+           bytesPerFrame;
 }
 
 // A change of speed is heard a margin after the frame the server takes next, not a queue
@@ -480,7 +631,7 @@ void PulseAudioOutput::Private::writeAvailable(size_t extraBytes) {
 void PulseAudioOutput::Private::replaceQueued() {
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
     const std::optional<qint64> heard = streamFramesPlayed();
-    if (!timing || !heard || timingOverdue() || pendingSeek != 0)
+    if (!timing || !heard || timingOverdue() || pendingSeek != 0 || silenceBytes != 0 || held)
         return;
     const qint64 join =
         *heard + qint64(pa_usec_to_bytes(timing->sink_usec + ReplaceMarginUs, &spec)) / frameSize();
@@ -518,10 +669,13 @@ void PulseAudioOutput::Private::onDrained(pa_stream* stream, int success, void* 
     // The queue is empty: what is left is the sink's own latency. (pa_stream_get_latency
     // would also count the write index, which libpulse does not know after a placement.)
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
-    const auto heardAt = Clock::now() + std::chrono::microseconds(timing ? timing->sink_usec : 0);
+    d->postFinished(Clock::now() + std::chrono::microseconds(timing ? timing->sink_usec : 0));
+}
+
+void PulseAudioOutput::Private::postFinished(Clock::time_point heardAt) {
     QMetaObject::invokeMethod(
-        d->q,
-        [owner = d->q, tag = d->tag, heardAt] {
+        q,
+        [owner = q, tag = tag, heardAt] {
             const auto delay = std::chrono::ceil<std::chrono::milliseconds>(heardAt - Clock::now());
             QTimer::singleShot(std::max(delay, std::chrono::milliseconds(0)), Qt::PreciseTimer,
                                owner,
@@ -533,6 +687,12 @@ void PulseAudioOutput::Private::onDrained(pa_stream* stream, int success, void* 
 void PulseAudioOutput::Private::cork(bool corked) {
     if (pa_operation* operation = pa_stream_cork(stream, corked, nullptr, nullptr))
         pa_operation_unref(operation);
+}
+
+void PulseAudioOutput::Private::corkAndFlush() {
+    cork(true);
+    if (pa_operation* flush = pa_stream_flush(stream, nullptr, nullptr))
+        pa_operation_unref(flush);
 }
 
 std::optional<qint64> PulseAudioOutput::Private::streamFramesPlayed() const {
@@ -583,14 +743,18 @@ void PulseAudioOutput::prepare(int sampleRate, int channels) {
     d->createStream(sampleRate, channels);
 }
 
-void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
+void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag, Rests rests) {
     LoopLock lock(d->loop);
     d->cancelDrain();
     d->range.reset();
     d->tag = tag;
     d->heardAtLoss = 0;
     d->lastHeard = 0;
+    d->restAfter = rests.after;
+    const bool running = d->releaseHold();
     if (range->frameCount() == 0) {
+        if (running)
+            d->flushHeld();
         d->range = range;
         QMetaObject::invokeMethod(
             this, [this, tag] { finishIfCurrent(tag, Clock::now()); }, Qt::QueuedConnection);
@@ -605,20 +769,26 @@ void PulseAudioOutput::start(std::shared_ptr<PlayRange> range, quint64 tag) {
         d->connectionLost();
         return;
     }
+    // Placed after a rest, or else started afresh from a corked stream: written at the
+    // read index of a running one, the first frames could be taken before they arrive.
+    const std::optional<qint64> at =
+        running && rests.before ? d->indexAfterRest(*rests.before) : std::nullopt;
+    if (running && !at)
+        d->flushHeld();
     if (d->writeIndexStale) {
         // The Stop before went unanswered, so where the server writes is unknown.
         d->connectionLost();
         return;
     }
     d->range = range;
-    d->skipToReadIndex();
+    const size_t replaced = d->beginRange(at);
     range->setStarvationHandler([loop = d->loop, dp = d.get(), weak = std::weak_ptr(range)] {
         pa_threaded_mainloop_lock(loop);
         if (weak.lock() == dp->range)
             dp->writeAvailable();
         pa_threaded_mainloop_unlock(loop);
     });
-    d->writeAvailable();
+    d->writeAvailable(replaced);
     d->cork(false);
     d->requestTimingUpdate();
     if (!d->timingTick)
@@ -636,6 +806,7 @@ qint64 PulseAudioOutput::stop() {
     const std::shared_ptr<PlayRange> range = std::exchange(d->range, nullptr);
     range->setStarvationHandler({});
     d->freeTimer(d->timingTick);
+    d->releaseHold(); // the flush below ends its silence too
     qint64 heard = d->heardAtLoss;
     if (d->ready && d->stream) {
         // Where the server answers late, the clock interpolated up to the cork is the best
@@ -643,9 +814,7 @@ qint64 PulseAudioOutput::stop() {
         // not when the server already stopped answering, which the clock cannot know.
         const std::optional<qint64> interpolated =
             d->timingOverdue() ? std::nullopt : d->streamFramesPlayed();
-        d->cork(true);
-        if (pa_operation* flush = pa_stream_flush(d->stream, nullptr, nullptr))
-            pa_operation_unref(flush);
+        d->corkAndFlush();
         if (d->awaitTimingUpdate(StopWaitUs)) {
             d->writeIndex = pa_stream_get_timing_info(d->stream)->write_index;
             heard = d->framesReported(*range);
@@ -675,6 +844,11 @@ void PulseAudioOutput::resume() {
         d->cork(false);
 }
 
+std::chrono::milliseconds PulseAudioOutput::startLead() const {
+    LoopLock lock(d->loop);
+    return std::chrono::milliseconds(d->buffering.leadUs / PA_USEC_PER_MSEC);
+}
+
 qint64 PulseAudioOutput::framesHeard() const {
     LoopLock lock(d->loop);
     if (!d->range)
@@ -699,11 +873,8 @@ void PulseAudioOutput::finishIfCurrent(quint64 tag, Clock::time_point heardAt) {
             return;
         d->range->setStarvationHandler({});
         d->range.reset();
-        if (d->ready && d->stream) {
-            d->cork(true); // an idle running stream lets the interpolated clock drift
-            d->timingRequestedAt = 0;
-            d->requestTimingUpdate(); // where the read index stopped, for the next range
-        }
+        if (d->ready && d->stream && !d->held) // else its silence runs on through the rest
+            d->corkIdle();
     }
     lastFrameHeardAt_ = heardAt;
     emit finished(tag);

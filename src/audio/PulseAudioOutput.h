@@ -21,7 +21,8 @@ public:
 
     bool isAvailable() const override;
     void prepare(int sampleRate, int channels) override;
-    void start(std::shared_ptr<PlayRange> range, quint64 tag) override;
+    void start(std::shared_ptr<PlayRange> range, quint64 tag, Rests rests) override;
+    std::chrono::milliseconds startLead() const override;
     qint64 stop() override;
     void pause() override;
     void resume() override;

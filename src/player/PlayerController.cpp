@@ -207,7 +207,7 @@ void PlayerController::jumpTo(qint64 target) {
 
 // Walk and the single steps. While a step is pending, repeated commands work from that
 // step's end rather than from wherever its interrupted play had got to.
-void PlayerController::playStep(Command command) {
+void PlayerController::playStep(Command command, bool afterRest) {
     if (!isOpen())
         return;
     const CommandScope scope(*this);
@@ -232,8 +232,15 @@ void PlayerController::playStep(Command command) {
     // The position display shows the end of the step while it plays.
     moveTo(stepEnd);
     showPosition();
-    // A step longer than the file plays the whole file.
-    media->playRange(stepStart(stepEnd), stepEnd, true);
+    // A step longer than the file plays the whole file. In a walk the output learns of the
+    // rests around the step, so that it can keep the rest exact.
+    const std::chrono::milliseconds rest(std::max(0, current.pause));
+    AudioOutput::Rests rests;
+    if (afterRest)
+        rests.before = rest;
+    if (isWalking)
+        rests.after = rest;
+    media->playRange(stepStart(stepEnd), stepEnd, true, rests);
 }
 
 // A step never starts before 0; the step that reaches the end of the file keeps its full
@@ -299,18 +306,19 @@ void PlayerController::stepHeard(int notifyCode) {
 
 // The rest is the silence heard between two steps: it runs from the moment the last frame
 // was heard, not from the notification that follows it, however late a busy event loop
-// delivers that.
+// delivers that. The next step starts as far ahead of the rest's end as the output needs
+// to place its first frame there.
 std::chrono::milliseconds PlayerController::restLeft() const {
     using namespace std::chrono;
     const auto sinceHeard = AudioOutput::Clock::now() - media->lastFrameHeardAt();
-    const auto left = milliseconds(std::max(0, current.pause)) - sinceHeard;
+    const auto left = milliseconds(std::max(0, current.pause)) - sinceHeard - media->startLead();
     return std::max(milliseconds(0), round<milliseconds>(left));
 }
 
 // Play the same step again until it has been heard as often as Looping asks, then move
 // on to the next one.
 void PlayerController::endRest() {
-    playStep(stepAfter(repeatCount));
+    playStep(stepAfter(repeatCount), true);
 }
 
 void PlayerController::togglePause() {

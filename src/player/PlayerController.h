@@ -187,7 +187,7 @@ private:
     void jumpTo(qint64 target);
     void moveTo(qint64 ms);
     void reportJump();
-    void playStep(Command command);
+    void playStep(Command command, bool afterRest = false);
     qint64 stepEndWithinFile(qint64 end) const;
     qint64 stepStart(qint64 end) const { return std::max<qint64>(0, end - current.step); }
     // What follows the rest after `plays` plays of the step: the same step or the next.

@@ -18,7 +18,9 @@ public:
     static constexpr int SampleRate = 8000;
 
     enum Kind { WithWindow, PlayerOnly };
-    explicit ManualClockWindow(Kind kind = WithWindow);
+    // The output asks for steps `startLead` ahead of their rest's end.
+    explicit ManualClockWindow(Kind kind = WithWindow,
+                               std::chrono::milliseconds startLead = std::chrono::milliseconds(0));
     ~ManualClockWindow();
 
     frmMain& window() { return *main; }
@@ -26,6 +28,8 @@ public:
     ManualAudioClock& clock() { return *audioClock; }
     ScriptedDialogs& prompts() { return scripted; }
     QString folder() const { return files.path(); }
+    // The rests each range was started with, "before/after" in ms, "-" for none.
+    const QStringList& startedRests() const { return rests; }
 
     // The window's menu item of that object name, and choosing it as the user does.
     QAction& item(const QString& name);
@@ -40,4 +44,5 @@ private:
     std::shared_ptr<ManualAudioClock> audioClock = std::make_shared<ManualAudioClock>();
     std::unique_ptr<frmMain> main;
     std::unique_ptr<PlayerController> alone;
+    QStringList rests;
 };
