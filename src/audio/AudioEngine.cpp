@@ -33,6 +33,18 @@ void wake(std::atomic<unsigned>& wakeup) {
     wakeup.notify_one();
 }
 
+// Calls run(at, done, frames) for each stretch of `count` frames from frame `first` of a
+// ring of `capacity` frames: `at` is where the stretch lies in the ring, `done` how many
+// frames came before it.
+template <typename Run> void forEachRun(qint64 first, qint64 count, qint64 capacity, Run run) {
+    for (qint64 done = 0; done < count;) {
+        const qint64 at = (first + done) % capacity;
+        const qint64 frames = std::min(count - done, capacity - at);
+        run(at, done, frames);
+        done += frames;
+    }
+}
+
 // The output frames that `sourceFrames` frames last at speedPercent.
 qint64 outputFramesFor(qint64 sourceFrames, int speedPercent) {
     return (sourceFrames * 100 + speedPercent / 2) / speedPercent;
@@ -77,14 +89,13 @@ qint64 PlayRange::read(float* destination, qint64 maxFrames) {
 }
 
 void PlayRange::keepDelivered(const float* frames, qint64 count) {
-    const qint64 delivered = delivered_.load(std::memory_order_relaxed);
-    for (qint64 done = std::max<qint64>(0, count - deliveredCapacity_); done < count;) {
-        const qint64 at = (delivered + done) % deliveredCapacity_;
-        const qint64 run = std::min(count - done, deliveredCapacity_ - at);
-        std::memcpy(deliveredCopy_.get() + at * channels_, frames + done * channels_,
-                    size_t(run * channels_) * sizeof(float));
-        done += run;
-    }
+    const qint64 skipped = std::max<qint64>(0, count - deliveredCapacity_);
+    forEachRun(delivered_.load(std::memory_order_relaxed) + skipped, count - skipped,
+               deliveredCapacity_, [&](qint64 at, qint64 done, qint64 run) {
+                   std::memcpy(deliveredCopy_.get() + at * channels_,
+                               frames + (skipped + done) * channels_,
+                               size_t(run * channels_) * sizeof(float));
+               });
 }
 
 void PlayRange::crossFade(float* frames, qint64 count) {
@@ -104,10 +115,10 @@ void PlayRange::keepReplaced(qint64 outputFrames) {
                             ? 0
                             : std::min(delivered - outputFrames, CrossFadeMs * sampleRate_ / 1000);
     replaced_.resize(size_t(std::max<qint64>(0, kept) * channels_));
-    for (qint64 i = 0; i < kept; ++i)
-        std::memcpy(replaced_.data() + i * channels_,
-                    deliveredCopy_.get() + (outputFrames + i) % deliveredCapacity_ * channels_,
-                    size_t(channels_) * sizeof(float));
+    forEachRun(outputFrames, kept, deliveredCapacity_, [&](qint64 at, qint64 done, qint64 run) {
+        std::memcpy(replaced_.data() + done * channels_, deliveredCopy_.get() + at * channels_,
+                    size_t(run * channels_) * sizeof(float));
+    });
     fadeDone_ = 0;
 }
 
@@ -128,13 +139,10 @@ qint64 PlayRange::take(float* destination, qint64 maxFrames) {
     const qint64 consumed = consumed_.load(std::memory_order_relaxed);
     const qint64 available = produced_.load() - consumed;
     const qint64 count = std::min(available, maxFrames);
-    for (qint64 done = 0; done < count;) {
-        const qint64 at = (consumed + done) % capacity_;
-        const qint64 run = std::min(count - done, capacity_ - at);
+    forEachRun(consumed, count, capacity_, [&](qint64 at, qint64 done, qint64 run) {
         std::memcpy(destination + done * channels_, ring_.data() + at * channels_,
                     size_t(run * channels_) * sizeof(float));
-        done += run;
-    }
+    });
     consumed_.store(consumed + count, std::memory_order_release);
     return count;
 }
@@ -248,17 +256,14 @@ qint64 PlayRange::sourceFramesAtLocked(qint64 outputFrames) const {
 
 void PlayRange::write(const float* source, qint64 frames) {
     const qint64 produced = produced_.load(std::memory_order_relaxed);
-    for (qint64 done = 0; done < frames;) {
-        const qint64 at = (produced + done) % capacity_;
-        const qint64 run = std::min(frames - done, capacity_ - at);
+    forEachRun(produced, frames, capacity_, [&](qint64 at, qint64 done, qint64 run) {
         float* target = ring_.data() + at * channels_;
         const size_t bytes = size_t(run * channels_) * sizeof(float);
         if (source)
             std::memcpy(target, source + done * channels_, bytes);
         else
             std::memset(target, 0, bytes);
-        done += run;
-    }
+    });
     produced_.store(produced + frames);
 }
 
