@@ -105,10 +105,10 @@ const std::tuple<const char*, std::string_view, qint64, qint32, State, qint64> i
     {"held 2.5 s, rewind 0.5 s", "hold", 2500, 500, Idle, 2000},
 };
 
-// The waveform strip with the view at 60 s, zoomed by wheel notches, clicked at x (a fraction
-// of its width) goes to the time there; during a walk the view centres on the step and the
-// walk restarts there (a notch zooms by a quarter of the 30 s shown, to whole seconds; a walk's
-// view is centred on its step, 56-60 s). Name, notches, walk, x; then the time in ms.
+// The waveform strip with the view at 60 s (30 s shown), zoomed by wheel notches (each by a
+// quarter, to whole seconds), clicked at x (a fraction of its width) goes to the time there;
+// during a walk the view centres on the step (56-60 s) and the walk restarts there. Name,
+// notches, walk, x; then the time in ms.
 const std::tuple<const char*, int, bool, double, qint64> clickCases[] = {
     {"left edge", 0, false, 0.0, 45000},           {"three quarters", 0, false, 0.75, 67500},
     {"zoomed in", 1, false, 0.0, 48000},           {"zoomed out", -1, false, 0.1, 44800},
