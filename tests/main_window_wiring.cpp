@@ -300,17 +300,18 @@ class MainWindowWiring : public QObject {
         }
     }
 
+    // A flag, not a pointer to the menu: the scroll bar deletes its menu once closed.
     static bool offersMenu(QScrollBar& slider) {
-        QPointer<QWidget> menu;
+        bool shown = false;
         QTimer::singleShot(100, &slider, [&] {
-            if ((menu = QApplication::activePopupWidget()))
-                menu->close();
+            if (QWidget* menu = QApplication::activePopupWidget())
+                shown = menu->close();
         });
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, thumbCentre(slider),
                                      slider.mapToGlobal(thumbCentre(slider)));
         QApplication::sendEvent(&slider, &rightClick);
         QTest::qWait(150);
-        return menu;
+        return shown;
     }
 
     // While the thumb is held nothing plays and the field shows the thumb's time.
