@@ -353,11 +353,12 @@ private slots:
             QApplication::sendEvent(target, &enter);
             QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(target, &dropped);
-            return enter.isAccepted() && dropped.isAccepted();
+            return std::pair(enter.isAccepted(), dropped.isAccepted());
         };
-        QVERIFY(!drop({web}));
+        QCOMPARE(drop({web}), std::pair(false, false));
         QVERIFY(!fixture.player().isOpen());
-        QVERIFY(drop({web, QUrl::fromLocalFile(mp3), QUrl::fromLocalFile(fixture.folder())}));
+        QCOMPARE(drop({web, QUrl::fromLocalFile(mp3), QUrl::fromLocalFile(fixture.folder())}),
+                 std::pair(true, true));
         QCOMPARE(fixture.player().fileName(), mp3);
         QCOMPARE(FindRecentFile(mp3, 9), 1);
     }
