@@ -376,8 +376,7 @@ private slots:
                      {"Length: 00:00:00:50 (0,5 seconds)", "11,0 kHz, mono, 8 bits per channel"}));
     }
 
-    // Shown again, the dialog describes the file open now, and a file gone since it was
-    // opened keeps its name and length.
+    // Shown again, the dialog describes the file open now.
     void infoCommandAsksAfreshEveryTime() {
         ManualClockWindow fixture;
         QVERIFY(fixture.openFile(2500, "first tape.wav"));
@@ -391,9 +390,6 @@ private slots:
         fixture.trigger("mnuOpen");
         QCOMPARE(showInfo(fixture.window()), expected(path, "00:00:01:00 (1.0 seconds)",
                                                       "44.1 kHz, stereo, 16 bits per channel"));
-        QVERIFY(QFile::remove(path));
-        QCOMPARE(showInfo(fixture.window()),
-                 expected(path, "00:00:01:00 (1.0 seconds)", NoDetails));
     }
 };
 

@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
@@ -61,7 +60,6 @@ const std::tuple<const char*, const char*, State, const char*> windowSteps[] = {
     {"Go To Time cancelled", "play tick goto:", Idle, "00:00:05:25"},
     // A time stamp copied with Ctrl+T, or pasted from a transcript.
     {"stamp copied and pasted back", "copy left 1:30\r left paste \r", Idle, "00:00:05:00"},
-    {"[hh:mm:ss.d]", "left paste:[00:01:02.5] \r", Idle, "00:01:02:50"},
     {"slider: playback stays stopped", "play slider:25", Idle, "00:00:25:00"},
     {"slider: 14.7 ms is 15", "file:1470 slider:1", Idle, "00:00:00:02"},
     {"slider in a walk restarts it", "walk slider:50", Stepping, "00:00:50:00"},
@@ -107,15 +105,14 @@ const std::tuple<const char*, std::string_view, qint64, qint32, State, qint64> i
     {"held 2.5 s, rewind 0.5 s", "hold", 2500, 500, Idle, 2000},
 };
 
-// The waveform strip with the view at 60 s, zoomed by wheel notches, clicked at x (a fraction
-// of its width) goes to the time there; during a walk the view centres on the step and the
-// walk restarts there. Name, notches, walk, x; then the view's span and centre in ms.
-const std::tuple<const char*, int, bool, double, double, double> clickCases[] = {
-    {"left edge", 0, false, 0.0, 30000, 60000},
-    {"three quarters", 0, false, 0.75, 30000, 60000},
-    {"zoomed in", 1, false, 0.0, 24000, 60000},
-    {"zoomed out", -1, false, 0.1, 38000, 60000},
-    {"walk restarts there", 0, true, 0.75, 30000, 58000},
+// The waveform strip with the view at 60 s (30 s shown), zoomed by wheel notches (each by a
+// quarter, to whole seconds), clicked at x (a fraction of its width) goes to the time there;
+// during a walk the view centres on the step (56-60 s) and the walk restarts there. Name,
+// notches, walk, x; then the time in ms.
+const std::tuple<const char*, int, bool, double, qint64> clickCases[] = {
+    {"left edge", 0, false, 0.0, 45000},           {"three quarters", 0, false, 0.75, 67500},
+    {"zoomed in", 1, false, 0.0, 48000},           {"zoomed out", -1, false, 0.1, 44800},
+    {"walk restarts there", 0, true, 0.75, 65500},
 };
 
 // A menu item as the user meets it: caption, shortcut, check mark, hidden.
@@ -223,10 +220,10 @@ class MainWindowWiring : public QObject {
     // A "left"/"right" click into the time field (selecting its text), "tab" into it,
     // "leave" it, "play", "walk", "tick" (250 ms played), "goto:" + answer, "slider:v"
     // (the thumb pressed, dragged to v of 100 and released), "copy" (Ctrl+T), "paste"
-    // (Ctrl+V), "paste:" + text put into the clipboard first, "file:" + length (another file)
-    // opened, "recent" (a.wav, then b.wav opened), "unopened" (a file that fails), a step
-    // onControl() takes, "menu" (asked of the slider: none), "key:" or "pass:" + keys (taken
-    // by the window, or passed on); else text typed.
+    // (Ctrl+V), "file:" + length (another file) opened, "recent" (a.wav, then b.wav
+    // opened), "unopened" (a file that fails), a step onControl() takes, "menu" (asked of
+    // the slider: none), "key:" or "pass:" + keys (taken by the window, or passed on); else
+    // text typed.
     void act(const QString& steps) {
         for (const QString& step : steps.split(' ')) {
             if (step == "left" || step == "right") {
@@ -261,9 +258,7 @@ class MainWindowWiring : public QObject {
                 onControl(step.split(':'));
             } else if (step == "menu") {
                 QVERIFY(!offersMenu(child<QScrollBar>(window(), "hsbSlider")));
-            } else if (step == "copy" || step.startsWith("paste")) {
-                if (step.startsWith("paste:"))
-                    QGuiApplication::clipboard()->setText(step.mid(6));
+            } else if (step == "copy" || step == "paste") {
                 QTest::keyClick(&field(), step == "copy" ? Qt::Key_T : Qt::Key_V,
                                 Qt::ControlModifier);
             } else {
@@ -305,17 +300,18 @@ class MainWindowWiring : public QObject {
         }
     }
 
+    // A flag, not a pointer to the menu: the scroll bar deletes its menu once closed.
     static bool offersMenu(QScrollBar& slider) {
-        QPointer<QWidget> menu;
+        bool shown = false;
         QTimer::singleShot(100, &slider, [&] {
-            if ((menu = QApplication::activePopupWidget()))
-                menu->close();
+            if (QWidget* menu = QApplication::activePopupWidget())
+                shown = menu->close();
         });
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, thumbCentre(slider),
                                      slider.mapToGlobal(thumbCentre(slider)));
         QApplication::sendEvent(&slider, &rightClick);
         QTest::qWait(150);
-        return menu;
+        return shown;
     }
 
     // While the thumb is held nothing plays and the field shows the thumb's time.
@@ -532,51 +528,40 @@ private slots:
         QVERIFY(next.findChild<QAction*>("mnuAlwaysOnTop")->isChecked());
     }
 
-    // The same sound read by libsndfile (WAV) and by FFmpeg (lossless ALAC in M4A).
     void peaksMatchTheSamples() {
-        const QString wav = writeLandmarks(file("landmarks.wav"));
-        const QString m4a = file("landmarks.m4a");
-        runFfmpeg({"-i", wav, "-c:a", "alac", m4a});
+        const QString path = writeLandmarks(file("landmarks.wav"));
         const struct {
             qint64 fromMs, toMs;
             float low, high;
         } rows[] = {{0, 4000, 0, 0},         {3900, 4000, 0, 0},  {4000, 4500, -0.5, 0.5},
                     {4100, 4101, -0.5, 0.5}, {4500, 6000, 0, 0},  {5000, 7000, -1, 1},
                     {6000, 8000, -1, 1},     {8000, 10000, 0, 0}, {9990, 20000, 0, 0}};
-        for (const QString& path : {wav, m4a}) {
-            WaveformPeaks peaks;
-            peaks.start(path, 5000);
-            QVERIFY(!peaks.peak(0, 1000)); // nothing yet, while the worker opens the file
-            QTRY_VERIFY(peaks.complete());
-            for (const auto& row : rows) {
-                const auto peak = peaks.peak(row.fromMs, row.toMs);
-                const QString where =
-                    QStringLiteral("%1 %2-%3 ms").arg(path).arg(row.fromMs).arg(row.toMs);
-                QVERIFY2(peak, qPrintable(where));
-                QVERIFY2(
-                    std::abs(peak->low - row.low) < 0.01 && std::abs(peak->high - row.high) < 0.01,
-                    qPrintable(where + QStringLiteral(": %1..%2").arg(peak->low).arg(peak->high)));
-            }
-            QVERIFY(!peaks.peak(10000, 11000)); // past the end
+        WaveformPeaks peaks;
+        peaks.start(path, 5000);
+        QVERIFY(!peaks.peak(0, 1000)); // nothing yet, while the worker opens the file
+        QTRY_VERIFY(peaks.complete());
+        for (const auto& row : rows) {
+            const auto peak = peaks.peak(row.fromMs, row.toMs);
+            const QString where = QStringLiteral("%1-%2 ms").arg(row.fromMs).arg(row.toMs);
+            QVERIFY2(peak, qPrintable(where));
+            QVERIFY2(std::abs(peak->low - row.low) < 0.01 && std::abs(peak->high - row.high) < 0.01,
+                     qPrintable(where + QStringLiteral(": %1..%2").arg(peak->low).arg(peak->high)));
         }
+        QVERIFY(!peaks.peak(10000, 11000)); // past the end
     }
 
-    // The part asked for comes first while the event loop turns; opening another file
-    // midway stops the first worker within a block.
+    // The part asked for comes first, off the GUI thread; opening another file midway stops
+    // the first worker within a block.
     void longFileIsComputedInTheBackgroundAndStops() {
         const QString longFile = file("two-hours.wav");
         QVERIFY(writeTwoHours(longFile));
-        int turns = 0;
-        QTimer ticker;
-        connect(&ticker, &QTimer::timeout, [&] { ++turns; });
-        ticker.start(1);
         WaveformPeaks peaks;
         QSignalSpy computed(&peaks, &WaveformPeaks::computed);
         peaks.start(longFile, 3600000);
         QVERIFY(computed.wait(5000));
         QVERIFY(computed[0][0].toLongLong() <= 3600000 && computed[0][1].toLongLong() > 3600000);
         QVERIFY(peaks.peak(3600000, 3601000) && !peaks.peak(0, 1000));
-        QVERIFY(turns > 0 && !peaks.complete());
+        QVERIFY(!peaks.complete());
         peaks.start(writeLandmarks(file("short.wav")), 0);
         QTRY_VERIFY_WITH_TIMEOUT(peaks.complete() && WaveformPeaks::runningWorkers() == 0, 1000);
         QVERIFY(!peaks.peak(3600000, 3601000));
@@ -600,7 +585,7 @@ private slots:
     void clickGoesToTheTimeUnderIt_data() { addRowNumbers(clickCases); }
     void clickGoesToTheTimeUnderIt() {
         QFETCH(int, row);
-        const auto& [name, notches, walk, fraction, spanMs, centreMs] = clickCases[row];
+        const auto& [name, notches, walk, fraction, expectedMs] = clickCases[row];
         WaveformStrip& strip = shownStrip();
         for (int i = 0; i < std::abs(notches); ++i) {
             QWheelEvent wheel(QPointF(10, 10), strip.mapToGlobal(QPointF(10, 10)), {},
@@ -610,10 +595,10 @@ private slots:
         }
         if (walk)
             player().walk();
-        const int x = int(fraction * strip.width());
-        QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(x, 10));
-        const qint64 expected = std::llround(centreMs - spanMs / 2 + x * spanMs / strip.width());
-        QCOMPARE(walk ? player().stepWindow()->to : player().position(), expected);
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(int(fraction * strip.width()), 10));
+        const qint64 reached = walk ? player().stepWindow()->to : player().position();
+        QVERIFY2(std::abs(reached - expectedMs) <= 40000.0 / strip.width(), // one pixel's time
+                 qPrintable(QString::number(reached)));
         QCOMPARE(player().walking(), walk);
     }
 
@@ -635,7 +620,7 @@ private slots:
                     shaded << x;
             QVERIFY(!shaded.isEmpty());
             const auto window = player().stepWindow();
-            QVERIFY(window == step);
+            QVERIFY(window == step); // with the next step's start, which the strip marks
             const double pixelMs = 30000.0 / strip.width();
             QVERIFY(std::abs(strip.msAt(shaded.first()) - window->from) <= pixelMs);
             QVERIFY(std::abs(strip.msAt(shaded.last() + 1) - window->to) <= pixelMs);
