@@ -89,21 +89,15 @@ void PulseCapture::endRecorder() {
 
 QList<PulseCapture::HeardRun> PulseCapture::heardRuns() const {
     QList<HeardRun> runs;
-    std::optional<HeardRun> current;
     for (qint64 frame = 0; frame < capturedFrames(); ++frame) {
         const std::optional<qint64> index = indexAt(frame);
-        if (current && index && *index == current->last + 1) {
-            current->last = *index;
+        if (!index)
             continue;
-        }
-        if (current)
-            runs.append(*current);
-        current.reset();
-        if (index)
-            current = HeardRun{*index, *index, frame};
+        if (runs.isEmpty() || *index != runs.last().last + 1)
+            runs.append({*index, *index, frame, frame});
+        runs.last().last = *index;
+        runs.last().captureEnd = frame + 1;
     }
-    if (current)
-        runs.append(*current);
     return runs;
 }
 
