@@ -184,9 +184,9 @@ private slots:
         }
     }
 
-    // Both services refuse TakenKeys: the portal as a trigger it does not bind, KDE's
-    // service as a key another component holds; the one chosen reports the key pressed.
-    // Without either, nothing binds.
+    // Both services refuse TakenKeys, each given it in its own form: the portal as a
+    // trigger it does not bind, KDE's service as a key code another component holds; the one chosen
+    // reports the key pressed. Without either, nothing binds.
     void busServiceBindsAndDelivers() {
         const std::tuple<QStringList, bool, QString> rows[] = {
             // services, Wayland, chosen
@@ -199,19 +199,17 @@ private slots:
             const QString address = firstLineOf(daemon);
             const QDBusConnection bus = QDBusConnection::connectToBus(address, address);
             QVERIFY(bus.isConnected());
-            const QByteArray refusedByKde = QByteArray::number(TakenKeys[0].toCombined());
+            const QString taken =
+                QString(R"({"taken": ["CTRL+ALT+t", %1]})").arg(TakenKeys[0].toCombined());
             std::vector<std::unique_ptr<Child>> mocks;
             for (const QString& service : services) {
                 // The system's Python, which has python3-dbusmock; another may come first.
-                const bool portal = service == Portal;
                 mocks.push_back(std::make_unique<Child>(
                     "DBUS_SESSION_BUS_ADDRESS", address, "/usr/bin/python3",
                     QStringList{"-m", "dbusmock", "--template",
-                                QFINDTESTDATA(portal ? "support/portal_mock.py"
-                                                     : "support/kglobalaccel_mock.py"),
-                                "--parameters",
-                                portal ? R"({"refused": ["CTRL+ALT+t"]})"
-                                       : R"({"taken": [)" + refusedByKde + "]}"}));
+                                QFINDTESTDATA(service == Portal ? "support/portal_mock.py"
+                                                                : "support/kglobalaccel_mock.py"),
+                                "--parameters", taken}));
                 if (!QTest::qWaitFor([&] { return bus.interface()->isServiceRegistered(service); }))
                     QSKIP("python3-dbusmock is not installed");
             }

@@ -27,9 +27,7 @@ bool writeMarkedTone(const QString& path) {
                                 }});
 }
 
-double msOf(qint64 frames) {
-    return PulseCapture::framesToMs(frames);
-}
+constexpr auto msOf = PulseCapture::framesToMs;
 
 // One step of sound in the capture, its markers and its pitch.
 struct Sound {
