@@ -24,7 +24,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
 
 namespace {
 
@@ -161,17 +160,13 @@ private slots:
                 xdotool({"key", "Num_Lock"});
             QTRY_COMPARE(numLockOn(), numLock);
             GlobalShortcuts shortcuts({QDBusConnection("none"), display, false});
-            if (heldLocks >= 0) {
-                xcb_key_symbols_t* symbols = xcb_key_symbols_alloc(otherClient);
-                xcb_keycode_t* keycodes = xcb_key_symbols_get_keycode(symbols, 't');
+            if (heldLocks >= 0) { // every key with those modifiers, Ctrl+Alt+T among them
                 const quint16 modifiers = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | heldLocks;
-                xcb_grab_key(otherClient, 1, root, modifiers, keycodes[0], XCB_GRAB_MODE_ASYNC,
+                xcb_grab_key(otherClient, 1, root, modifiers, XCB_GRAB_ANY, XCB_GRAB_MODE_ASYNC,
                              XCB_GRAB_MODE_ASYNC);
                 sync(otherClient);
                 const ShortcutStatus status = shortcuts.bind(Stop, QKeySequence(keys));
-                xcb_ungrab_key(otherClient, keycodes[0], root, modifiers);
-                free(keycodes);
-                xcb_key_symbols_free(symbols);
+                xcb_ungrab_key(otherClient, XCB_GRAB_ANY, root, modifiers);
                 QCOMPARE(status.state, ShortcutStatus::Taken);
                 QCOMPARE(shortcuts.keys(Stop), QKeySequence(keys));
                 continue;
@@ -185,8 +180,8 @@ private slots:
     }
 
     // Both services refuse TakenKeys, each given it in its own form: the portal as a
-    // trigger it does not bind, KDE's service as a key code another component holds; the one chosen
-    // reports the key pressed. Without either, nothing binds.
+    // trigger it does not bind, KDE's service as a key code another component holds; the
+    // one chosen reports the key pressed. Without either, nothing binds.
     void busServiceBindsAndDelivers() {
         const std::tuple<QStringList, bool, QString> rows[] = {
             // services, Wayland, chosen
