@@ -2,8 +2,8 @@
 
 #include "support/TestWav.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
+#include <QTest>
 #include <QThread>
 #include <QtEndian>
 
@@ -54,18 +54,13 @@ bool PulseCapture::start() {
 // The null sink renders silence while nothing plays, so the recorder is really running
 // once the capture file begins to grow.
 bool PulseCapture::waitForSound() {
-    const QDeadlineTimer deadline(5000);
-    while (output.size() < 64 * BytesPerFrame) {
-        if (recorder.state() != QProcess::Running || deadline.hasExpired()) {
-            endRecorder();
-            error = "parec records nothing from test.monitor (is the server of "
-                    "scripts/with-pulse running?): " +
-                    QString::fromLocal8Bit(recorder.readAllStandardError());
-            return false;
-        }
-        QThread::msleep(5);
-    }
-    return true;
+    if (QTest::qWaitFor([this] { return output.size() >= 64 * BytesPerFrame; }, 5000))
+        return true;
+    endRecorder();
+    error = "parec records nothing from test.monitor (is the server of scripts/with-pulse "
+            "running?): " +
+            QString::fromLocal8Bit(recorder.readAllStandardError());
+    return false;
 }
 
 void PulseCapture::stop() {
