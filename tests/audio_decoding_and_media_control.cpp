@@ -12,7 +12,6 @@
 #include "support/DrainRange.h"
 #include "support/TestWav.h"
 
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
@@ -83,19 +82,6 @@ class AudioDecodingAndMediaControl : public QObject {
     }
     static void killServer() { // as a crashed server dies, without a goodbye
         sh(R"(cd "$XDG_RUNTIME_DIR/pulse" && kill -9 $(cat pid) && rm pid)");
-    }
-
-    // Position while the server is frozen, until the media control has given it up: it
-    // never runs ahead of the sound to the range's end.
-    static QList<qint32> positionsWhileFrozen(const MediaControl& media) {
-        QList<qint32> positions;
-        const QDeadlineTimer deadline(2000);
-        while (media.outputAvailable() && !deadline.hasExpired()) {
-            positions.append(media.position());
-            QTest::qWait(5);
-        }
-        positions.append(media.position());
-        return positions;
     }
 
     void startServer(const MediaControl& media) {
@@ -344,8 +330,14 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(serverPlays(), 1000);
             QTest::qWait(200);
             signalServer("STOP");
-            const QList<qint32> positions = positionsWhileFrozen(media);
-            QVERIFY(!media.outputAvailable());
+            // Position, until the media control gives the frozen server up, never runs
+            // ahead of the sound to the range's end.
+            QList<qint32> positions;
+            const auto givenUp = [&] {
+                positions.append(media.position());
+                return !media.outputAvailable();
+            };
+            QVERIFY(QTest::qWaitFor(givenUp, 2000));
             QVERIFY(std::is_sorted(positions.begin(), positions.end()));
             QCOMPARE_LT(positions.last(), 1000);
         });

@@ -39,10 +39,9 @@ void sync(xcb_connection_t* connection) {
 
 // A process's first line of output, within the deadline.
 QString firstLineOf(QProcess& process) {
-    QDeadlineTimer deadline(10000);
-    while (!process.canReadLine() && process.waitForReadyRead(int(deadline.remainingTime())))
-        ;
-    return QString::fromLocal8Bit(process.readLine()).trimmed();
+    return QTest::qWaitFor([&] { return process.canReadLine(); }, 10000)
+               ? QString::fromLocal8Bit(process.readLine()).trimmed()
+               : QString();
 }
 
 // A process that ends with the test.
