@@ -18,7 +18,7 @@ public:
     static constexpr int SampleRate = 44100;
 
     // Frame indexes heard in order, each the one after the index before, though silence
-    // (a pause, a rest) may come between them: one range or window as heard.
+    // (a pause, a rest) or undecodable frames may come between: one range or window heard.
     struct HeardRun {
         qint64 first = 0;        // first frame index heard
         qint64 last = 0;         // last frame index heard
