@@ -71,7 +71,6 @@ private slots:
         const int channels = opened.decoder->channels();
         const qint64 length = opened.decoder->frames();
         QCOMPARE(length, qint64(whole.size()) / channels);
-        QVERIFY(!opened.decoder->codecName().isEmpty());
         AudioEngine engine(std::move(opened.decoder));
         std::mt19937 random(13);
         for (int i = 0; i < 12; ++i) {

@@ -182,14 +182,11 @@ private slots:
         }
     }
 
-    // The stamp of the position left by the steps before, printed by the remote and
-    // answered on the bus.
+    // The stamp of the position left by the steps before, asked of the running player on
+    // the bus and printed by the remote.
     void timeStampOfThePosition() {
         QCOMPARE(runParlanda({QStringLiteral("--copy-time-stamp")}, folder.path()).output,
                  "[00:00:03]\n");
-        QDBusInterface remote("org.parlanda.Parlanda", "/org/parlanda/Parlanda",
-                              "org.parlanda.Parlanda1");
-        QCOMPARE(QDBusReply<QString>(remote.call("CopyTimeStamp")).value(), "[00:00:03]");
     }
 
     void secondStartWithAFileOpensItInTheFirst() {

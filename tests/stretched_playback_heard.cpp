@@ -27,31 +27,19 @@ bool writeMarkedTone(const QString& path) {
                                 }});
 }
 
-double msOf(qint64 frames) {
-    return PulseCapture::framesToMs(frames);
-}
+constexpr auto msOf = PulseCapture::framesToMs;
 
-// One stretch of sound in the capture, its markers and its pitch.
+// One step of sound in the capture, its markers and its pitch.
 struct Sound {
-    qint64 begin = 0;                         // first frame above silence
+    qint64 begin = 0;                         // first frame of sound
     qint64 end = 0;                           // one past the last
-    qint64 dry = 0;                           // frames of digital silence between
+    int dryMs = 0;                            // silent milliseconds between
     QList<std::pair<qint64, qint64>> markers; // loud stretches [begin, end)
     double hertz = 0;                         // from the median cycle
     // The sink may run dry for a moment on a busy machine: the frames come late, and
     // its silence is no part of the range.
-    double ms() const { return msOf(end - begin - dry); }
+    double ms() const { return msOf(end - begin) - dryMs; }
 };
-
-// Runs of at least 8 frames of digital silence within [begin, end).
-qint64 dryFrames(const std::vector<float>& left, qint64 begin, qint64 end) {
-    qint64 dry = 0;
-    for (qint64 i = begin, run = 0; i < end; ++i) {
-        run = left[size_t(i)] == 0.0f ? run + 1 : 0;
-        dry += run == 8 ? 8 : run > 8;
-    }
-    return dry;
-}
 
 double medianCycleHertz(const std::vector<float>& left, qint64 begin, qint64 end) {
     std::vector<double> cycles;
@@ -68,45 +56,27 @@ double medianCycleHertz(const std::vector<float>& left, qint64 begin, qint64 end
     return cycles.empty() ? 0 : Rate / cycles[cycles.size() / 2];
 }
 
-// A sound ends at 150 ms of silence; it reaches out to the digital silence on either
-// side. Levels are judged per millisecond (44 frames, about one cycle of the tone): above
-// 0.05 sounds, above 0.5 is a marker, whose dips of up to 15 ms (the stretcher's) do not
+// The steps heard, their markers found per millisecond (44 frames, about one cycle of the
+// tone): a peak above 0.5 is a marker, whose dips of up to 15 ms (the stretcher's) do not
 // split it.
-QList<Sound> soundsIn(const std::vector<float>& left) {
+QList<Sound> soundsIn(const PulseCapture& capture) {
     constexpr qint64 Block = Rate / 1000;
+    const std::vector<float> left = capture.leftChannel();
     QList<Sound> sounds;
-    qint64 lastLoudBlock = -10;
-    for (qint64 at = 0; at + Block <= qint64(left.size()); at += Block) {
-        float peak = 0;
-        qint64 lastAudible = -1;
-        for (qint64 i = at; i < at + Block; ++i) {
-            peak = std::max(peak, std::abs(left[size_t(i)]));
-            if (std::abs(left[size_t(i)]) > 0.05f)
-                lastAudible = i;
-        }
-        if (lastAudible < 0)
-            continue;
-        if (sounds.isEmpty() || msOf(at - sounds.last().end) > 150) {
-            qint64 first = at;
-            while (first > 0 && left[size_t(first - 1)] != 0.0f)
-                --first;
-            sounds.append({first, first, 0, {}, 0});
-        }
-        Sound& sound = sounds.last();
-        sound.end = lastAudible + 1;
-        while (sound.end < qint64(left.size()) && left[size_t(sound.end)] != 0.0f)
-            ++sound.end;
-        if (peak > 0.5f) {
-            if (at / Block - lastLoudBlock <= 15)
+    for (const PulseCapture::HeardStep& step : capture.heardSteps()) {
+        Sound sound{step.first, step.last + 1, step.silentBlocks, {}, 0};
+        sound.hertz = medianCycleHertz(left, sound.begin, sound.end);
+        for (qint64 at = sound.begin, lastLoud = -Rate; at + Block <= sound.end; at += Block) {
+            const auto block = left.begin() + at;
+            if (std::none_of(block, block + Block, [](float x) { return std::abs(x) > 0.5f; }))
+                continue;
+            if (at - lastLoud <= 15 * Block)
                 sound.markers.last().second = at + Block;
             else
                 sound.markers.append({at, at + Block});
-            lastLoudBlock = at / Block;
+            lastLoud = at;
         }
-    }
-    for (Sound& sound : sounds) {
-        sound.dry = dryFrames(left, sound.begin, sound.end);
-        sound.hertz = medianCycleHertz(left, sound.begin, sound.end);
+        sounds.append(sound);
     }
     return sounds;
 }
@@ -150,7 +120,7 @@ class StretchedPlaybackHeard : public QObject {
 
     QList<Sound> stopListening() {
         capture.stop();
-        return soundsIn(capture.leftChannel());
+        return soundsIn(capture);
     }
 
     // Lasts (to - from) / speed, opens and closes with a marker (faded by the stretcher's
@@ -200,14 +170,12 @@ private slots:
             media->setSpeed(after);
         QTRY_COMPARE_WITH_TIMEOUT(done->count(), 1, 8000);
         QTest::qWait(200); // nothing after the last frame
-        capture.stop();
-        const std::vector<float> left = capture.leftChannel();
-        const QList<Sound> sounds = soundsIn(left);
+        const QList<Sound> sounds = stopListening();
         QCOMPARE(sounds.size(), 1);
         if (after == before)
             checkRange(sounds.first(), 2000, before);
         else
-            QCOMPARE_LE(largestBend(left, sounds.first()), 0.1);
+            QCOMPARE_LE(largestBend(capture.leftChannel(), sounds.first()), 0.1);
         QCOMPARE(sounds.first().markers.size(), 21);
         QCOMPARE(Codes(*done), Codes{{MediaControl::NotifySuccessful}});
         QCOMPARE(media->position(), 3000);

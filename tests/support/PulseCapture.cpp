@@ -2,8 +2,8 @@
 
 #include "support/TestWav.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
+#include <QTest>
 #include <QThread>
 #include <QtEndian>
 
@@ -54,18 +54,13 @@ bool PulseCapture::start() {
 // The null sink renders silence while nothing plays, so the recorder is really running
 // once the capture file begins to grow.
 bool PulseCapture::waitForSound() {
-    const QDeadlineTimer deadline(5000);
-    while (output.size() < 64 * BytesPerFrame) {
-        if (recorder.state() != QProcess::Running || deadline.hasExpired()) {
-            endRecorder();
-            error = "parec records nothing from test.monitor (is the server of "
-                    "scripts/with-pulse running?): " +
-                    QString::fromLocal8Bit(recorder.readAllStandardError());
-            return false;
-        }
-        QThread::msleep(5);
-    }
-    return true;
+    if (QTest::qWaitFor([this] { return output.size() >= 64 * BytesPerFrame; }, 5000))
+        return true;
+    endRecorder();
+    error = "parec records nothing from test.monitor (is the server of scripts/with-pulse "
+            "running?): " +
+            QString::fromLocal8Bit(recorder.readAllStandardError());
+    return false;
 }
 
 void PulseCapture::stop() {
@@ -89,21 +84,15 @@ void PulseCapture::endRecorder() {
 
 QList<PulseCapture::HeardRun> PulseCapture::heardRuns() const {
     QList<HeardRun> runs;
-    std::optional<HeardRun> current;
     for (qint64 frame = 0; frame < capturedFrames(); ++frame) {
         const std::optional<qint64> index = indexAt(frame);
-        if (current && index && *index == current->last + 1) {
-            current->last = *index;
+        if (!index)
             continue;
-        }
-        if (current)
-            runs.append(*current);
-        current.reset();
-        if (index)
-            current = HeardRun{*index, *index, frame};
+        if (runs.isEmpty() || *index != runs.last().last + 1)
+            runs.append({*index, *index, frame, frame});
+        runs.last().last = *index;
+        runs.last().captureEnd = frame + 1;
     }
-    if (current)
-        runs.append(*current);
     return runs;
 }
 

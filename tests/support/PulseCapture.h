@@ -17,13 +17,13 @@ class PulseCapture {
 public:
     static constexpr int SampleRate = 44100;
 
-    // A stretch of consecutive frame indexes heard back to back.
+    // Frame indexes heard in order, each the one after the index before, though silence
+    // (a pause, a rest) or undecodable frames may come between: one range or window heard.
     struct HeardRun {
-        qint64 first = 0;         // first frame index heard
-        qint64 last = 0;          // last frame index heard
-        qint64 captureOffset = 0; // capture frame at which the run began
-        qint64 frames() const { return last - first + 1; }
-        qint64 captureEnd() const { return captureOffset + frames(); }
+        qint64 first = 0;        // first frame index heard
+        qint64 last = 0;         // last frame index heard
+        qint64 captureBegin = 0; // capture frames at which it began, and one past its end
+        qint64 captureEnd = 0;
     };
 
     // A stretch of sound between rests of at least RestMs: one range or step as heard.
@@ -57,7 +57,7 @@ public:
     // stream. An honest capture of indexed files has none.
     qint64 undecodableFrames() const;
     static double framesToMs(qint64 frames) { return frames * 1000.0 / SampleRate; }
-    static qint64 frameOf(qint64 ms) { return ms * SampleRate / 1000; }
+    static qint64 frameOf(qint64 ms) { return (ms * SampleRate + 500) / 1000; } // rounded
     // The steps heard; with `toneHz`, what was played is a sine of that frequency, whose
     // phase is checked to run on from sample to sample inside each step.
     QList<HeardStep> heardSteps(std::optional<double> toneHz = {}) const;

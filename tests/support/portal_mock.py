@@ -1,5 +1,5 @@
 '''A desktop portal offering global shortcuts. It binds every shortcut whose preferred
-trigger is not listed in the parameter "refused", answering each request at once.
+trigger is not listed in the parameter "taken", answering each request at once.
 Press(name) activates a bound shortcut, as the user's key press would.'''
 import dbus
 from gi.repository import GLib
@@ -11,7 +11,7 @@ SYSTEM_BUS = False
 
 
 def load(mock, parameters):
-    mock.refused = list(parameters.get('refused', []))
+    mock.taken = list(parameters.get('taken', []))
     mock.AddProperty(MAIN_IFACE, 'version', dbus.UInt32(1))
     mock.AddMethod('org.freedesktop.host.portal.Registry', 'Register', 'sa{sv}', '', '')
 
@@ -39,7 +39,7 @@ def CreateSession(self, options, sender):
 def BindShortcuts(self, session, shortcuts, parent, options, sender):
     bound = dbus.Array([(name, {'trigger_description': wanted['preferred_trigger']})
                         for name, wanted in shortcuts
-                        if wanted['preferred_trigger'] not in self.refused],
+                        if wanted['preferred_trigger'] not in self.taken],
                        signature='(sa{sv})')
     return respond(self, sender, options, {'shortcuts': bound})
 
