@@ -8,7 +8,6 @@
 #include <pulse/rtclock.h>
 
 #include <algorithm>
-#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -24,8 +23,12 @@ namespace {
 // silence after Stop; the rest is a queue that the server asks to refill when minreq has
 // played, leaving 50 ms for this process to answer on a busy machine (20 ms with 5 ms
 // requests ran dry). pipewire-pulse plays the queue first in, first out, so its size costs
-// no response; the request size sets the graph's quantum (20 ms asks for 1024 frames at
-// 48 kHz), and the queue must outlast a few quanta and the busy machine.
+// no response, and it must outlast a few of the graph's cycles and the busy machine. The
+// stream asks the graph for the same (tlength - 2 * minreq) / 2 = 55 ms, more than
+// PipeWire's default quantum, so the graph keeps that quantum (1024 frames, 21 to 23 ms)
+// or the smaller one another client asks for. A range is heard about one quantum after it
+// starts; smaller requests, which ask for a smaller quantum, measured no faster, because
+// the graph changes its quantum when the stream starts.
 // pipewire-pulse starts a stream, uncorked or run dry, only on the graph's next cycle, so
 // a walk's rest would come out up to a cycle long. So there a range that a rest follows
 // is followed by silence instead of a drain: the stream runs on in time through the rest,
@@ -74,6 +77,9 @@ constexpr pa_usec_t TimingDeadlineUs = 1000000;
 // that it is not playing them while they are written: with less, PulseAudio's sink had
 // now and then rendered into the fade at the join, and the wave jumped there.
 constexpr pa_usec_t ReplaceMarginUs = 20000;
+// PipeWire's default quantum, 1024 frames at 44.1 kHz: the longest cycle its graph runs
+// at while this stream plays.
+constexpr pa_usec_t LongestQuantumUs = 23220;
 
 // Holds the threaded main loop's lock for a scope (GUI thread only).
 class LoopLock {
@@ -470,10 +476,7 @@ bool PulseAudioOutput::Private::releaseHold() {
 // as the drain's is, and the range does not end before its last frame was heard.
 void PulseAudioOutput::Private::finishHeldRange(const pa_timing_info& timing) {
     heldFinishPosted = true;
-    const auto quantumFrames =
-        std::bit_ceil(uint32_t(buffering.requestUs * spec.rate / PA_USEC_PER_SEC));
-    const pa_usec_t quantumUs = pa_bytes_to_usec(quantumFrames * pa_frame_size(&spec), &spec);
-    postFinished(Clock::now() + std::chrono::microseconds(timing.sink_usec + quantumUs));
+    postFinished(Clock::now() + std::chrono::microseconds(timing.sink_usec + LongestQuantumUs));
 }
 
 // No range came after the rest: the silence stops and the stream is corked.
@@ -501,17 +504,19 @@ void PulseAudioOutput::Private::flushHeld() {
 
 // The stream has run on in time with silence since the range before: a frame written at
 // index i is heard (i - heldEnd) after that range's last frame, provided the server has
-// not yet taken i when the write arrives.
+// not yet taken i when the write arrives. A range that comes too late for that (its
+// timer ran late on a busy machine) goes at the earliest index still safe: its rest comes
+// out longer by the delay, where a fresh start would cut it short by the lead.
 std::optional<qint64> PulseAudioOutput::Private::indexAfterRest(std::chrono::milliseconds rest) {
     if (!awaitTimingUpdate(StreamWaitUs))
         return std::nullopt;
     const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    if (timing->write_index_corrupt)
+        return std::nullopt;
     const qint64 at =
         heldEnd + qint64(pa_usec_to_bytes(pa_usec_t(rest.count()) * PA_USEC_PER_MSEC, &spec));
-    if (timing->write_index_corrupt ||
-        at < timing->read_index + qint64(pa_usec_to_bytes(PlacementMarginUs, &spec)))
-        return std::nullopt;
-    return at;
+    const qint64 earliest = timing->read_index + qint64(pa_usec_to_bytes(PlacementMarginUs, &spec));
+    return std::max(at, earliest / frameSize() * frameSize());
 }
 
 void PulseAudioOutput::Private::corkIdle() {
