@@ -119,6 +119,12 @@ struct PulseAudioOutput::Private {
     bool createStream(int sampleRate, int channels);
     bool ensureStream(int sampleRate, int channels);
     void requestTimingUpdate();
+    // Asks for the read and write index even while an answer is outstanding: the one
+    // coming may describe the stream before its latest change.
+    void requestTimingAfresh() {
+        timingRequestedAt = 0;
+        requestTimingUpdate();
+    }
     // Sets where the range's first frame goes: at `at` (with silence before it, or over
     // the silence queued there), but never behind the read index the server last
     // reported. Returns the bytes queued from there on, which the first write replaces.
@@ -248,11 +254,10 @@ void PulseAudioOutput::Private::connectContext() {
     connectTimeout = newTimer(ConnectTimeoutUs, &Private::onConnectTimeout);
 }
 
-void PulseAudioOutput::Private::onConnectTimeout(pa_mainloop_api* api, pa_time_event* event,
-                                                 const timeval*, void* self) {
+void PulseAudioOutput::Private::onConnectTimeout(pa_mainloop_api*, pa_time_event*, const timeval*,
+                                                 void* self) {
     auto* d = static_cast<Private*>(self);
-    api->time_free(event);
-    d->connectTimeout = nullptr;
+    d->freeTimer(d->connectTimeout); // the event that fired
     d->connectionLost();
 }
 
@@ -286,11 +291,10 @@ void PulseAudioOutput::Private::connectionLost() {
     pa_threaded_mainloop_signal(loop, 0);
 }
 
-void PulseAudioOutput::Private::onReconnectTime(pa_mainloop_api* api, pa_time_event* event,
-                                                const timeval*, void* self) {
+void PulseAudioOutput::Private::onReconnectTime(pa_mainloop_api*, pa_time_event*, const timeval*,
+                                                void* self) {
     auto* d = static_cast<Private*>(self);
-    api->time_free(event);
-    d->reconnectEvent = nullptr;
+    d->freeTimer(d->reconnectEvent); // the event that fired
     d->dropConnection();
     d->connectContext();
 }
@@ -460,8 +464,7 @@ void PulseAudioOutput::Private::hold() {
     holdTimer = newTimer(pa_usec_t(restAfter->count()) * PA_USEC_PER_MSEC + buffering.targetUs +
                              extraUs + HoldGraceUs,
                          &Private::onHoldExpired);
-    timingRequestedAt = 0;
-    requestTimingUpdate();
+    requestTimingAfresh();
 }
 
 bool PulseAudioOutput::Private::releaseHold() {
@@ -480,11 +483,10 @@ void PulseAudioOutput::Private::finishHeldRange(const pa_timing_info& timing) {
 }
 
 // No range came after the rest: the silence stops and the stream is corked.
-void PulseAudioOutput::Private::onHoldExpired(pa_mainloop_api* api, pa_time_event* event,
-                                              const timeval*, void* self) {
+void PulseAudioOutput::Private::onHoldExpired(pa_mainloop_api*, pa_time_event*, const timeval*,
+                                              void* self) {
     auto* d = static_cast<Private*>(self);
-    api->time_free(event);
-    d->holdTimer = nullptr;
+    d->freeTimer(d->holdTimer); // the event that fired
     if (!d->held || !d->ready || !d->stream)
         return;
     if (d->range) // its last frame is still awaited
@@ -492,8 +494,7 @@ void PulseAudioOutput::Private::onHoldExpired(pa_mainloop_api* api, pa_time_even
     d->held = false;
     d->corkAndFlush();
     d->writeIndexStale = true; // corrected by the answer asked for here
-    d->timingRequestedAt = 0;
-    d->requestTimingUpdate();
+    d->requestTimingAfresh();
 }
 
 void PulseAudioOutput::Private::flushHeld() {
@@ -520,18 +521,16 @@ std::optional<qint64> PulseAudioOutput::Private::indexAfterRest(std::chrono::mil
 }
 
 void PulseAudioOutput::Private::corkIdle() {
-    cork(true); // an idle running stream lets the interpolated clock drift
-    timingRequestedAt = 0;
-    requestTimingUpdate(); // where the read index stopped, for the next range
+    cork(true);            // an idle running stream lets the interpolated clock drift
+    requestTimingAfresh(); // where the read index stopped, for the next range
 }
 
 // Corrects the clock while a range is held, and notices a server that stopped answering
 // (frozen, or its machine stalled) before Position runs ahead of what was heard.
-void PulseAudioOutput::Private::onTimingTick(pa_mainloop_api* api, pa_time_event* event,
-                                             const timeval*, void* self) {
+void PulseAudioOutput::Private::onTimingTick(pa_mainloop_api*, pa_time_event*, const timeval*,
+                                             void* self) {
     auto* d = static_cast<Private*>(self);
-    api->time_free(event);
-    d->timingTick = nullptr;
+    d->freeTimer(d->timingTick); // the event that fired
     if (!d->stream || !d->range || !d->ready)
         return;
     if (d->timingOverdue(TimingDeadlineUs))
