@@ -1,5 +1,6 @@
 #include "OpenCloseStress.h"
 #include "MonitorRecorder.h"
+#include "SoundFiles.h"
 
 #include "audio/MediaControl.h"
 #include "audio/NullAudioOutput.h"

@@ -1,14 +1,12 @@
 #include "SpeedFigures.h"
 
+#include "Measures.h"
 #include "MonitorRecorder.h"
+#include "SoundFiles.h"
 
 #include "audio/MediaControl.h"
 
 #include <QEventLoop>
-#include <QFile>
-
-#include <sndfile.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -20,39 +18,13 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr int Rate = MonitorRecorder::SampleRate;
 constexpr int ToneSeconds = 240;
 
-bool writeTone(const QString& path) {
-    SF_INFO info{};
-    info.samplerate = Rate;
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    std::vector<short> samples(size_t(Rate) * ToneSeconds);
-    for (size_t i = 0; i < samples.size(); ++i)
-        samples[i] = short(16000 * std::sin(2 * M_PI * 1000.0 * double(i) / Rate));
-    const bool written = sf_writef_short(file, samples.data(), sf_count_t(samples.size())) ==
-                         sf_count_t(samples.size());
-    return sf_close(file) == 0 && written;
-}
-
-double msBetween(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
 struct Spread {
     std::vector<double> values;
-    double median() {
-        std::sort(values.begin(), values.end());
-        return values.empty() ? 0 : values[values.size() / 2];
-    }
-    double max() const {
-        return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
-    }
+    double median() const { return ::median(values); }
+    double max() const { return maximum(values); }
 };
 
 // Ranges of 300 to 600 ms at distinct places, with silence between.
@@ -103,10 +75,9 @@ void measureCpu(MediaControl& media, int speed) {
 // The capture frame where the run of frames playing at `command` ends, if one was.
 std::optional<qint64> runEndAfter(const MonitorRecorder& recorder, Clock::time_point command) {
     const qint64 commandFrame = recorder.frameAt(command);
-    for (const MonitorRecorder::Run& run : recorder.heardRuns()) {
-        const qint64 end = run.captureFrame + (run.last - run.first) + 1;
-        if (run.captureFrame <= commandFrame && commandFrame < end)
-            return end;
+    for (const MonitorRecorder::HeardRun& run : recorder.heardRuns()) {
+        if (run.captureBegin <= commandFrame && commandFrame < run.captureEnd)
+            return run.captureEnd;
     }
     return std::nullopt;
 }
@@ -164,7 +135,8 @@ void printSpeedChangeFigures(const QString& folder, int changes) {
 void printSpeedFigures(const QString& folder) {
     const QString path = folder + "/tone.wav";
     MediaControl media;
-    if (!writeTone(path) || !media.open(path))
+    const ToneFile tone{.channels = 1, .frames = qint64(Rate) * ToneSeconds, .frequency = 1000};
+    if (!writeToneFile(path, tone) || !media.open(path))
         return void(std::printf("speed: cannot write or open %s\n", qPrintable(path)));
     media.setUpdateInterval(0);
     const int speeds[] = {100, 50, 75, 150, 200};

@@ -2,7 +2,7 @@
 
 #include "BenchApplication.h"
 #include "Measures.h"
-#include "MonitorRecorder.h"
+#include "SoundFiles.h"
 
 #include "audio/WaveformPeaks.h"
 #include "player/PlayerController.h"

@@ -14,6 +14,7 @@
 #include "Measures.h"
 #include "MonitorRecorder.h"
 #include "OpenCloseStress.h"
+#include "SoundFiles.h"
 #include "SpeedFigures.h"
 #include "WaveformFigures.h"
 #include "pedals/PedalFigures.h"
@@ -142,7 +143,7 @@ RangeFigures measureRanges(MediaControl& media, MonitorRecorder& recorder, int c
             figures.firstSoundMs.push_back(msBetween(p.command, recorder.renderTime(*sound)));
     const auto runs = recorder.heardRuns();
     for (const Played& p : played) {
-        std::vector<MonitorRecorder::Run> mine;
+        QList<MonitorRecorder::HeardRun> mine;
         for (const auto& run : runs)
             if (run.last >= p.first - Rate / 10 && run.first <= p.last + Rate / 10)
                 mine.push_back(run);
@@ -151,7 +152,7 @@ RangeFigures measureRanges(MediaControl& media, MonitorRecorder& recorder, int c
         ++figures.ranges;
         const auto& firstRun = mine.front();
         const auto& lastRun = mine.back();
-        const qint64 lastCapture = lastRun.captureFrame + (lastRun.last - lastRun.first);
+        const qint64 lastCapture = lastRun.captureEnd - 1;
         figures.startErrors.push_back(double(std::abs(firstRun.first - p.first)));
         figures.endErrors.push_back(double(std::abs(lastRun.last - p.last)));
         figures.exact += firstRun.first == p.first && lastRun.last == p.last;
@@ -173,14 +174,14 @@ void measureStops(MediaControl& media, MonitorRecorder& recorder, int count) {
         const qint64 position = media.position();
         runEvents(100);
         const qint64 first = qint64(fromMs) * Rate / 1000;
-        std::optional<MonitorRecorder::Run> last;
+        std::optional<MonitorRecorder::HeardRun> last;
         for (const auto& run : recorder.heardRuns())
             if (run.first >= first && run.last < first + 2 * Rate)
                 last = run;
         if (!last)
             continue;
         ++measured;
-        const qint64 lastCapture = last->captureFrame + (last->last - last->first);
+        const qint64 lastCapture = last->captureEnd - 1;
         silenceMs.push_back(msBetween(stopAt, recorder.renderTime(lastCapture)));
         positionExact += position == ((last->last + 1) * 1000 + Rate / 2) / Rate;
     }

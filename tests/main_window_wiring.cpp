@@ -3,6 +3,7 @@
 // Controls... and the inputs wired at start-up: global keys and pedals reach the player.
 // The waveform: peaks computed off the GUI thread that match the file's samples, and the
 // strip under the mouse and during a walk.
+#include "SoundFiles.h"
 #include "app/Inputs.h"
 #include "audio/WaveformPeaks.h"
 #include "inputs/FootPedals.h"
@@ -164,21 +165,6 @@ QString writeLandmarks(const QString& path) {
                "+if(between(t\\,6\\,7.999)\\,2*mod(floor(t*200)\\,2)-1):s=8000:d=10",
                "-c:a", "pcm_s16le", path});
     return path;
-}
-
-// A two-hour 16-bit stereo WAV at 44.1 kHz whose data is a hole: written in an instant.
-bool writeTwoHours(const QString& path) {
-    const quint32 frames = 2u * 3600u * 44100u;
-    QByteArray header("RIFF....WAVEfmt ");
-    const auto add = [&](quint32 value, int bytes) {
-        header.append(reinterpret_cast<const char*>(&value), bytes);
-    };
-    add(16, 4), add(1, 2), add(2, 2), add(44100, 4), add(44100 * 4, 4), add(4, 2), add(16, 2);
-    header.append("data");
-    add(frames * 4, 4);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() &&
-           file.resize(header.size() + qint64(frames) * 4);
 }
 
 class MainWindowWiring : public QObject {
@@ -554,7 +540,7 @@ private slots:
     // the first worker within a block.
     void longFileIsComputedInTheBackgroundAndStops() {
         const QString longFile = file("two-hours.wav");
-        QVERIFY(writeTwoHours(longFile));
+        QVERIFY(writeTwoHourWav(longFile));
         WaveformPeaks peaks;
         QSignalSpy computed(&peaks, &WaveformPeaks::computed);
         peaks.start(longFile, 3600000);

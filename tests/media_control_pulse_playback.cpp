@@ -1,8 +1,8 @@
 // Through the real PulseAudio output, recorded off the null sink: exact frames, true codes.
+#include "MonitorRecorder.h"
 #include "audio/MediaControl.h"
 #include "audio/PulseAudioOutput.h"
 #include "support/Ffmpeg.h"
-#include "support/PulseCapture.h"
 #include "support/TestWav.h"
 
 #include <QSignalSpy>
@@ -10,7 +10,7 @@
 #include <QTest>
 
 constexpr qint32 FileMs = 3000;
-constexpr auto frameOf = PulseCapture::frameOf;
+constexpr auto frameOf = MonitorRecorder::frameOf;
 using Codes = QList<QVariantList>; // the done notifications' codes
 
 class MediaControlPulsePlayback : public QObject {
@@ -19,8 +19,8 @@ class MediaControlPulsePlayback : public QObject {
     QTemporaryDir folder;
     MediaControl media{std::make_unique<PulseAudioOutput>()};
     QSignalSpy done{&media, &MediaControl::done};
-    PulseCapture capture;
-    QList<PulseCapture::HeardRun> heard;
+    MonitorRecorder capture;
+    QList<MonitorRecorder::HeardRun> heard;
 
     // Each frame from `first` on is heard once, in order, and on time: no step of sound
     // falls silent for a millisecond.
@@ -30,13 +30,13 @@ class MediaControlPulsePlayback : public QObject {
         QCOMPARE(heard.size(), 1);
         QCOMPARE(heard[0].first, first);
         QCOMPARE(capture.undecodableFrames(), 0);
-        for (const PulseCapture::HeardStep& step : capture.heardSteps())
+        for (const MonitorRecorder::HeardStep& step : capture.heardSteps())
             QCOMPARE(step.silentBlocks, 0);
     }
 
 private slots:
     void initTestCase() {
-        if (PulseCapture::sinkRate() != PulseCapture::SampleRate)
+        if (MonitorRecorder::sinkRate() != MonitorRecorder::SampleRate)
             QSKIP("frame codes are heard exactly only through a 44.1 kHz sink");
         QVERIFY(writeIndexedWav(folder.filePath("tape.wav"), frameOf(FileMs)));
         // Lossless, so that the whole decode is the indexed frames, through FFmpeg's decoder.
@@ -104,7 +104,7 @@ private slots:
         capture.stop();
         heard = capture.heardRuns();
         QList<qint64> firstFrames;
-        for (const PulseCapture::HeardRun& run : heard)
+        for (const MonitorRecorder::HeardRun& run : heard)
             firstFrames << run.first;
         QCOMPARE(firstFrames, (QList<qint64>{frameOf(500), frameOf(1000), frameOf(2000)}));
         QCOMPARE_LE(std::abs(stoppedAt - heard[0].last - 1), 45); // 1 ms: cut at once

@@ -1,8 +1,8 @@
 // The running player driven from outside it: a second start's command line, and MPRIS.
 // The player is the real program, on the private session bus this test runs under.
+#include "MonitorRecorder.h"
 #include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
-#include "support/PulseCapture.h"
 #include "support/TestWav.h"
 
 #include <QtDBus>
@@ -13,7 +13,7 @@ namespace {
 const QString Mpris = QStringLiteral("org.mpris.MediaPlayer2.parlanda");
 const QString MprisPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString MprisPlayer = QStringLiteral("org.mpris.MediaPlayer2.Player");
-constexpr auto frameOf = PulseCapture::frameOf;
+constexpr auto frameOf = MonitorRecorder::frameOf;
 
 struct Finished {
     int exitCode = -1;
@@ -104,15 +104,15 @@ private slots:
     }
 
     void secondProcessWalkIsHeardInTheFirst() {
-        if (PulseCapture::sinkRate() != PulseCapture::SampleRate)
+        if (MonitorRecorder::sinkRate() != MonitorRecorder::SampleRate)
             QSKIP("frame codes are heard exactly only through a 44.1 kHz sink");
-        PulseCapture capture;
+        MonitorRecorder capture;
         QVERIFY2(capture.start(), qPrintable(capture.errorString()));
         remote(QStringLiteral("--walk"));
         QTest::qWait(1300); // the first step, 0 to 1000 ms, and into the rest
         remote(QStringLiteral("--stop"));
         capture.stop();
-        const QList<PulseCapture::HeardRun> runs = capture.heardRuns();
+        const QList<MonitorRecorder::HeardRun> runs = capture.heardRuns();
         QVERIFY(!runs.isEmpty());
         QCOMPARE(runs.first().first, 0);
         QCOMPARE(runs.last().last + 1, frameOf(1000));

@@ -1,10 +1,10 @@
 // Speed through PulseAudio, recorded off the null sink: a 1 kHz tone that is louder for
 // 10 ms on either side of every tenth of a second of source time (a marker), so that a
 // range on that grid begins and ends with one.
+#include "MonitorRecorder.h"
 #include "audio/MediaControl.h"
 #include "audio/PulseAudioOutput.h"
 #include "player/PlayerController.h"
-#include "support/PulseCapture.h"
 #include "support/TestWav.h"
 
 #include <QSignalSpy>
@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int Rate = PulseCapture::SampleRate;
+constexpr int Rate = MonitorRecorder::SampleRate;
 constexpr qint64 FileMs = 4000;
 using Codes = QList<QVariantList>;
 
@@ -27,7 +27,7 @@ bool writeMarkedTone(const QString& path) {
                                 }});
 }
 
-constexpr auto msOf = PulseCapture::framesToMs;
+constexpr auto msOf = MonitorRecorder::framesToMs;
 
 // One step of sound in the capture, its markers and its pitch.
 struct Sound {
@@ -59,11 +59,11 @@ double medianCycleHertz(const std::vector<float>& left, qint64 begin, qint64 end
 // The steps heard, their markers found per millisecond (44 frames, about one cycle of the
 // tone): a peak above 0.5 is a marker, whose dips of up to 15 ms (the stretcher's) do not
 // split it.
-QList<Sound> soundsIn(const PulseCapture& capture) {
+QList<Sound> soundsIn(const MonitorRecorder& capture) {
     constexpr qint64 Block = Rate / 1000;
     const std::vector<float> left = capture.leftChannel();
     QList<Sound> sounds;
-    for (const PulseCapture::HeardStep& step : capture.heardSteps()) {
+    for (const MonitorRecorder::HeardStep& step : capture.heardSteps()) {
         Sound sound{step.first, step.last + 1, step.silentBlocks, {}, 0};
         sound.hertz = medianCycleHertz(left, sound.begin, sound.end);
         for (qint64 at = sound.begin, lastLoud = -Rate; at + Block <= sound.end; at += Block) {
@@ -105,7 +105,7 @@ class StretchedPlaybackHeard : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder;
-    PulseCapture capture;
+    MonitorRecorder capture;
     std::unique_ptr<MediaControl> media;
     std::unique_ptr<QSignalSpy> done;
 

@@ -1,13 +1,13 @@
 // A walk heard through the sound server: exactly its windows, each on time and without a
 // break, silent rests between, then nothing.
+#include "MonitorRecorder.h"
 #include "player/PlayerController.h"
-#include "support/PulseCapture.h"
 #include "support/TestWav.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
-constexpr auto frameOf = PulseCapture::frameOf;
+constexpr auto frameOf = MonitorRecorder::frameOf;
 
 class WalkHeardEndToEnd : public QObject {
     Q_OBJECT
@@ -21,7 +21,7 @@ private slots:
 
     void walkIsHeardAsItsWindowsWithRestsBetween() {
         QFETCH(bool, indexed);
-        if (indexed && PulseCapture::sinkRate() != PulseCapture::SampleRate)
+        if (indexed && MonitorRecorder::sinkRate() != MonitorRecorder::SampleRate)
             QSKIP("frame codes are heard exactly only through a 44.1 kHz sink");
         QTemporaryDir folder;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config")));
@@ -35,7 +35,7 @@ private slots:
         player.setOffset(400);
         player.setPause(300);
 
-        PulseCapture capture;
+        MonitorRecorder capture;
         QVERIFY2(capture.start(), qPrintable(capture.errorString()));
         player.walk();
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -54,12 +54,12 @@ private slots:
                 continue;
             // A rest of Pause 300 ms: never shorter (to the frame, beside PipeWire), longer
             // only where a busy machine delays the step after it.
-            const double rest = PulseCapture::framesToMs(steps[i].first - steps[i - 1].last - 1);
+            const double rest = MonitorRecorder::framesToMs(steps[i].first - steps[i - 1].last - 1);
             QVERIFY2(rest >= 297 && rest < 400, qPrintable(QString::number(rest)));
         }
         if (!indexed)
             return;
-        const QList<PulseCapture::HeardRun> heard = capture.heardRuns();
+        const QList<MonitorRecorder::HeardRun> heard = capture.heardRuns();
         QCOMPARE(heard.size(), starts.size());
         for (qsizetype i = 0; i < starts.size(); ++i) {
             QCOMPARE(heard[i].first, frameOf(starts[i]));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Measures.h"
 #include "MonitorRecorder.h"
+#include "SoundFiles.h"
 #include "player/PlayerController.h"
 
 #include <QFile>
@@ -13,15 +15,6 @@
 // The six-second indexed file of the walk figures, and the walk's rest.
 inline constexpr qint32 FileMs = 6000;
 inline constexpr qint32 PauseMs = 600;
-
-// A 1 kHz tone at half of full scale.
-inline bool writeToneWav(const QString& path, qint64 frames) {
-    return writeStereoWav(path, frames, [](qint64 i) {
-        const auto value = qint16(std::lround(
-            16000 * std::sin(2 * M_PI * 1000 * double(i) / MonitorRecorder::SampleRate)));
-        return std::pair(value, value);
-    });
-}
 
 // The player on an indexed file or a tone, playing through the sound server, with its
 // settings store in a temporary folder.
@@ -36,7 +29,8 @@ public:
                          [](const QString& text) { std::printf("walk: %s\n", qPrintable(text)); });
         const QString path = folder.filePath("walk.wav");
         const qint64 frames = qint64(fileMs) * MonitorRecorder::SampleRate / 1000;
-        opened = (content == Content::Tone ? writeToneWav(path, frames)
+        const ToneFile tone{.frames = frames, .frequency = 1000};
+        opened = (content == Content::Tone ? writeToneFile(path, tone)
                                            : writeIndexedWav(path, frames)) &&
                  controller.openFile(path);
         controller.setStep(1000);

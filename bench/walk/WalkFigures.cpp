@@ -23,7 +23,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using Command = PlayerController::Command;
 using State = PlayerController::State;
 constexpr int Rate = MonitorRecorder::SampleRate;
@@ -31,9 +30,6 @@ constexpr int Trials = 15;
 // The tone walk: Step 1000, Offset 400, Pause 300 over a 1 kHz tone.
 constexpr qint32 ToneOffsetMs = 400;
 constexpr qint32 TonePauseMs = 300;
-constexpr int SilentLevel = 16; // of 32767: below it a sample is silence
-constexpr int RestBlocks = 100; // a silence of 100 ms or more ends a step
-constexpr int BlockFrames = Rate / 1000;
 
 // CPU time of the calling thread: the GUI thread, where a rest that polled would spin.
 double threadCpuMs() {
@@ -91,19 +87,14 @@ void measureRests(WalkBench& bench, MonitorRecorder& recorder) {
     bench.player().run(Command::Walk);
     walkEnded.exec(); // an event loop, not polling: only the program itself runs
 
-    // A new step begins where the frames heard jump back; a sink that ran dry for a
-    // moment inside a step leaves a gap between runs that continue each other.
+    // Each run of frames heard is one step, also where the sink ran dry inside it; the
+    // silence between runs is the rest.
     std::vector<double> gaps;
-    std::vector<MonitorRecorder::Run> runs = recorder.heardRuns();
-    std::erase_if(
-        runs, [&](const auto& run) { return recorder.renderTime(run.captureFrame) < walkStart; });
-    for (size_t i = 1; i < runs.size(); ++i) {
-        const auto& earlier = runs[i - 1];
-        if (runs[i].first == earlier.last + 1)
-            continue;
-        const qint64 earlierEnd = earlier.captureFrame + (earlier.last - earlier.first) + 1;
-        gaps.push_back(double(runs[i].captureFrame - earlierEnd) * 1000.0 / Rate);
-    }
+    QList<MonitorRecorder::HeardRun> runs = recorder.heardRuns();
+    runs.removeIf(
+        [&](const auto& run) { return recorder.renderTime(run.captureBegin) < walkStart; });
+    for (qsizetype i = 1; i < runs.size(); ++i)
+        gaps.push_back(double(runs[i].captureBegin - runs[i - 1].captureEnd) * 1000.0 / Rate);
     const auto withinTenMs = std::count_if(
         gaps.begin(), gaps.end(), [](double gap) { return std::abs(gap - PauseMs) <= 10; });
     printSpread("silence between steps, Pause 600", gaps);
@@ -133,12 +124,12 @@ void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* 
     // that frame. The recorder's render times may be a few ms early, so sound rendered
     // shortly "before" the command belongs to it (the trials are 150 ms of silence apart).
     const qint64 firstFrame = (firstMs * Rate + 500) / 1000;
-    const std::vector<MonitorRecorder::Run> runs = recorder.heardRuns();
+    const QList<MonitorRecorder::HeardRun> runs = recorder.heardRuns();
     std::vector<double> delays;
     int otherSoundFirst = 0;
     for (const Clock::time_point commandAt : commands) {
         const auto after = std::find_if(runs.begin(), runs.end(), [&](const auto& run) {
-            return recorder.renderTime(run.captureFrame) >
+            return recorder.renderTime(run.captureBegin) >
                    commandAt - std::chrono::milliseconds(50);
         });
         const auto heard = std::find_if(after, runs.end(), [&](const auto& run) {
@@ -148,7 +139,7 @@ void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* 
         if (heard != runs.end())
             delays.push_back(
                 std::chrono::duration<double, std::milli>(
-                    recorder.renderTime(heard->captureFrame + firstFrame - heard->first) -
+                    recorder.renderTime(heard->captureBegin + firstFrame - heard->first) -
                     commandAt)
                     .count());
     }
@@ -157,38 +148,6 @@ void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* 
 }
 
 namespace {
-
-// A step heard in the recording: its first and last sounding frame and the 1 ms blocks
-// that fell silent between them.
-struct HeardStep {
-    qint64 first = 0, last = 0;
-    int silentBlocks = 0;
-};
-
-std::vector<HeardStep> heardSteps(const std::vector<qint16>& samples) {
-    std::vector<HeardStep> steps;
-    int silentRun = RestBlocks;
-    const qint64 blocks = qint64(samples.size() / 2) / BlockFrames;
-    for (qint64 block = 0; block < blocks; ++block) {
-        std::optional<qint64> firstSounding, lastSounding;
-        for (qint64 frame = block * BlockFrames; frame < (block + 1) * BlockFrames; ++frame)
-            if (std::abs(samples[size_t(frame * 2)]) >= SilentLevel) {
-                firstSounding = firstSounding.value_or(frame);
-                lastSounding = frame;
-            }
-        if (!lastSounding) {
-            ++silentRun;
-            continue;
-        }
-        if (silentRun >= RestBlocks)
-            steps.push_back({*firstSounding, *lastSounding, 0});
-        else
-            steps.back().silentBlocks += silentRun;
-        steps.back().last = *lastSounding;
-        silentRun = 0;
-    }
-    return steps;
-}
 
 // Walks a tone for about `seconds` and prints the dropouts heard inside its steps and
 // the steps' lengths: the walk's continuity as a listener hears it.
@@ -213,18 +172,17 @@ void measureToneWalk(int seconds, int burnerCount) {
                              QTimer::singleShot(300, &walkEnded, &QEventLoop::quit);
                      });
     QTimer::singleShot(steps * 2000 + 10000, &walkEnded, &QEventLoop::quit);
-    const qint64 startFrame = recorder.frameAt(Clock::now());
     bench.player().run(Command::Walk);
     walkEnded.exec();
     recorder.stop();
 
     std::vector<double> lengths, rests;
     int dropoutMs = 0, brokenSteps = 0;
-    const std::vector<HeardStep> heard = heardSteps(recorder.samples(startFrame));
-    for (const HeardStep& step : heard) {
+    const QList<MonitorRecorder::HeardStep> heard = recorder.heardSteps();
+    for (const MonitorRecorder::HeardStep& step : heard) {
         if (&step != &heard.front())
-            rests.push_back(double(step.first - (&step - 1)->last - 1) * 1000.0 / Rate);
-        lengths.push_back(double(step.last - step.first + 1) * 1000.0 / Rate);
+            rests.push_back(MonitorRecorder::framesToMs(step.first - (&step - 1)->last - 1));
+        lengths.push_back(step.lengthMs());
         dropoutMs += step.silentBlocks;
         brokenSteps += step.silentBlocks > 0;
     }
