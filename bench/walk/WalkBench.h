@@ -15,6 +15,8 @@
 // The six-second indexed file of the walk figures, and the walk's rest.
 inline constexpr qint32 FileMs = 6000;
 inline constexpr qint32 PauseMs = 600;
+// The tone of the tone walk.
+inline constexpr double ToneHz = 1000;
 
 // The player on an indexed file or a tone, playing through the sound server, with its
 // settings store in a temporary folder.
@@ -29,7 +31,7 @@ public:
                          [](const QString& text) { std::printf("walk: %s\n", qPrintable(text)); });
         const QString path = folder.filePath("walk.wav");
         const qint64 frames = qint64(fileMs) * MonitorRecorder::SampleRate / 1000;
-        const ToneFile tone{.frames = frames, .frequency = 1000};
+        const ToneFile tone{.frames = frames, .frequency = ToneHz};
         opened = (content == Content::Tone ? writeToneFile(path, tone)
                                            : writeIndexedWav(path, frames)) &&
                  controller.openFile(path);

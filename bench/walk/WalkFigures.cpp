@@ -149,8 +149,9 @@ void measureFirstSound(WalkBench& bench, MonitorRecorder& recorder, const char* 
 
 namespace {
 
-// Walks a tone for about `seconds` and prints the dropouts heard inside its steps and
-// the steps' lengths: the walk's continuity as a listener hears it.
+// Walks a tone for about `seconds` and prints the dropouts and clicks (jumps of the
+// tone's phase) heard inside its steps and the steps' lengths: the walk's continuity as
+// a listener hears it.
 void measureToneWalk(int seconds, int burnerCount) {
     const int steps = std::max(2, seconds * 1000 / (1000 + TonePauseMs));
     std::vector<std::unique_ptr<QProcess>> burners;
@@ -177,22 +178,23 @@ void measureToneWalk(int seconds, int burnerCount) {
     recorder.stop();
 
     std::vector<double> lengths, rests;
-    int dropoutMs = 0, brokenSteps = 0;
-    const QList<MonitorRecorder::HeardStep> heard = recorder.heardSteps();
+    int dropoutMs = 0, brokenSteps = 0, clicks = 0;
+    const QList<MonitorRecorder::HeardStep> heard = recorder.heardSteps(ToneHz);
     for (const MonitorRecorder::HeardStep& step : heard) {
         if (&step != &heard.front())
             rests.push_back(MonitorRecorder::framesToMs(step.first - (&step - 1)->last - 1));
         lengths.push_back(step.lengthMs());
         dropoutMs += step.silentBlocks;
         brokenSteps += step.silentBlocks > 0;
+        clicks += step.phaseJumps;
     }
     for (auto& burner : burners) {
         burner->kill();
         burner->waitForFinished();
     }
-    std::printf("tone walk %d s, %s: dropouts %d ms in %d of %zu steps\n", seconds,
+    std::printf("tone walk %d s, %s: dropouts %d ms in %d of %zu steps, %d clicks\n", seconds,
                 burnerCount ? "two CPU-bound processes beside" : "idle", dropoutMs, brokenSteps,
-                lengths.size());
+                lengths.size(), clicks);
     printSpread("  step length, Step 1000", lengths);
     printSpread("  silence between steps, Pause 300", rests);
 }
