@@ -2,12 +2,12 @@
 
 #include "Measures.h"
 #include "MonitorRecorder.h"
+#include "SoundFiles.h"
 
 #include "audio/AudioDecoder.h"
 #include "audio/MediaControl.h"
 
 #include <QEventLoop>
-#include <QProcess>
 #include <QTimer>
 
 #include <cmath>
@@ -27,12 +27,6 @@ struct LongFile {
     QStringList codec;
     QStringList muxer = {}; // options for writing the two-hour file
 };
-
-bool runFfmpeg(const QStringList& arguments) {
-    QProcess ffmpeg;
-    ffmpeg.start("ffmpeg", QStringList{"-v", "error", "-y"} + arguments);
-    return ffmpeg.waitForFinished(600000) && ffmpeg.exitCode() == 0;
-}
 
 // A minute of a tone (sine left, cosine right: never both zero, so every frame played is
 // heard as sound) encoded once and copied end to end for two hours.

@@ -1,6 +1,7 @@
 #include "SoundFiles.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtDebug>
 
 #include <cmath>
@@ -80,4 +81,13 @@ bool writeTwoHourWav(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(header) == header.size() &&
            file.resize(header.size() + qint64(dataBytes));
+}
+
+std::optional<QByteArray> runFfmpeg(const QStringList& arguments) {
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", QStringList{"-v", "error", "-y"} + arguments);
+    if (ffmpeg.waitForFinished(600000) && ffmpeg.exitCode() == 0)
+        return ffmpeg.readAllStandardOutput();
+    qWarning() << "ffmpeg" << arguments << ffmpeg.readAllStandardError();
+    return std::nullopt;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <sndfile.h>
@@ -39,3 +41,7 @@ bool writeToneFile(const QString& path, const ToneFile& tone);
 // A two-hour 16-bit stereo WAV at 44.1 kHz whose data is a hole in the file: written in
 // an instant, and like any long recording on disk only the pages read are ever touched.
 bool writeTwoHourWav(const QString& path);
+
+// Runs the ffmpeg command (quiet, overwriting) with `arguments`: what it wrote to its
+// standard output, or nothing when it failed, which is logged with ffmpeg's own words.
+std::optional<QByteArray> runFfmpeg(const QStringList& arguments);

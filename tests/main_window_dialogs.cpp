@@ -2,10 +2,10 @@
 // chooser driven through their controls; the help window and its finder, also beside a
 // modal dialog; the About box's keys and life; File > Info's three lines for files of
 // several formats and for files the dialog's own opening cannot read.
+#include "SoundFiles.h"
 #include "audio/MciCommand.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
-#include "support/Ffmpeg.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
 #include "support/Widgets.h"

@@ -9,7 +9,6 @@
 #include "inputs/FootPedals.h"
 #include "inputs/GlobalShortcuts.h"
 #include "settings/SettingsStore.h"
-#include "support/Ffmpeg.h"
 #include "support/ManualClockWindow.h"
 #include "support/Rows.h"
 #include "support/Widgets.h"

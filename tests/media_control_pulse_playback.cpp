@@ -1,8 +1,8 @@
 // Through the real PulseAudio output, recorded off the null sink: exact frames, true codes.
 #include "MonitorRecorder.h"
+#include "SoundFiles.h"
 #include "audio/MediaControl.h"
 #include "audio/PulseAudioOutput.h"
-#include "support/Ffmpeg.h"
 #include "support/TestWav.h"
 
 #include <QSignalSpy>

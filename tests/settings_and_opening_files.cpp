@@ -3,11 +3,11 @@
 // unwritable and killed while written, and the recent file list in the store, the menu computed
 // from it and the window's menu; opening files: File > Open's starting folder and filters, a
 // cancel, a file the device refuses, a file dropped on the window.
+#include "SoundFiles.h"
 #include "audio/AudioFormats.h"
 #include "settings/RecentFiles.h"
 #include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
-#include "support/Ffmpeg.h"
 #include "support/ManualClockWindow.h"
 #include "support/TestWav.h"
 #include "windows/FileDialogFilter.h"
