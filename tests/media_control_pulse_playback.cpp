@@ -3,7 +3,6 @@
 #include "SoundFiles.h"
 #include "audio/MediaControl.h"
 #include "audio/PulseAudioOutput.h"
-#include "support/TestWav.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

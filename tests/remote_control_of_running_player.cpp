@@ -1,9 +1,9 @@
 // The running player driven from outside it: a second start's command line, and MPRIS.
 // The player is the real program, on the private session bus this test runs under.
 #include "MonitorRecorder.h"
+#include "SoundFiles.h"
 #include "settings/SettingsStore.h"
 #include "settings/modSettings.h"
-#include "support/TestWav.h"
 
 #include <QtDBus>
 #include <QtTest>

@@ -2,10 +2,10 @@
 // 10 ms on either side of every tenth of a second of source time (a marker), so that a
 // range on that grid begins and ends with one.
 #include "MonitorRecorder.h"
+#include "SoundFiles.h"
 #include "audio/MediaControl.h"
 #include "audio/PulseAudioOutput.h"
 #include "player/PlayerController.h"
-#include "support/TestWav.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // A walk heard through the sound server: exactly its windows, each on time and without a
 // break, silent rests between, then nothing.
 #include "MonitorRecorder.h"
+#include "SoundFiles.h"
 #include "player/PlayerController.h"
-#include "support/TestWav.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "support/ManualClockWindow.h"
 
-#include "support/TestWav.h"
+#include "SoundFiles.h"
 #include "support/Widgets.h"
 
 #include <QAction>
