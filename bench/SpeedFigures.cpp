@@ -7,6 +7,7 @@
 #include "audio/MediaControl.h"
 
 #include <QEventLoop>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
