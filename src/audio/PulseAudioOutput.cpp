@@ -35,18 +35,21 @@ namespace {
 // its read index tells when the last frame was taken, and the next range, started `leadUs`
 // ahead, is written at the index a rest after that frame. PulseAudio starts a stream
 // within a millisecond: a range started at the rest's end is heard there.
+// Frames written over the queue (a range placed after a rest, or taken again at a new
+// speed) must lie `untakenUs` beyond the frame the server takes next, or it is already
+// playing them: with less, PulseAudio's sink had now and then rendered into the fade at
+// the join, and the wave jumped there. PipeWire's graph holds a quantum or two (up to
+// about 23 ms each) past its read index, and frames written behind what it took are heard
+// out of place: with 30 ms a range placed after a rest came a quantum early when the
+// process ran slowly, and with 20 ms a change of speed now and then lost sound at the join.
 struct Buffering {
     pa_usec_t targetUs;
     pa_usec_t requestUs;
     pa_usec_t leadUs;
+    pa_usec_t untakenUs;
 };
-constexpr Buffering PulseAudioBuffering{100000, 45000, 0};
-constexpr Buffering PipeWireBuffering{150000, 20000, 130000};
-// A range placed after a rest must lie this far beyond the read index the server
-// reported: its graph holds a quantum or two (up to about 23 ms each) past it, and a write
-// that arrives behind what it took is played at once, early. (30 ms came out a quantum
-// early when the process ran slowly.)
-constexpr pa_usec_t PlacementMarginUs = 70000;
+constexpr Buffering PulseAudioBuffering{100000, 45000, 0, 20000};
+constexpr Buffering PipeWireBuffering{150000, 20000, 130000, 70000};
 // A stream kept running for a rest is corked this long after the rest should have ended,
 // when no range came, so that an idle player does not keep it going.
 constexpr pa_usec_t HoldGraceUs = 500000;
@@ -73,10 +76,6 @@ constexpr pa_usec_t StopWaitUs = 100000;
 // 100 ms; giving up the server then would silence sound that plays.)
 constexpr pa_usec_t TimingUpdateIntervalUs = 50000;
 constexpr pa_usec_t TimingDeadlineUs = 1000000;
-// Frames the server holds are replaced from this far past the one it takes next, so
-// that it is not playing them while they are written: with less, PulseAudio's sink had
-// now and then rendered into the fade at the join, and the wave jumped there.
-constexpr pa_usec_t ReplaceMarginUs = 20000;
 // PipeWire's default quantum, 1024 frames at 44.1 kHz: the longest cycle its graph runs
 // at while this stream plays.
 constexpr pa_usec_t LongestQuantumUs = 23220;
@@ -516,7 +515,8 @@ std::optional<qint64> PulseAudioOutput::Private::indexAfterRest(std::chrono::mil
         return std::nullopt;
     const qint64 at =
         heldEnd + qint64(pa_usec_to_bytes(pa_usec_t(rest.count()) * PA_USEC_PER_MSEC, &spec));
-    const qint64 earliest = timing->read_index + qint64(pa_usec_to_bytes(PlacementMarginUs, &spec));
+    const qint64 earliest =
+        timing->read_index + qint64(pa_usec_to_bytes(buffering.untakenUs, &spec));
     return std::max(at, earliest / frameSize() * frameSize());
 }
 
@@ -638,7 +638,8 @@ void PulseAudioOutput::Private::replaceQueued() {
     if (!timing || !heard || timingOverdue() || pendingSeek != 0 || silenceBytes != 0 || held)
         return;
     const qint64 join =
-        *heard + qint64(pa_usec_to_bytes(timing->sink_usec + ReplaceMarginUs, &spec)) / frameSize();
+        *heard +
+        qint64(pa_usec_to_bytes(timing->sink_usec + buffering.untakenUs, &spec)) / frameSize();
     const qint64 queuedEnd = writeIndex;
     if (join < 0 || rangeBase + join * frameSize() >= queuedEnd || !range->restartAt(join))
         return;
