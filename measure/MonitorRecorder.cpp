@@ -15,15 +15,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int ChunkFrames = MonitorRecorder::SampleRate / 1000; // one millisecond
-constexpr int BlockFrames = ChunkFrames;
+// Frames are read, stamped and checked for sound a millisecond at a time.
+constexpr int MsFrames = MonitorRecorder::SampleRate / 1000;
 constexpr int SilentLevel = 16; // of 32767: below it a sample is silence
 constexpr auto StopMargin = 50ms;
 // A sine obeys x[n] = 2 cos(w) x[n-1] - x[n-2]; a break in its phase leaves a residue far
 // above what rounding and resampling leave (under 1 % of the amplitude).
 constexpr double PhaseJumpShare = 0.05;
 // The edges of a step are left out of the phase check: a resampler rings there.
-constexpr int EdgeFrames = 2 * BlockFrames;
+constexpr int EdgeFrames = 2 * MsFrames;
 
 // The recording's fragment: one chunk, so that each chunk's moment is known to the
 // millisecond. PipeWire, though, runs its whole graph at the smallest latency a client
@@ -31,7 +31,17 @@ constexpr int EdgeFrames = 2 * BlockFrames;
 // and every stream lost sound, a tone from paplay as much as this program. Beside it
 // (scripts/with-pipewire says so) 30 ms leave the graph at its default quantum.
 int fragmentFrames() {
-    return qgetenv("PARLANDA_SOUND_SERVER") == "pipewire" ? 30 * ChunkFrames : ChunkFrames;
+    return qgetenv("PARLANDA_SOUND_SERVER") == "pipewire" ? 30 * MsFrames : MsFrames;
+}
+
+// Polls `done` every 10 ms until it holds or `limit` has passed; whether it held.
+template <typename Done> bool pollFor(std::chrono::milliseconds limit, Done done) {
+    for (auto waited = 0ms; waited < limit; waited += 10ms) {
+        if (done())
+            return true;
+        std::this_thread::sleep_for(10ms);
+    }
+    return done();
 }
 
 } // namespace
@@ -62,9 +72,7 @@ bool MonitorRecorder::start() {
     }
     quit_ = false;
     thread_ = std::thread([this] { recordLoop(); });
-    for (int waited = 0; waited < 5000 && capturedFrames() == 0; waited += 10)
-        std::this_thread::sleep_for(10ms);
-    if (capturedFrames() > 0)
+    if (pollFor(5s, [this] { return capturedFrames() > 0; }))
         return true;
     end();
     error_ = QStringLiteral("nothing arrives from test.monitor");
@@ -86,7 +94,7 @@ void MonitorRecorder::end() {
 }
 
 void MonitorRecorder::recordLoop() {
-    std::vector<qint16> chunk(ChunkFrames * 2);
+    std::vector<qint16> chunk(MsFrames * 2);
     int code = 0;
     while (!quit_) {
         if (pa_simple_read(stream_, chunk.data(), chunk.size() * sizeof(qint16), &code) < 0)
@@ -100,14 +108,10 @@ void MonitorRecorder::recordLoop() {
 }
 
 void MonitorRecorder::catchUp(TimePoint moment) const {
-    for (int waited = 0; waited < 30000 && stream_; waited += 10) {
-        {
-            std::lock_guard lock(mutex_);
-            if (!stamps_.empty() && stamps_.back().renderedAt >= moment)
-                return;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
+    pollFor(30s, [&] {
+        std::lock_guard lock(mutex_);
+        return !stream_ || (!stamps_.empty() && stamps_.back().renderedAt >= moment);
+    });
 }
 
 qint64 MonitorRecorder::capturedFrames() const {
@@ -147,9 +151,9 @@ QList<MonitorRecorder::HeardStep> MonitorRecorder::heardSteps(std::optional<doub
     std::lock_guard lock(mutex_);
     QList<HeardStep> steps;
     int silentRun = RestMs;
-    for (qint64 block = 0; block < frames() / BlockFrames; ++block) {
+    for (qint64 block = 0; block < frames() / MsFrames; ++block) {
         std::optional<qint64> first, last;
-        for (qint64 frame = block * BlockFrames; frame < (block + 1) * BlockFrames; ++frame) {
+        for (qint64 frame = block * MsFrames; frame < (block + 1) * MsFrames; ++frame) {
             if (std::abs(sampleAt(frame, 0)) < SilentLevel && !indexAt(frame))
                 continue;
             first = first.value_or(frame);
@@ -223,7 +227,7 @@ qint64 MonitorRecorder::frameAt(TimePoint moment) const {
     const auto stamp =
         std::lower_bound(stamps_.begin(), stamps_.end(), moment,
                          [](const Stamp& s, TimePoint t) { return s.renderedAt < t; });
-    return stamp == stamps_.end() ? frames() : stamp->endFrame - ChunkFrames;
+    return stamp == stamps_.end() ? frames() : stamp->endFrame - MsFrames;
 }
 
 std::optional<std::pair<qint64, qint64>> MonitorRecorder::soundAfter(qint64 from) const {
